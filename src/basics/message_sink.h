@@ -1,0 +1,23 @@
+// Where the core shows a message to the user: the window shows a modal box with an OK button
+// and no icon, the batch front end writes to standard error, tests record the texts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  virtual void ShowMessage(const std::string& text) = 0;
+};
+
+// Installs the sink for the rest of the process; nullptr restores standard error.
+void SetMessageSink(MessageSink* sink);
+void ShowMessage(const std::string& text);
+
+// Keeps every message in order, for tests.
+class RecordingMessageSink : public MessageSink {
+ public:
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  std::vector<std::string> messages;
+};

@@ -1,0 +1,25 @@
+// The number texts of the report, the solver trace, the work files and the window's labels.
+// Each formats into a std::string; AppendX variants add to an existing line without a copy.
+#pragma once
+
+#include <string>
+
+// "0.00000": at least one digit before the point, exactly five after, correctly rounded from the
+// binary value, "-" for negatives; a value that rounds to zero is "0.00000" with no sign.
+std::string FormatFixed5(double value);
+void AppendFixed5(std::string& out, double value);
+
+// At most 15 significant digits, no trailing zeros, exponent form with an uppercase E, a sign and
+// at least two digits for very large or small magnitudes (1.5E-07): C's "%.15G".
+std::string FormatGeneral15(double value);
+
+// A work-file line without its line end: " " or "-" in the sign place, the digits of the
+// magnitude as FormatGeneral15 writes them, then one blank (" 2.5 ", "-0.125 ").
+std::string FormatWorkValue(double value);
+
+// Short general form of a single-precision model value: at most 7 significant digits, like
+// "%.7G" of the float (150, 0.5, 2100000, 1E+07).
+std::string FormatSingle(float value);
+
+// Plain decimal integer with a minus sign when negative.
+std::string FormatInteger(long value);

@@ -1,0 +1,12 @@
+// The directory of the running executable, where the scratch files "work1.txt", "work2.txt"
+// and "NColes.txt" go. Tests point it at a directory of their own so parallel runs never meet.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+std::string ProgramDirectory();
+// Full path of a file in the program's directory.
+std::string ProgramFilePath(std::string_view fileName);
+// Replaces the directory for the rest of the process (tests and benchmarks only); "" restores it.
+void SetProgramDirectoryForTests(const std::string& directory);

@@ -1,0 +1,34 @@
+// The one error type of an analysis run. Any step that cannot complete throws it with a
+// Japanese message that names the cause and the place (file, member, node, direction);
+// the window and the batch front end show that message and keep the user's files.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+enum class RunErrorCause {
+  Arithmetic,        // division by zero, overflow, invalid operation, 16-bit overflow
+  ZeroPivot,         // singular system: a degree of freedom left free without stiffness
+  ZeroLengthMember,  // both ends of a member at the same point
+  TooManyNodes,      // the degree-of-freedom count does not fit 16 bits
+  OutOfMemory,       // the matrices of the model would not fit in memory
+  FileCreate,        // a file could not be created or written
+  FileRead,          // a file could not be opened or held too few numbers
+  ReportPath,        // the model path is too short to derive the report name
+};
+
+class RunError : public std::runtime_error {
+ public:
+  RunError(RunErrorCause cause, const std::string& message)
+      : std::runtime_error(message), cause_(cause) {}
+  RunErrorCause cause() const { return cause_; }
+
+ private:
+  RunErrorCause cause_;
+};
+
+// Errors about one file, with its full path in the message.
+RunError FileCreateError(const std::string& path);
+RunError FileWriteError(const std::string& path);
+RunError FileReadError(const std::string& path);
+RunError FileTooShortError(const std::string& path);

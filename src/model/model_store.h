@@ -1,0 +1,64 @@
+// The structural model in memory: the five record tables of the model file, their counts and the
+// path of the file they came from. One program-wide instance, `modelStore`; loading another model
+// file replaces it whole. User numbers are labels; the resolved indices are table positions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct NodeRecord {
+  int16_t nodeNo = 0;
+  float x = 0.0f;  // cm
+  float y = 0.0f;  // cm
+};
+
+struct SectionRecord {
+  int16_t sectionNo = 0;
+  float area = 0.0f;          // cm², A
+  float inertia = 0.0f;       // cm⁴, I
+  float youngModulus = 0.0f;  // kg/cm², E
+};
+
+struct MemberRecord {
+  int16_t memberNo = 0;
+  int16_t node1No = 0;  // user numbers from the file
+  int16_t node2No = 0;
+  int16_t sectionNo = 0;
+  int16_t node1Index = 0;  // table positions, -1 while unresolved
+  int16_t node2Index = 0;
+  int16_t sectionIndex = 0;
+};
+
+struct NodalLoadRecord {
+  int16_t nodeNo = 0;
+  float fx = 0.0f;      // kg, along global x
+  float fy = 0.0f;      // kg, along global y
+  float moment = 0.0f;  // kg·cm, counter-clockwise positive
+  int16_t nodeIndex = 0;
+};
+
+struct SupportRecord {
+  int16_t nodeNo = 0;
+  int16_t fixU = 0;  // 0 free, any other value restrained
+  int16_t fixV = 0;
+  int16_t fixTheta = 0;
+  int16_t nodeIndex = 0;
+};
+
+struct ModelStore {
+  std::string modelPath;
+  // Counts of records in use; every table holds count + 1 records, the last one all zero.
+  int32_t nodeCount = 0;
+  int32_t sectionCount = 0;
+  int32_t memberCount = 0;
+  int32_t loadCount = 0;
+  int16_t supportCount = 0;
+  std::vector<NodeRecord> nodes;
+  std::vector<SectionRecord> sections;
+  std::vector<MemberRecord> members;
+  std::vector<NodalLoadRecord> loads;
+  std::vector<SupportRecord> supports;
+};
+
+extern ModelStore modelStore;

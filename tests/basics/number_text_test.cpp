@@ -1,0 +1,74 @@
+// The number texts of the report, the trace and the work files, checked against the patterns
+// the files must hold byte for byte.
+#include "basics/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+TEST(FormatFixed5, RoundsCorrectlyAndDropsTheSignOfZero) {
+  EXPECT_EQ(FormatFixed5(1.0), "1.00000");
+  EXPECT_EQ(FormatFixed5(10.0), "10.00000");
+  EXPECT_EQ(FormatFixed5(0.123456), "0.12346");
+  EXPECT_EQ(FormatFixed5(12.5), "12.50000");
+  EXPECT_EQ(FormatFixed5(-3.0), "-3.00000");
+  EXPECT_EQ(FormatFixed5(-10.714285714), "-10.71429");
+  EXPECT_EQ(FormatFixed5(0.0123456), "0.01235");
+  EXPECT_EQ(FormatFixed5(1.23456), "1.23456");
+  EXPECT_EQ(FormatFixed5(0.0), "0.00000");
+  EXPECT_EQ(FormatFixed5(-0.0), "0.00000");
+  EXPECT_EQ(FormatFixed5(-0.000004), "0.00000");
+  EXPECT_EQ(FormatFixed5(-4.44e-16), "0.00000");
+  EXPECT_EQ(FormatFixed5(-0.000005), "-0.00001");  // binary value lies just above the half
+  // No double lies exactly halfway at the fifth decimal: the binary value decides.
+  EXPECT_EQ(FormatFixed5(1.000005), "1.00001");   // 1.00000500000000003...
+  EXPECT_EQ(FormatFixed5(2.675e-5), "0.00003");
+  EXPECT_EQ(FormatFixed5(0.000015), "0.00002");   // 1.50000000000000004e-05
+  EXPECT_EQ(FormatFixed5(1e20), "100000000000000000000.00000");
+}
+
+TEST(FormatGeneral15, MatchesPercent15G) {
+  EXPECT_EQ(FormatGeneral15(350000.0), "350000");
+  EXPECT_EQ(FormatGeneral15(2100000.0 * 400.0 * 12.0 / 27000000.0), "373.333333333333");
+  EXPECT_EQ(FormatGeneral15(2.5), "2.5");
+  EXPECT_EQ(FormatGeneral15(0.1), "0.1");
+  EXPECT_EQ(FormatGeneral15(1.5e-7), "1.5E-07");
+  EXPECT_EQ(FormatGeneral15(0.0001), "0.0001");
+  EXPECT_EQ(FormatGeneral15(0.00001), "1E-05");
+  EXPECT_EQ(FormatGeneral15(1e15), "1E+15");
+  EXPECT_EQ(FormatGeneral15(999999999999999.0), "999999999999999");
+  EXPECT_EQ(FormatGeneral15(-0.125), "-0.125");
+  EXPECT_EQ(FormatGeneral15(1e300), "1E+300");
+  EXPECT_EQ(FormatGeneral15(-0.0), "0");
+  EXPECT_EQ(FormatGeneral15(0.999999999999996), "0.999999999999996");
+  EXPECT_EQ(FormatGeneral15(0.9999999999999996), "1");
+}
+
+TEST(FormatWorkValue, PutsTheSignInItsPlaceAndOneTrailingBlank) {
+  EXPECT_EQ(FormatWorkValue(2.5), " 2.5 ");
+  EXPECT_EQ(FormatWorkValue(-0.125), "-0.125 ");
+  EXPECT_EQ(FormatWorkValue(0.0), " 0 ");
+  EXPECT_EQ(FormatWorkValue(-0.0), " 0 ");
+  EXPECT_EQ(FormatWorkValue(300.0), " 300 ");
+  EXPECT_EQ(FormatWorkValue(-1.5e-7), "-1.5E-07 ");
+}
+
+TEST(FormatSingle, MatchesPercent7GOfTheFloat) {
+  EXPECT_EQ(FormatSingle(150.0f), "150");
+  EXPECT_EQ(FormatSingle(0.5f), "0.5");
+  EXPECT_EQ(FormatSingle(2100000.0f), "2100000");
+  EXPECT_EQ(FormatSingle(1e7f), "1E+07");
+  EXPECT_EQ(FormatSingle(-1000.0f), "-1000");
+  EXPECT_EQ(FormatSingle(0.1f), "0.1");  // 0.100000001490116 as a double
+  EXPECT_EQ(FormatSingle(12345678.0f), "1.234568E+07");
+  EXPECT_EQ(FormatSingle(0.0001f), "0.0001");
+  EXPECT_EQ(FormatSingle(0.00001f), "1E-05");
+  EXPECT_EQ(FormatSingle(-0.0f), "0");
+}
+
+TEST(FormatInteger, PlainDecimal) {
+  EXPECT_EQ(FormatInteger(12), "12");
+  EXPECT_EQ(FormatInteger(-32768), "-32768");
+  EXPECT_EQ(FormatInteger(0), "0");
+}

@@ -1,0 +1,73 @@
+// The text files: CP932 bytes, CR LF line ends, truncation of an earlier file, the errors that
+// name the file; and reading a work file back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "basics/number_file.h"
+#include "basics/program_directory.h"
+#include "basics/run_error.h"
+#include "basics/text_file.h"
+#include "support/test_support.h"
+
+TEST(TextFileWriter, WritesCp932WithCrLfAndTruncates) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.File("out.txt");
+  WriteFileBytes(path, "an older, longer file that must disappear completely\r\n");
+  TextFileWriter writer(path);
+  writer.WriteLine("x[㎝],\ty[cm]");
+  writer.WriteLine("M[㎏･㎝] ■ ＝ θ δ");
+  writer.WriteLine("");
+  writer.Close();
+  EXPECT_EQ(ReadFileBytes(path),
+            "x[\x87\x70],\ty[cm]\r\n"
+            "M[\x87\x73\xA5\x87\x70] \x81\xA1 \x81\x81 \x83\xC6 \x83\xC2\r\n"
+            "\r\n");
+}
+
+TEST(TextFileWriter, ACarriageReturnInTheTextIsKept) {
+  ScratchDirectory scratch;
+  TextFileWriter writer(scratch.File("t.txt"));
+  writer.WriteLine("解\r\r");
+  writer.Close();
+  EXPECT_EQ(ReadFileBytes(scratch.File("t.txt")), "\x89\xF0\r\r\r\n");
+}
+
+TEST(TextFileWriter, AFileThatCannotBeCreatedNamesItsPath) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.File("missing-dir/out.txt");
+  try {
+    TextFileWriter writer(path);
+    FAIL() << "created a file in a missing directory";
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
+    EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
+  }
+}
+
+TEST(NumberFileReader, ReadsWorkFileLinesAndStopsAtTheEnd) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.File("work2.txt");
+  WriteFileBytes(path, " 0 \r\n 0.999999999999996 \r\n-1.5E-07 \r\n 300 \n");
+  NumberFileReader reader(path);
+  EXPECT_EQ(reader.Next(), 0.0);
+  EXPECT_EQ(reader.Next(), 0.999999999999996);
+  EXPECT_EQ(reader.Next(), -1.5e-7);
+  EXPECT_EQ(reader.Next(), 300.0);
+  EXPECT_THROW(reader.Next(), RunError);
+}
+
+TEST(NumberFileReader, RejectsTextThatIsNotANumber) {
+  ScratchDirectory scratch;
+  WriteFileBytes(scratch.File("w.txt"), " 1 \r\nabc\r\n");
+  NumberFileReader reader(scratch.File("w.txt"));
+  EXPECT_EQ(reader.Next(), 1.0);
+  EXPECT_THROW(reader.Next(), RunError);
+  EXPECT_THROW(NumberFileReader(scratch.File("none.txt")), RunError);
+}
+
+TEST(ProgramDirectory, IsTheExecutablesDirectoryUnlessReplaced) {
+  const std::string own = ProgramDirectory();
+  EXPECT_TRUE(std::filesystem::exists(own + "/basics_test"));
+  EXPECT_EQ(ProgramFilePath("work1.txt"), own + "/work1.txt");
+}

@@ -1,0 +1,46 @@
+#include "test_support.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "basics/program_directory.h"
+
+ScratchDirectory::ScratchDirectory() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "femframe-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+  SetProgramDirectoryForTests(path_);
+}
+
+ScratchDirectory::~ScratchDirectory() {
+  SetProgramDirectoryForTests("");
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+bool FileExists(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0;
+}
+
+std::string TestDataPath(const std::string& name) { return std::string(FEMFRAME_TEST_DATA) + "/" + name; }
+std::string ExamplePath(const std::string& name) { return std::string(FEMFRAME_EXAMPLES) + "/" + name; }

@@ -1,0 +1,3 @@
+#include "analysis_store.h"
+
+AnalysisStore analysisStore;

@@ -1,0 +1,19 @@
+// The builders that fill the drawing lists. Each takes the picture size of the drawing area
+// read afresh just before the call: the width as a single-precision value and the height
+// rounded to a 16-bit integer, both in twips.
+#pragma once
+
+#include <cstdint>
+
+// After every model load, before any other builder: the model extents; resets the six lists.
+void ComputeModelExtents();
+// One member line per member, the first point at the member's first node.
+void LayoutMembers(float pictureWidth, int16_t pictureHeight);
+// Arrows and moment symbols of the nodal loads, three records each.
+void BuildLoadSymbols(float pictureWidth, int16_t pictureHeight);
+// After an analysis, in this order: the deflected shape, then the three force diagrams, which
+// read the member end forces back from "work2.txt".
+void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight);
+void BuildBendingMomentDiagram(float pictureWidth, int16_t pictureHeight);
+void BuildShearForceDiagram(float pictureWidth, int16_t pictureHeight);
+void BuildAxialForceDiagram(float pictureWidth, int16_t pictureHeight);

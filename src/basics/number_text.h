@@ -12,10 +12,12 @@ void AppendFixed5(std::string& out, double value);
 // At most 15 significant digits, no trailing zeros, exponent form with an uppercase E, a sign and
 // at least two digits for very large or small magnitudes (1.5E-07): C's "%.15G".
 std::string FormatGeneral15(double value);
+void AppendGeneral15(std::string& out, double value);
 
 // A work-file line without its line end: " " or "-" in the sign place, the digits of the
 // magnitude as FormatGeneral15 writes them, then one blank (" 2.5 ", "-0.125 ").
 std::string FormatWorkValue(double value);
+void AppendWorkValue(std::string& out, double value);
 
 // Short general form of a single-precision model value: at most 7 significant digits, like
 // "%.7G" of the float (150, 0.5, 2100000, 1E+07).

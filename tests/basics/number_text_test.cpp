@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 
 TEST(FormatFixed5, RoundsCorrectlyAndDropsTheSignOfZero) {
   EXPECT_EQ(FormatFixed5(1.0), "1.00000");
@@ -71,4 +73,25 @@ TEST(FormatInteger, PlainDecimal) {
   EXPECT_EQ(FormatInteger(12), "12");
   EXPECT_EQ(FormatInteger(-32768), "-32768");
   EXPECT_EQ(FormatInteger(0), "0");
+}
+
+// The texts are formatted straight into buffers; printf is the reference they must equal byte
+// for byte, over values of every magnitude, both signs and both kinds of rounding edge.
+TEST(NumberTexts, EqualPrintfOverManyValues) {
+  std::mt19937_64 random(12345);
+  std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+  std::uniform_int_distribution<int> exponent(-20, 20);
+  char expected[512];
+  for (int i = 0; i < 200000; ++i) {
+    const double value = mantissa(random) * std::pow(10.0, exponent(random));
+    std::snprintf(expected, sizeof expected, "%.5f", value);
+    std::string fixed = expected;
+    if (fixed == "-0.00000") fixed = "0.00000";
+    ASSERT_EQ(FormatFixed5(value), fixed) << value;
+    std::snprintf(expected, sizeof expected, "%.15G", value);
+    ASSERT_EQ(FormatGeneral15(value), expected) << value;
+    const float single = static_cast<float>(value);
+    std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(single));
+    ASSERT_EQ(FormatSingle(single), expected) << single;
+  }
 }

@@ -1,0 +1,26 @@
+// The equation solver: the analysis hands it the supported stiffness system K·u = F, it solves
+// by LDU decomposition without pivoting, writes the trace "NColes.txt" and hands back u.
+// Called once per analysis run in the order SetSystem, SolveLDU, GetSolution.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "basics/dense_matrix.h"
+#include "solver_error.h"
+#include "solver_store.h"
+
+// Recreates solverStore for n equations (all arrays zero-filled at size n+1) and copies rows and
+// columns 0 .. n-1 of K and entries 0 .. n-1 of F. n = 0 is an empty system; n < 0, or K or F
+// holding fewer than n entries, is a caller's mistake (std::invalid_argument). Throws RunError
+// (OutOfMemory) when the arrays cannot be allocated. K and F must not be the store's own arrays.
+void SetSystem(int16_t n, const DenseMatrix& K, const std::vector<double>& F);
+
+// Factors, solves and then writes the trace. Throws SolverError at the first zero pivot,
+// overflow or invalid operation, and RunError when the trace cannot be written; after a
+// SolverError the trace of an earlier solve is left as it was. An empty system solves to an
+// empty solution and a trace with empty blocks.
+void SolveLDU();
+
+// X(i) = vecX(i) for 0 <= i < n; entries of X from n on are left alone.
+void GetSolution(int16_t n, std::vector<double>& X);

@@ -1,0 +1,3 @@
+#include "solver_store.h"
+
+SolverStore solverStore;

@@ -1,0 +1,270 @@
+// The LDU solve: factors and solutions of small systems the analysis builds (supported beam
+// stiffness, diagonal, non-symmetric), and the errors of singular or overflowing systems, which
+// name the equation and leave the trace of an earlier solve untouched.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+#include "solver_fixture.h"
+#include "support/test_support.h"
+
+namespace {
+
+constexpr double kLength = 100.0;      // cm, each of two elements
+constexpr double kArea = 50.0;         // cm²
+constexpr double kInertia = 400.0;     // cm⁴
+constexpr double kModulus = 2100000.0; // kg/cm²
+
+// Stiffness of a cantilever along the x axis in two elements, nodes 0, 1, 2 with u, v, θ each;
+// node 0 clamped the way the supports are applied: row and column zeroed, 1 on the diagonal.
+Rows SupportedCantilever() {
+  const double ea = kArea * kModulus / kLength;
+  const double ei = kModulus * kInertia;
+  const double l = kLength;
+  const double k[6][6] = {
+      {ea, 0, 0, -ea, 0, 0},
+      {0, 12 * ei / (l * l * l), 6 * ei / (l * l), 0, -12 * ei / (l * l * l), 6 * ei / (l * l)},
+      {0, 6 * ei / (l * l), 4 * ei / l, 0, -6 * ei / (l * l), 2 * ei / l},
+      {-ea, 0, 0, ea, 0, 0},
+      {0, -12 * ei / (l * l * l), -6 * ei / (l * l), 0, 12 * ei / (l * l * l), -6 * ei / (l * l)},
+      {0, 6 * ei / (l * l), 2 * ei / l, 0, -6 * ei / (l * l), 4 * ei / l}};
+  Rows rows(9, std::vector<double>(9, 0.0));
+  for (size_t element = 0; element < 2; ++element) {
+    for (size_t i = 0; i < 6; ++i) {
+      for (size_t j = 0; j < 6; ++j) rows[3 * element + i][3 * element + j] += k[i][j];
+    }
+  }
+  for (size_t dof = 0; dof < 3; ++dof) {
+    for (size_t other = 0; other < 9; ++other) rows[dof][other] = rows[other][dof] = 0.0;
+    rows[dof][dof] = 1.0;
+  }
+  return rows;
+}
+
+// An independent solution: Gaussian elimination with partial pivoting in long double.
+std::vector<long double> ReferenceSolve(Rows rows, std::vector<double> rhs) {
+  const size_t n = rows.size();
+  std::vector<std::vector<long double>> a(n, std::vector<long double>(n + 1));
+  for (size_t i = 0; i < n; ++i) {
+    for (size_t j = 0; j < n; ++j) a[i][j] = rows[i][j];
+    a[i][n] = rhs[i];
+  }
+  for (size_t c = 0; c < n; ++c) {
+    size_t best = c;
+    for (size_t r = c + 1; r < n; ++r) {
+      if (std::fabs(a[r][c]) > std::fabs(a[best][c])) best = r;
+    }
+    std::swap(a[c], a[best]);
+    for (size_t r = c + 1; r < n; ++r) {
+      const long double factor = a[r][c] / a[c][c];
+      for (size_t j = c; j <= n; ++j) a[r][j] -= factor * a[c][j];
+    }
+  }
+  std::vector<long double> x(n);
+  for (size_t i = n; i-- > 0;) {
+    long double sum = a[i][n];
+    for (size_t j = i + 1; j < n; ++j) sum -= a[i][j] * x[j];
+    x[i] = sum / a[i][i];
+  }
+  return x;
+}
+
+void ExpectStoreFinite() {
+  const size_t size = solverStore.matA.size();
+  for (size_t i = 0; i < size; ++i) {
+    for (size_t j = 0; j < size; ++j) {
+      EXPECT_TRUE(std::isfinite(solverStore.matU(i, j)));
+      EXPECT_TRUE(std::isfinite(solverStore.matD(i, j)));
+      EXPECT_TRUE(std::isfinite(solverStore.matL(i, j)));
+    }
+    EXPECT_TRUE(std::isfinite(solverStore.vecY[i]));
+    EXPECT_TRUE(std::isfinite(solverStore.vecX[i]));
+  }
+}
+
+// Solves a system that must fail and returns the error.
+SolverError SolveFailure(const Rows& rows, const std::vector<double>& rhs) {
+  SetRows(rows, rhs);
+  try {
+    SolveLDU();
+  } catch (const SolverError& error) {
+    return error;
+  }
+  ADD_FAILURE() << "the solve did not fail";
+  return SolverError(FaultKind::Overflow, 0);
+}
+
+}  // namespace
+
+TEST(SolveLDU, OneEquationIsADivision) {
+  ScratchDirectory scratch;
+  const std::vector<double> x = Solve({{4.0}}, {2.0});
+  EXPECT_EQ(x[0], 0.5);
+  EXPECT_EQ(solverStore.matD(0, 0), 4.0);
+  EXPECT_EQ(solverStore.matL(0, 0), 1.0);
+  EXPECT_EQ(solverStore.matU(0, 0), 1.0);
+}
+
+TEST(SolveLDU, DiagonalMatrixGivesDEqualAAndIdentityFactors) {
+  ScratchDirectory scratch;
+  const Rows rows = {{2.0, 0, 0}, {0, 3.0, 0}, {0, 0, 0.7}};
+  const std::vector<double> rhs = {1.0, -1.0, 0.3};
+  const std::vector<double> x = Solve(rows, rhs);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(x[i], rhs[i] / rows[i][i]);
+    for (size_t j = 0; j < 3; ++j) {
+      EXPECT_EQ(solverStore.matD(i, j), i == j ? rows[i][i] : 0.0);
+      EXPECT_EQ(solverStore.matL(i, j), i == j ? 1.0 : 0.0);
+      EXPECT_EQ(solverStore.matU(i, j), i == j ? 1.0 : 0.0);
+    }
+  }
+}
+
+TEST(SolveLDU, SupportedCantileverMatchesBeamTheoryWithSymmetricFactors) {
+  ScratchDirectory scratch;
+  const Rows rows = SupportedCantilever();
+  std::vector<double> rhs(9, 0.0);
+  const double load = -1000.0;  // kg, downward at the tip (node 2, v)
+  rhs[7] = load;
+  const std::vector<double> x = Solve(rows, rhs);
+
+  const double span = 2 * kLength;
+  const double ei = kModulus * kInertia;
+  EXPECT_NEAR(x[7], load * span * span * span / (3 * ei), 1e-12 * std::fabs(x[7]));
+  EXPECT_NEAR(x[8], load * span * span / (2 * ei), 1e-12 * std::fabs(x[8]));
+  for (size_t dof : {0, 1, 2, 3, 6}) EXPECT_EQ(x[dof], 0.0) << "dof " << dof;
+  for (size_t dof = 0; dof < 3; ++dof) EXPECT_EQ(solverStore.matD(dof, dof), 1.0);
+
+  // Mirrored entries come from the same products divided by the same pivot.
+  for (size_t i = 0; i < 9; ++i) {
+    for (size_t j = 0; j < 9; ++j) {
+      EXPECT_EQ(solverStore.matU(i, j), solverStore.matL(j, i)) << i << "," << j;
+    }
+  }
+}
+
+TEST(SolveLDU, NonSymmetricDiagonallyDominantSystemIsSolved) {
+  ScratchDirectory scratch;
+  Rows rows(6, std::vector<double>(6));
+  std::vector<double> rhs(6);
+  for (size_t i = 0; i < 6; ++i) {
+    for (size_t j = 0; j < 6; ++j) {
+      const double angle = static_cast<double>(7 * i + 3 * j + 1);
+      rows[i][j] = i == j ? 20.0 + static_cast<double>(i) : 3.0 * std::sin(angle);
+    }
+    rhs[i] = std::cos(static_cast<double>(i)) * 100.0;
+  }
+  const std::vector<double> x = Solve(rows, rhs);
+  const std::vector<long double> reference = ReferenceSolve(rows, rhs);
+  for (size_t i = 0; i < 6; ++i) {
+    const double expected = static_cast<double>(reference[i]);
+    EXPECT_NEAR(x[i], expected, 1e-12 * std::fabs(expected) + 1e-14);
+    long double residual = rhs[i];
+    for (size_t j = 0; j < 6; ++j) residual -= static_cast<long double>(rows[i][j]) * x[j];
+    EXPECT_LT(std::fabs(static_cast<double>(residual)), 1e-11);
+  }
+  // L·D·U rebuilds A, and A and B are left as given.
+  for (size_t i = 0; i < 6; ++i) {
+    for (size_t j = 0; j < 6; ++j) {
+      long double sum = 0;
+      for (size_t k = 0; k < 6; ++k) {
+        sum += static_cast<long double>(solverStore.matL(i, k)) * solverStore.matD(k, k) *
+               solverStore.matU(k, j);
+      }
+      EXPECT_NEAR(static_cast<double>(sum), rows[i][j], 1e-12);
+      EXPECT_EQ(solverStore.matA(i, j), rows[i][j]);
+    }
+    EXPECT_EQ(solverStore.vecB[i], rhs[i]);
+  }
+  EXPECT_NE(solverStore.matU(0, 1), solverStore.matL(1, 0));
+}
+
+TEST(SetSystem, CopiesOnlyTheCountedEquationsAndDiscardsTheLastSystem) {
+  ScratchDirectory scratch;
+  Solve({{1, 2, 3}, {4, 5, 6}, {7, 8, 10}}, {1, 1, 1});
+  DenseMatrix k(4);
+  k(0, 0) = 2.0;
+  k(1, 1) = 4.0;
+  k(0, 2) = k(2, 0) = k(2, 2) = 99.0;  // beyond the two equations handed over
+  SetSystem(2, k, {6.0, 8.0, 99.0});
+  EXPECT_EQ(solverStore.eqCount, 2);
+  ASSERT_EQ(solverStore.matA.size(), 3u);
+  ASSERT_EQ(solverStore.vecX.size(), 3u);
+  EXPECT_EQ(solverStore.matA(0, 2), 0.0);
+  EXPECT_EQ(solverStore.matA(2, 2), 0.0);
+  EXPECT_EQ(solverStore.vecB[2], 0.0);
+  EXPECT_EQ(solverStore.matU(0, 1), 0.0);
+  SolveLDU();
+  std::vector<double> x = {-1.0, -1.0, -1.0};
+  GetSolution(2, x);
+  EXPECT_EQ(x, (std::vector<double>{3.0, 2.0, -1.0}));
+}
+
+TEST(SetSystem, RejectsANegativeCountOrTooSmallArrays) {
+  EXPECT_THROW(SetSystem(-1, DenseMatrix(1), {0.0}), std::invalid_argument);
+  EXPECT_THROW(SetSystem(3, DenseMatrix(2), {0.0, 0.0, 0.0}), std::invalid_argument);
+  EXPECT_THROW(SetSystem(2, DenseMatrix(3), {0.0}), std::invalid_argument);
+  SetSystem(1, DenseMatrix(2), {0.0, 0.0});
+  std::vector<double> x(3);
+  EXPECT_THROW(GetSolution(2, x), std::invalid_argument);
+}
+
+TEST(SolveLDU, EmptySystemGivesAnEmptySolution) {
+  ScratchDirectory scratch;
+  SetSystem(0, DenseMatrix(1), {0.0});
+  SolveLDU();
+  std::vector<double> x;
+  GetSolution(0, x);
+  EXPECT_TRUE(x.empty());
+  EXPECT_TRUE(FileExists(scratch.File("NColes.txt")));
+}
+
+TEST(SolveLDU, ZeroFirstPivotNamesEquationZeroAndKeepsTheEarlierTrace) {
+  ScratchDirectory scratch;
+  // Non-singular, but it would need a row exchange, which the method never makes.
+  const SolverError error = SolveFailure({{0.0, 1.0}, {1.0, 0.0}}, {1.0, 1.0});
+  EXPECT_EQ(error.cause(), RunErrorCause::ZeroPivot);
+  EXPECT_EQ(error.equation(), 0);
+  EXPECT_NE(std::string(error.what()).find("第 1 式のピボットが 0 です"), std::string::npos);
+  EXPECT_FALSE(FileExists(scratch.File("NColes.txt")));
+
+  WriteFileBytes(scratch.File("NColes.txt"), "earlier trace\r\n");
+  SolveFailure({{0.0, 0.0}, {0.0, 1.0}}, {0.0, 0.0});
+  EXPECT_EQ(ReadFileBytes(scratch.File("NColes.txt")), "earlier trace\r\n");
+}
+
+TEST(SolveLDU, ZeroPivotLaterOnNamesItsOwnEquation) {
+  ScratchDirectory scratch;
+  // Equations 1 and 2 are the same: D(2,2) = 1 - 1 = 0, met when L(3,2) is formed.
+  const Rows middle = {{1, 0, 0, 0}, {0, 1, 1, 0}, {0, 1, 1, 0}, {0, 0, 0, 1}};
+  const SolverError inMiddle = SolveFailure(middle, {1, 1, 1, 1});
+  EXPECT_EQ(inMiddle.cause(), RunErrorCause::ZeroPivot);
+  EXPECT_EQ(inMiddle.equation(), 2);
+  EXPECT_NE(std::string(inMiddle.what()).find("第 3 式"), std::string::npos);
+
+  // The same in the last equation is met only by the back substitution.
+  const SolverError inLast = SolveFailure({{1, 0, 0}, {0, 1, 1}, {0, 1, 1}}, {1, 1, 1});
+  EXPECT_EQ(inLast.cause(), RunErrorCause::ZeroPivot);
+  EXPECT_EQ(inLast.equation(), 2);
+  EXPECT_EQ(solverStore.matD(2, 2), 0.0);
+  EXPECT_FALSE(FileExists(scratch.File("NColes.txt")));
+}
+
+TEST(SolveLDU, OverflowIsReportedAndNeverStored) {
+  ScratchDirectory scratch;
+  // A tiny pivot is not a zero pivot: 1e10 / 1e-300 overflows when L(1,0) is formed.
+  const SolverError inFactor = SolveFailure({{1e-300, 1.0}, {1e10, 1.0}}, {1.0, 1.0});
+  EXPECT_EQ(inFactor.cause(), RunErrorCause::Arithmetic);
+  EXPECT_EQ(inFactor.kind(), FaultKind::Overflow);
+  EXPECT_EQ(inFactor.equation(), 1);
+  EXPECT_NE(std::string(inFactor.what()).find("第 2 式の計算で桁あふれ"), std::string::npos);
+  ExpectStoreFinite();
+
+  // Finite factors, but the forward substitution overflows: y(1) = 1e308 - 1e308·(-10).
+  const SolverError inForward = SolveFailure({{1.0, 0.0}, {-10.0, 1.0}}, {1e308, 1e308});
+  EXPECT_EQ(inForward.cause(), RunErrorCause::Arithmetic);
+  EXPECT_EQ(inForward.equation(), 1);
+  ExpectStoreFinite();
+  EXPECT_FALSE(FileExists(scratch.File("NColes.txt")));
+}

@@ -1,0 +1,106 @@
+// The trace "NColes.txt": its exact CP932 bytes for small solves (title ending CR CR CR LF,
+// numbers run together, an empty line after each block), a second solve replacing the file,
+// and the error when the program directory cannot take it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "basics/program_directory.h"
+#include "basics/run_error.h"
+#include "solver_fixture.h"
+#include "support/test_support.h"
+
+namespace {
+
+// The title and the six captions in CP932.
+const std::string kTitle =
+    "\x98\x41\x97\xa7\x95\xfb\x92\xf6\x8e\xae\x82\xcc\x89\xf0\x96\x40\x81\x46\x83\x52\x83\x8c"
+    "\x83\x58\x83\x4c\x81\x5b\x96\x40\x81\x69\x94\xf1\x91\xce\x8f\xcc\x89\xc2\x81\x6a";
+const std::string kSystem = "\x8c\x6e\x8d\x73\x97\xf1";                      // 系行列
+const std::string kConstants = "\x92\xe8\x90\x94";                           // 定数
+const std::string kUpper = "\x8f\xe3\x8e\x4f\x8a\x70\x8d\x73\x97\xf1";       // 上三角行列
+const std::string kDiagonal = "\x91\xce\x8a\x70\x8a\x70\x8d\x73\x97\xf1";    // 対角角行列
+const std::string kLower = "\x89\xba\x8e\x4f\x8a\x70\x8d\x73\x97\xf1";       // 下三角行列
+const std::string kSolution = "\x89\xf0";                                    // 解
+
+// The expected file from the lines of each block (without the block's closing empty line).
+std::string Trace(const std::vector<std::string>& a, const std::string& b,
+                  const std::vector<std::string>& u, const std::vector<std::string>& d,
+                  const std::vector<std::string>& l, const std::string& x) {
+  std::string out = kTitle + "\r\r\r\n";
+  const auto matrix = [&out](const std::string& caption, const std::vector<std::string>& rows) {
+    out += caption + "\r\n";
+    for (const std::string& row : rows) out += row + "\r\n";
+    out += "\r\n";
+  };
+  const auto vector = [&out](const std::string& caption, const std::string& line) {
+    out += caption + "\r\n" + line + "\r\n\r\n";
+  };
+  matrix(kSystem, a);
+  vector(kConstants, b);
+  matrix(kUpper, u);
+  matrix(kDiagonal, d);
+  matrix(kLower, l);
+  vector(kSolution, x);
+  return out;
+}
+
+std::string TraceBytes(const ScratchDirectory& scratch) {
+  return ReadFileBytes(scratch.File("NColes.txt"));
+}
+
+}  // namespace
+
+TEST(SolverTrace, OneEquation) {
+  ScratchDirectory scratch;
+  Solve({{4.0}}, {2.0});
+  EXPECT_EQ(TraceBytes(scratch),
+            Trace({"4.00000"}, "2.00000", {"1.00000"}, {"4.00000"}, {"1.00000"}, "0.50000"));
+}
+
+TEST(SolverTrace, IdentityRowsRunTogetherAndTheSpareIndexIsNotWritten) {
+  ScratchDirectory scratch;
+  Solve({{1.0, 0.0}, {0.0, 1.0}}, {3.0, -0.123456});
+  const std::vector<std::string> identity = {"1.000000.00000", "0.000001.00000"};
+  EXPECT_EQ(TraceBytes(scratch), Trace(identity, "3.00000-0.12346", identity, identity, identity,
+                                       "3.00000-0.12346"));
+}
+
+TEST(SolverTrace, NumbersOfAnyWidthFollowEachOther) {
+  ScratchDirectory scratch;
+  // L(1,0) = -3/12.5 = -0.24, D(1,1) = 10 - 0.72 = 9.28, U(0,1) = -0.24.
+  Solve({{12.5, -3.0}, {-3.0, 10.0}}, {12.5, -3.0});
+  EXPECT_EQ(TraceBytes(scratch),
+            Trace({"12.50000-3.00000", "-3.0000010.00000"}, "12.50000-3.00000",
+                  {"1.00000-0.24000", "0.000001.00000"}, {"12.500000.00000", "0.000009.28000"},
+                  {"1.000000.00000", "-0.240001.00000"}, "1.000000.00000"));
+}
+
+TEST(SolverTrace, EmptySystemWritesEmptyBlocks) {
+  ScratchDirectory scratch;
+  SetSystem(0, DenseMatrix(1), {0.0});
+  SolveLDU();
+  EXPECT_EQ(TraceBytes(scratch), Trace({}, "", {}, {}, {}, ""));
+}
+
+TEST(SolverTrace, ASecondSolveReplacesTheWholeFile) {
+  ScratchDirectory scratch;
+  Solve({{1, 2, 3}, {4, 5, 6}, {7, 8, 10}}, {1, 2, 3});
+  Solve({{4.0}}, {2.0});
+  EXPECT_EQ(TraceBytes(scratch),
+            Trace({"4.00000"}, "2.00000", {"1.00000"}, {"4.00000"}, {"1.00000"}, "0.50000"));
+}
+
+TEST(SolverTrace, AProgramDirectoryThatCannotTakeTheFileIsAnError) {
+  ScratchDirectory scratch;
+  SetProgramDirectoryForTests(scratch.File("missing"));
+  SetRows({{2.0}}, {1.0});
+  try {
+    SolveLDU();
+    FAIL() << "the trace was written into a missing directory";
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
+    EXPECT_NE(std::string(error.what()).find(scratch.File("missing/NColes.txt")), std::string::npos);
+  }
+  EXPECT_EQ(solverStore.vecX[0], 0.5);
+}

@@ -11,6 +11,8 @@ struct NodeRecord {
   int16_t nodeNo = 0;
   float x = 0.0f;  // cm
   float y = 0.0f;  // cm
+
+  bool operator==(const NodeRecord&) const = default;
 };
 
 struct SectionRecord {
@@ -18,6 +20,8 @@ struct SectionRecord {
   float area = 0.0f;          // cm², A
   float inertia = 0.0f;       // cm⁴, I
   float youngModulus = 0.0f;  // kg/cm², E
+
+  bool operator==(const SectionRecord&) const = default;
 };
 
 struct MemberRecord {
@@ -28,6 +32,8 @@ struct MemberRecord {
   int16_t node1Index = 0;  // table positions, -1 while unresolved
   int16_t node2Index = 0;
   int16_t sectionIndex = 0;
+
+  bool operator==(const MemberRecord&) const = default;
 };
 
 struct NodalLoadRecord {
@@ -36,6 +42,8 @@ struct NodalLoadRecord {
   float fy = 0.0f;      // kg, along global y
   float moment = 0.0f;  // kg·cm, counter-clockwise positive
   int16_t nodeIndex = 0;
+
+  bool operator==(const NodalLoadRecord&) const = default;
 };
 
 struct SupportRecord {
@@ -44,6 +52,8 @@ struct SupportRecord {
   int16_t fixV = 0;
   int16_t fixTheta = 0;
   int16_t nodeIndex = 0;
+
+  bool operator==(const SupportRecord&) const = default;
 };
 
 struct ModelStore {

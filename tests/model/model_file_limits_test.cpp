@@ -1,0 +1,124 @@
+// The worst inputs a user could choose as a model file: no file, a directory, an empty or binary
+// file, an endless device, huge lines and numbers, counts at their limit with no records behind
+// them. Each ends in success or one of the two read messages, quickly and in bounded memory.
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "model/model_file_reader.h"
+#include "model_test_fixture.h"
+
+namespace {
+
+class ModelFileLimitsTest : public ModelTest {
+ protected:
+  // Writes head, then `fill` repeated `count` times, then tail, without holding it all in memory.
+  std::string WriteModel(const std::string& head, char fill, size_t count,
+                         const std::string& tail = "") {
+    const std::string path = scratch.File("model.txt");
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    EXPECT_NE(file, nullptr);
+    std::fwrite(head.data(), 1, head.size(), file);
+    const std::string chunk(64 * 1024, fill);
+    for (size_t left = count; left > 0;) {
+      const size_t part = std::min(left, chunk.size());
+      std::fwrite(chunk.data(), 1, part, file);
+      left -= part;
+    }
+    std::fwrite(tail.data(), 1, tail.size(), file);
+    std::fclose(file);
+    return path;
+  }
+
+  void ExpectOnlyMessage(const std::string& message) {
+    EXPECT_EQ(sink.messages, std::vector<std::string>{message});
+    sink.messages.clear();
+  }
+
+  ScratchDirectory scratch;
+};
+
+long PeakResidentKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// The worked cantilever from its counts line on, and its tables after the nodes.
+const std::string kTablesAfterNodes =
+    "sections\r\n1,50,400,2100000\r\nmembers\r\n1,1,2,1\r\nloads\r\n2,0,-1000,0\r\n"
+    "supports\r\n1,1,1,1\r\n";
+const std::string kCantileverTables = "2,1,1,1,1\r\nnodes\r\n1,0,0\r\n2,300,0\r\n" + kTablesAfterNodes;
+
+TEST_F(ModelFileLimitsTest, FilesThatAreNoModelFileAtAll) {
+  EXPECT_FALSE(ReadModelFile(scratch.path()));  // a directory opens, then fails to read
+  ExpectOnlyMessage(kReadFailureMessage);
+  EXPECT_FALSE(ReadModelFile(""));
+  ExpectOnlyMessage(kReadFailureMessage);
+  EXPECT_FALSE(ReadModelFile(WriteModel("", ' ', 0)));  // empty
+  ExpectOnlyMessage(kReadFailureMessage);
+  EXPECT_FALSE(ReadModelFile(WriteModel("FEMDATA\r\n", ' ', 0)));
+  ExpectOnlyMessage(kReadFailureMessage);
+
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 37) % 256));
+  EXPECT_FALSE(ReadModelFile(WriteModel(binary, '\0', 0)));
+  ExpectOnlyMessage(kFileTypeMessage);
+  // An endless first line: a few bytes decide that it is not "FEMDATA".
+  EXPECT_FALSE(ReadModelFile("/dev/zero"));
+  ExpectOnlyMessage(kFileTypeMessage);
+}
+
+TEST_F(ModelFileLimitsTest, CountsAtTheLimitWithNothingBehindThem) {
+  EXPECT_FALSE(ReadModelFile(WriteModel("FEMDATA\r\n\r\n\r\n32767,32767,32767,32767,32767", ' ', 0)));
+  ExpectOnlyMessage(kReadFailureMessage);
+  EXPECT_EQ(modelStore.nodes.size(), 32768u);
+  EXPECT_EQ(modelStore.supports.size(), 32768u);
+  EXPECT_FALSE(ReadModelFile(WriteModel("FEMDATA\r\n\r\n\r\n32768,0,0,0,0\r\n", ' ', 0)));
+  ExpectOnlyMessage(kReadFailureMessage);
+  EXPECT_FALSE(ReadModelFile(WriteModel("FEMDATA\r\n\r\n\r\n1", '0', 400, ",0,0,0,0\r\n")));
+  ExpectOnlyMessage(kReadFailureMessage);
+}
+
+TEST_F(ModelFileLimitsTest, TheLargestNodeTableReads) {
+  std::string text = "FEMDATA\r\n\r\n\r\n32767,0,0,0,0\r\nnodes\r\n";
+  for (int i = 0; i < 32767; ++i) text += std::to_string(i - 16384) + ",1.5," + std::to_string(i) + "\r\n";
+  text += "sections\r\nmembers\r\nloads\r\nsupports\r\n";
+  ASSERT_TRUE(ReadModelFile(WriteModel(text, ' ', 0)));
+  EXPECT_EQ(modelStore.nodes[32766].nodeNo, 16382);
+  EXPECT_EQ(modelStore.nodes[32766].y, 32766.0f);
+}
+
+TEST_F(ModelFileLimitsTest, OverlongValuesAndLines) {
+  const std::string head = "FEMDATA\r\n\r\n\r\n2,1,1,1,1\r\nnodes\r\n1,";
+  // A real of 400 digits is far beyond single precision.
+  EXPECT_FALSE(ReadModelFile(WriteModel(head + "1", '0', 399, ",0\r\n")));
+  ExpectOnlyMessage(kReadFailureMessage);
+  // Leading zeros are still a number while the value is short...
+  const std::string tail = "7,0\r\n2,300,0\r\n" + kTablesAfterNodes;
+  ASSERT_TRUE(ReadModelFile(WriteModel(head, '0', 200, tail)));
+  EXPECT_EQ(modelStore.nodes[0].x, 7.0f);
+  // ...but a value longer than any number needs is a fault, however long the line runs on.
+  EXPECT_FALSE(ReadModelFile(WriteModel(head, '0', 300, tail)));
+  ExpectOnlyMessage(kReadFailureMessage);
+  EXPECT_FALSE(ReadModelFile(WriteModel(head, '9', 50'000'000)));
+  ExpectOnlyMessage(kReadFailureMessage);
+  EXPECT_FALSE(ReadModelFile(WriteModel("FEMDATA\r\n\r\n\r\n", ',', 1'000'000, "\r\n")));
+  ExpectOnlyMessage(kReadFailureMessage);
+  EXPECT_FALSE(ReadModelFile(WriteModel("FEMDATA\r\n\r\n\r\n", ' ', 1'000'000, "\r\n")));
+  ExpectOnlyMessage(kReadFailureMessage);
+}
+
+TEST_F(ModelFileLimitsTest, HugeFreeLinesAreSkippedWithoutBeingKept) {
+  const std::string path =
+      WriteModel("FEMDATA\r\n", 'x', 64 * 1024 * 1024, "\r\ncounts\r\n" + kCantileverTables);
+  const long before = PeakResidentKilobytes();
+  ASSERT_TRUE(ReadModelFile(path));
+  EXPECT_LT(PeakResidentKilobytes() - before, 16 * 1024);
+  EXPECT_EQ(modelStore.nodes[1].x, 300.0f);
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+// The deflected shape: each member's displaced position, magnified so that the largest nodal
+// translation is drawn at 10 % of the limiting extent. A member with bending stiffness is drawn
+// as its cubic deflection curve in ten pieces, a member whose section has inertia 0 as a chord.
+#include "analysis/analysis_store.h"
+#include "basics/checked_math.h"
+#include "drawing_builders.h"
+#include "drawing_coordinate.h"
+#include "drawing_fault.h"
+#include "drawing_list_fill.h"
+#include "drawing_lists.h"
+#include "member_direction.h"
+#include "model/model_store.h"
+#include "view_fit.h"
+
+namespace {
+
+constexpr const char* kViewName = "δ図";
+constexpr int kCurvePieces = 10;
+
+// End displacements in the member's axes: u along it, w across it (positive to the left of the
+// direction of travel), in cm, and the rotation in rad.
+struct LocalEnd {
+  double u = 0.0;
+  double w = 0.0;
+  double theta = 0.0;
+};
+
+LocalEnd LocalEndOf(const MemberDirection& direction, int16_t nodeIndex) {
+  const size_t dof = 3 * static_cast<size_t>(nodeIndex);
+  const double globalU = analysisStore.displacements[dof];
+  const double globalV = analysisStore.displacements[dof + 1];
+  return {direction.cosTheta * globalU + direction.sinTheta * globalV,
+          -direction.sinTheta * globalU + direction.cosTheta * globalV,
+          analysisStore.displacements[dof + 2]};
+}
+
+// Kd times an end's global translation, rebuilt from its local components, in twips.
+struct Offset {
+  double dx = 0.0;
+  double dy = 0.0;
+};
+
+Offset EndOffset(const MemberDirection& direction, const LocalEnd& end, double scale) {
+  return {scale * (direction.cosTheta * end.u - direction.sinTheta * end.w),
+          scale * (direction.sinTheta * end.u + direction.cosTheta * end.w)};
+}
+
+LineSegment Piece(const LineSegment& line, Offset from, Offset to) {
+  return {ShiftCoordinate(line.X1, from.dx), ShiftCoordinate(line.Y1, from.dy),
+          ShiftCoordinate(line.X1, to.dx), ShiftCoordinate(line.Y1, to.dy)};
+}
+
+// Ten pieces of w(ξ) = w1 + θ1 ξ + a2 ξ² + a3 ξ³, the cubic that matches the end deflections
+// and slopes, measured from the first node's drawing point; the axial displacement varies
+// linearly along the member.
+void AppendCurve(const LineSegment& line, const MemberDirection& direction, const LocalEnd& end1,
+                 const LocalEnd& end2, float drawScale, double scale) {
+  const double length = direction.length;
+  double a2 = 0.0, a3 = 0.0;
+  if (length != 0.0) {
+    a2 = (3.0 * (end2.w - end1.w) - 2.0 * length * end1.theta - length * end2.theta) /
+         (length * length);
+    a3 = (2.0 * (end1.w - end2.w) + length * end1.theta + length * end2.theta) /
+         ((length * length) * length);
+  }
+  Offset previous = EndOffset(direction, end1, scale);
+  for (int k = 1; k <= kCurvePieces; ++k) {
+    const double xi = k * length / kCurvePieces;
+    const double u = end1.u + (end2.u - end1.u) * k / kCurvePieces;
+    const double w = end1.w + end1.theta * xi + a2 * (xi * xi) + a3 * ((xi * xi) * xi);
+    const double along = xi * static_cast<double>(drawScale) + u * scale;
+    const Offset next{direction.cosTheta * along - direction.sinTheta * w * scale,
+                      direction.sinTheta * along + direction.cosTheta * w * scale};
+    AppendRecord(DeflectedShapeLines, DeflectedShapeLineCount, Piece(line, previous, next),
+                 kViewName);
+    previous = next;
+  }
+}
+
+}  // namespace
+
+void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight) {
+  const ViewFit fit = ComputeViewFit(pictureWidth, pictureHeight);
+  const float drawScale = fit.DrawScale;
+  // Nothing moved: scale by 1 (the view then shows 1 as the maximum).
+  if (analysisStore.maxDisplacement == 0.0) analysisStore.maxDisplacement = 1.0;
+  DeflectedShapeLineCount = 0;
+
+  int32_t position = -1;
+  try {
+    // Twips per cm of displacement: the largest translation is drawn at 10 % of the extent.
+    const double scale = CheckedDiv(fit.LimitingExtent * 0.1, analysisStore.maxDisplacement);
+    for (position = 0; position < modelStore.memberCount; ++position) {
+      const MemberRecord& member = modelStore.members[static_cast<size_t>(position)];
+      const LineSegment& line = MemberLines[static_cast<size_t>(position)];
+      const MemberDirection direction = MemberDirectionOf(member);
+      const LocalEnd end1 = LocalEndOf(direction, member.node1Index);
+      const LocalEnd end2 = LocalEndOf(direction, member.node2Index);
+      const SectionRecord& section = modelStore.sections[static_cast<size_t>(member.sectionIndex)];
+      if (section.inertia == 0.0f) {
+        // No bending stiffness: a straight chord between the displaced ends.
+        const Offset start = EndOffset(direction, end1, scale);
+        const Offset end = EndOffset(direction, end2, scale);
+        AppendRecord(DeflectedShapeLines, DeflectedShapeLineCount,
+                     {ShiftCoordinate(line.X1, start.dx), ShiftCoordinate(line.Y1, start.dy),
+                      ShiftCoordinate(line.X2, end.dx), ShiftCoordinate(line.Y2, end.dy)},
+                     kViewName);
+      } else {
+        AppendCurve(line, direction, end1, end2, drawScale, scale);
+      }
+    }
+  } catch (const ArithmeticFault& fault) {
+    throw DrawingFaultError(kViewName, fault.kind, position);
+  }
+}

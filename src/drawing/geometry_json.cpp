@@ -1,0 +1,86 @@
+#include "geometry_json.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "basics/run_error.h"
+#include "drawing_lists.h"
+
+namespace {
+
+// Shortest text that reads back as the same single-precision value.
+std::string FloatText(float value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+// A JSON string literal; the label texts keep their carriage returns as \r.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"': quoted += "\\\""; break;
+      case '\\': quoted += "\\\\"; break;
+      case '\r': quoted += "\\r"; break;
+      case '\n': quoted += "\\n"; break;
+      case '\t': quoted += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          quoted += escaped;
+        } else {
+          quoted += c;
+        }
+    }
+  }
+  return quoted + "\"";
+}
+
+std::string RecordList(const std::vector<LineSegment>& list, int16_t count) {
+  if (count <= 0) return "[]";
+  std::string text = "[\n";
+  for (int16_t i = 0; i < count; ++i) {
+    const LineSegment& r = list[static_cast<size_t>(i)];
+    text += "    [" + std::to_string(r.X1) + ", " + std::to_string(r.Y1) + ", " +
+            std::to_string(r.X2) + ", " + std::to_string(r.Y2) + "]";
+    text += i + 1 < count ? ",\n" : "\n";
+  }
+  return text + "  ]";
+}
+
+std::string GeometryJson(const std::array<std::string, 5>* tabLabels) {
+  std::string json = "{\n";
+  json += "  \"ModelWidth\": " + FloatText(ModelWidth) + ",\n";
+  json += "  \"ModelHeight\": " + FloatText(ModelHeight) + ",\n";
+  json += "  \"MemberLines\": " + RecordList(MemberLines, MemberLineCount) + ",\n";
+  json += "  \"LoadSymbols\": " + RecordList(LoadSymbols, LoadSymbolCount) + ",\n";
+  json += "  \"DeflectedShapeLines\": " +
+          RecordList(DeflectedShapeLines, DeflectedShapeLineCount) + ",\n";
+  json += "  \"BendingMomentLines\": " +
+          RecordList(BendingMomentLines, BendingMomentLineCount) + ",\n";
+  json += "  \"ShearForceLines\": " + RecordList(ShearForceLines, ShearForceLineCount) + ",\n";
+  json += "  \"AxialForceLines\": " + RecordList(AxialForceLines, AxialForceLineCount);
+  if (tabLabels != nullptr) {
+    json += ",\n  \"Label2\": {\n";
+    for (size_t tab = 0; tab < tabLabels->size(); ++tab) {
+      json += "    \"" + std::to_string(tab + 1) + "\": " + Quoted((*tabLabels)[tab]);
+      json += tab + 1 < tabLabels->size() ? ",\n" : "\n";
+    }
+    json += "  }";
+  }
+  return json + "\n}\n";
+}
+
+}  // namespace
+
+void WriteGeometryJson(const std::string& path, const std::array<std::string, 5>* tabLabels) {
+  const std::string json = GeometryJson(tabLabels);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) throw FileCreateError(path);
+  const bool written = std::fwrite(json.data(), 1, json.size(), file) == json.size();
+  if (std::fclose(file) != 0 || !written) throw FileWriteError(path);
+}

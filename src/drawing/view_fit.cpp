@@ -1,0 +1,56 @@
+#include "view_fit.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "drawing_coordinate.h"
+
+namespace {
+
+// Twips per centimetre that fit the extent into the usable length, in single precision. An
+// extent of 0 sets no limit in its direction, and a quotient beyond the float range (a vanishing
+// extent) is held at the largest float, so the scale is never infinite.
+float CandidateScale(int16_t usable, float extent) {
+  if (extent == 0.0f) return FLT_MAX;
+  const float scale = static_cast<float>(usable) / extent;
+  if (std::isfinite(scale)) return scale;
+  return scale > 0.0f ? FLT_MAX : -FLT_MAX;
+}
+
+}  // namespace
+
+ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight) {
+  ViewFit fit;
+  fit.UsableWidth = ToCoordinate(static_cast<double>(pictureWidth) * 0.8);
+  fit.UsableHeight = ToCoordinate(static_cast<double>(pictureHeight) * 0.8);
+  const float widthScale = CandidateScale(fit.UsableWidth, ModelWidth);
+  const float heightScale = CandidateScale(fit.UsableHeight, ModelHeight);
+  // The smaller scale wins; on a tie the height limits.
+  if (heightScale > widthScale) {
+    fit.DrawScale = widthScale;
+    fit.LimitingExtent = fit.UsableWidth;
+  } else {
+    fit.DrawScale = heightScale;
+    fit.LimitingExtent = fit.UsableHeight;
+  }
+  // All nodes at one point: no scale is defined, so every node is drawn at the offsets, the
+  // middle of the usable area shifted by its 10 % margins.
+  if (ModelWidth == 0.0f && ModelHeight == 0.0f) fit.DrawScale = 0.0f;
+
+  const double usableWidth = fit.UsableWidth;
+  const double usableHeight = fit.UsableHeight;
+  const double drawScale = fit.DrawScale;
+  fit.OffsetX = ToCoordinate(usableWidth * 0.1 +
+                             (usableWidth - static_cast<double>(ModelWidth) * drawScale) / 2.0);
+  fit.OffsetY = ToCoordinate((usableHeight - static_cast<double>(ModelHeight) * drawScale) / 2.0 +
+                             usableHeight * 0.1);
+  return fit;
+}
+
+DrawingPoint NodeDrawingPoint(const ViewFit& fit, const NodeRecord& node) {
+  // x * DrawScale is one double product of the two single-precision values, rounded first; the
+  // integer offset is added after.
+  const double drawScale = fit.DrawScale;
+  return {ShiftCoordinate(fit.OffsetX, static_cast<double>(node.x) * drawScale),
+          ShiftCoordinate(fit.OffsetY, static_cast<double>(node.y) * drawScale)};
+}

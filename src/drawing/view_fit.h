@@ -1,0 +1,29 @@
+// The one rule by which every drawing builder fits the model into the drawing area: the usable
+// extents (80 % of the picture), the scale in twips per centimetre and the offsets that place
+// the model's origin, and the drawing point of a node under that fit.
+#pragma once
+
+#include <cstdint>
+
+#include "drawing_lists.h"
+#include "model/model_store.h"
+
+struct ViewFit {
+  int16_t UsableWidth = 0;     // twips
+  int16_t UsableHeight = 0;    // twips
+  float DrawScale = 0.0f;      // twips per cm
+  int16_t LimitingExtent = 0;  // the usable extent that limits the scale, twips
+  int16_t OffsetX = 0;         // drawing x of the model's x = 0
+  int16_t OffsetY = 0;         // drawing y of the model's y = 0
+};
+
+// From the picture size in twips and ModelWidth, ModelHeight.
+ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight);
+
+struct DrawingPoint {
+  int16_t X = 0;
+  int16_t Y = 0;
+};
+
+// The node's drawing point: its coordinates times DrawScale, rounded, plus the offsets.
+DrawingPoint NodeDrawingPoint(const ViewFit& fit, const NodeRecord& node);

@@ -1,0 +1,89 @@
+// The result geometry of example models after a real analysis on the window's picture
+// (6255 x 6015 twips): the cantilever against a computation by hand, and the portal frame's
+// diagrams scaled so that each maximum is drawn at 10 % of the limiting extent.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "analysis/analysis_store.h"
+#include "analysis/run_analysis.h"
+#include "drawing/drawing_builders.h"
+#include "drawing_test_fixture.h"
+
+namespace {
+
+class AnalysedExamplesTest : public DrawingTest {
+ protected:
+  // The model is copied into the scratch directory, because the report is written beside it.
+  void Analyse(const std::string& example) {
+    const std::string model = scratch.File(example);
+    WriteFileBytes(model, ReadFileBytes(ExamplePath(example)));
+    LoadModel(model, 6255.0f, 6015);
+    RunAnalysis();
+    BuildDeflectedShape(6255.0f, 6015);
+    BuildBendingMomentDiagram(6255.0f, 6015);
+    BuildShearForceDiagram(6255.0f, 6015);
+    BuildAxialForceDiagram(6255.0f, 6015);
+  }
+};
+
+// 300 cm cantilever, 1000 kg down at the tip: N 0, Q1 = 1 t, M1 = 300 t·cm, M2 = 0.
+// Extents 300 x 300; scales 5004/300 = 16.68 and 4812/300 = 16.04: the height limits,
+// DrawScale 16.0400009, LimitingExtent 4812 (10 %: 481.2).
+// OffsetX = round(500.4 + (5004 - 4812.00027)/2) = 596, OffsetY = round(-0.00014 + 481.2) = 481;
+// the member runs from (596, 481) to (596 + 4812, 481) = (5408, 481); its normal is (0, -1).
+// Moment, K = 481.2/300: end 1 at -M1 x K = -481.2 along n, i.e. 481 up; end 2 on the member.
+// Shear, K = 481.2/1: both ends 481 down. Axial: maximum 0 becomes 1, the band is the member.
+// Deflection, Kd = 481.2/v_tip: the tip is drawn 481 down at x 596 + round(300 x 16.04) = 5408;
+// for a tip load w(150)/w(300) = 150² x 750 / (300² x 600) = 0.3125, so at k = 5 the point is
+// 0.3125 x 481.2 = 150.4 down at x 596 + round(2406.0001) = 3002.
+TEST_F(AnalysedExamplesTest, CantileverByHand) {
+  Analyse("cantilever.txt");
+  EXPECT_EQ(InUse(MemberLines, MemberLineCount), (std::vector<LineSegment>{{596, 481, 5408, 481}}));
+  EXPECT_EQ(InUse(BendingMomentLines, BendingMomentLineCount),
+            (std::vector<LineSegment>{{596, 962, 5408, 481}}));
+  EXPECT_EQ(InUse(ShearForceLines, ShearForceLineCount),
+            (std::vector<LineSegment>{{596, 0, 5408, 0}}));
+  EXPECT_EQ(analysisStore.maxAxialForce, 1.0);
+  EXPECT_EQ(InUse(AxialForceLines, AxialForceLineCount), InUse(MemberLines, MemberLineCount));
+  ASSERT_EQ(DeflectedShapeLineCount, 10);
+  EXPECT_EQ(DeflectedShapeLines[0].X1, 596);
+  EXPECT_EQ(DeflectedShapeLines[0].Y1, 481);
+  EXPECT_EQ(DeflectedShapeLines[4].X2, 3002);
+  EXPECT_EQ(DeflectedShapeLines[4].Y2, 331);
+  EXPECT_EQ(DeflectedShapeLines[9].X2, 5408);
+  EXPECT_EQ(DeflectedShapeLines[9].Y2, 0);
+}
+
+// The largest distance of a diagram's end points from their member ends, in twips.
+int LargestOffset(const std::vector<LineSegment>& list, int16_t count) {
+  int largest = 0;
+  for (int16_t j = 0; j < count; ++j) {
+    const LineSegment& record = list[static_cast<size_t>(j)];
+    const LineSegment& member = MemberLines[static_cast<size_t>(j)];
+    for (const int offset : {record.X1 - member.X1, record.Y1 - member.Y1,
+                             record.X2 - member.X2, record.Y2 - member.Y2}) {
+      largest = std::max(largest, std::abs(offset));
+    }
+  }
+  return largest;
+}
+
+// Every member of the portal frame is parallel to an axis, so the member that holds a diagram's
+// maximum is offset by round(5004 x 0.1) = 500 and no other point lies further out.
+TEST_F(AnalysedExamplesTest, PortalFrameMaximaAreDrawnAtTenPercent) {
+  Analyse("portal_frame.txt");
+  EXPECT_EQ(LargestOffset(BendingMomentLines, BendingMomentLineCount), 500);
+  EXPECT_EQ(LargestOffset(ShearForceLines, ShearForceLineCount), 500);
+  EXPECT_EQ(LargestOffset(AxialForceLines, AxialForceLineCount), 500);
+  EXPECT_EQ(BendingMomentLineCount, 3);
+  ASSERT_EQ(DeflectedShapeLineCount, 30);
+  // Members 1 and 3 rise from the fixed supports: their curves start on the member lines.
+  EXPECT_EQ(DeflectedShapeLines[0].X1, MemberLines[0].X1);
+  EXPECT_EQ(DeflectedShapeLines[0].Y1, MemberLines[0].Y1);
+  EXPECT_EQ(DeflectedShapeLines[20].X1, MemberLines[2].X1);
+  EXPECT_EQ(DeflectedShapeLines[20].Y1, MemberLines[2].Y1);
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+#include "apply_supports.h"
+
+#include "analysis_store.h"
+#include "dof_numbering.h"
+
+namespace {
+
+void Restrain(size_t dof) {
+  DenseMatrix& stiffness = analysisStore.globalStiffness;
+  const auto dofCount = static_cast<size_t>(analysisStore.dofCount);
+  for (size_t q = 0; q < dofCount; ++q) {
+    stiffness(dof, q) = 0.0;
+    stiffness(q, dof) = 0.0;
+  }
+  stiffness(dof, dof) = 1.0;
+  analysisStore.loadVector[dof] = 0.0;
+}
+
+}  // namespace
+
+void ApplySupports() {
+  for (int16_t s = 0; s < modelStore.supportCount; ++s) {
+    const SupportRecord& support = modelStore.supports[static_cast<size_t>(s)];
+    const int16_t flags[3] = {support.fixU, support.fixV, support.fixTheta};
+    for (int16_t direction = DirectionU; direction <= DirectionTheta; ++direction) {
+      if (flags[direction] != 0) {
+        Restrain(static_cast<size_t>(NodeDof(support.nodeIndex, direction)));
+      }
+    }
+  }
+}

@@ -1,0 +1,6 @@
+// The support step of a run: every restrained degree of freedom gets a zero row and column with
+// 1.0 on the diagonal and a zero load, so its displacement comes out exactly 0 and the matrix
+// stays symmetric. Any non-zero flag restrains; a load on a restrained direction is discarded.
+#pragma once
+
+void ApplySupports();

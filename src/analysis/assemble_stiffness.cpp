@@ -1,0 +1,61 @@
+#include "assemble_stiffness.h"
+
+#include <vector>
+
+#include "analysis_store.h"
+#include "basics/checked_math.h"
+#include "basics/number_text.h"
+#include "basics/text_file.h"
+#include "dof_numbering.h"
+#include "member_error.h"
+#include "member_stiffness.h"
+#include "work_files.h"
+
+namespace {
+
+// Entries shared by several members accumulate in member order, each Kₑ(i, j) summed on its own
+// first and then added to what the matrix already holds.
+void AddMemberStiffness(const std::array<int16_t, 6>& dofs, const Matrix6& contribution) {
+  DenseMatrix& stiffness = analysisStore.globalStiffness;
+  for (int i = 0; i < 6; ++i) {
+    const auto row = static_cast<size_t>(dofs[static_cast<size_t>(i)]);
+    for (int j = 0; j < 6; ++j) {
+      const auto column = static_cast<size_t>(dofs[static_cast<size_t>(j)]);
+      stiffness(row, column) = CheckedAdd(contribution[i][j], stiffness(row, column));
+    }
+  }
+}
+
+void WriteWork1(const std::vector<double>& memberMatrices) {
+  TextFileWriter work1(Work1Path());
+  for (double value : memberMatrices) work1.WriteLine(FormatGeneral15(value));
+  work1.Close();
+}
+
+}  // namespace
+
+// The member matrices are collected first and "work1.txt" is written once they are all known,
+// so a member that fails leaves the previous run's file whole instead of half rewritten.
+void AssembleStiffness() {
+  const auto memberCount = static_cast<size_t>(modelStore.memberCount);
+  std::vector<double> memberMatrices;
+  memberMatrices.reserve(36 * memberCount);
+  for (size_t m = 0; m < memberCount; ++m) {
+    const MemberRecord& member = modelStore.members[m];
+    try {
+      const NodeRecord& end1 = modelStore.nodes[static_cast<size_t>(member.node1Index)];
+      const NodeRecord& end2 = modelStore.nodes[static_cast<size_t>(member.node2Index)];
+      const MemberGeometry geometry = MeasureMember(end1, end2);
+      if (geometry.length == 0.0) throw ZeroLengthMemberError(member);
+      const MemberMatrices matrices = FormMemberMatrices(
+          geometry, modelStore.sections[static_cast<size_t>(member.sectionIndex)]);
+      for (const auto& row : matrices.memberMatrix) {
+        memberMatrices.insert(memberMatrices.end(), row, row + 6);
+      }
+      AddMemberStiffness(MemberDofs(member), matrices.globalContribution);
+    } catch (const ArithmeticFault& fault) {
+      throw MemberFaultError("部材の剛性の計算", member, fault);
+    }
+  }
+  WriteWork1(memberMatrices);
+}

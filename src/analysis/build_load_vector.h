@@ -1,0 +1,5 @@
+// The load step of a run: each nodal load record puts its Fx, Fy and M (kg, kg, kg·cm) on its
+// node's three equations. A later record for the same node replaces the earlier one.
+#pragma once
+
+void BuildLoadVector();

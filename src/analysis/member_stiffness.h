@@ -1,0 +1,25 @@
+// The plane beam-column element of one member: its length from the two end nodes, the local
+// stiffness k, the rotation T (local = T · global), the member matrix P = k·T that turns global
+// end displacements into local end forces, and the global contribution Kₑ = Tᵀ·P.
+#pragma once
+
+#include "model/model_store.h"
+
+using Matrix6 = double[6][6];
+
+struct MemberGeometry {
+  double dx = 0.0;      // cm, x2 - x1 formed in single precision
+  double dy = 0.0;      // cm, y2 - y1 formed in single precision
+  double length = 0.0;  // cm
+};
+
+struct MemberMatrices {
+  Matrix6 memberMatrix{};        // P, row by row as "work1.txt" holds it
+  Matrix6 globalContribution{};  // Kₑ, added into the global stiffness
+};
+
+// Throws ArithmeticFault when a difference or the length overflows.
+MemberGeometry MeasureMember(const NodeRecord& end1, const NodeRecord& end2);
+
+// Needs a non-zero length; throws ArithmeticFault at the first operation that overflows.
+MemberMatrices FormMemberMatrices(const MemberGeometry& geometry, const SectionRecord& section);

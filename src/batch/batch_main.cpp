@@ -1,0 +1,58 @@
+// femframe-batch MODEL: reads, checks and analyses one model file as the window does, writes the
+// same report and work files, and prints the report's path. Exit status 0 on success, 1 when
+// the model or the run fails (the message goes to standard error), 2 for a usage error.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "analysis/run_analysis.h"
+#include "batch_arguments.h"
+#include "model/model_file_reader.h"
+#include "model/model_store.h"
+#include "model/reference_check.h"
+#include "report/report_path.h"
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+int Fail(const char* message) {
+  std::fprintf(stderr, "%s\n", message);
+  return kFailed;
+}
+
+// The window hands the reader a full path, so a relative argument is made absolute first; the
+// report then lands beside the model file whatever the working directory.
+std::string FullPath(const std::string& path) {
+  std::error_code ignored;
+  const std::filesystem::path full = std::filesystem::absolute(path, ignored);
+  return full.empty() ? path : full.string();
+}
+
+// The reader and the check show their own messages through the standard-error message sink.
+int AnalyseModel(const BatchArguments& arguments) {
+  if (!ReadModelFile(FullPath(arguments.modelPath))) return kFailed;
+  if (!CheckModelReferences()) return kFailed;
+  try {
+    RunAnalysis();
+    std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
+  } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
+    return Fail(error.what());
+  }
+  return std::fflush(stdout) == 0 ? 0 : kFailed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const std::optional<BatchArguments> parsed = ParseBatchArguments(arguments);
+  if (!parsed) {
+    std::fprintf(stderr, "%s\n", BatchUsageText());
+    return kUsage;
+  }
+  return AnalyseModel(*parsed);
+}

@@ -1,0 +1,129 @@
+#include "write_results_report.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_store.h"
+#include "analysis/work_files.h"
+#include "basics/number_file.h"
+#include "basics/number_text.h"
+#include "basics/text_file.h"
+#include "model/model_store.h"
+#include "report_path.h"
+
+namespace {
+
+// The fields of one report line, joined by a comma and a TAB, without padding.
+std::string JoinFields(std::initializer_list<std::string> fields) {
+  std::string line;
+  for (const std::string& field : fields) {
+    if (!line.empty()) line += ",\t";
+    line += field;
+  }
+  return line;
+}
+
+// A section starts after one empty line with its title and its column headings.
+void AddSection(std::vector<std::string>& lines, const char* title,
+                std::initializer_list<std::string> headings) {
+  lines.emplace_back();
+  lines.emplace_back(title);
+  lines.push_back(JoinFields(headings));
+}
+
+void AddModelSections(std::vector<std::string>& lines) {
+  const ModelStore& model = modelStore;
+  AddSection(lines, "■ 節 点 座 標 ■", {"節点No.", "x[㎝]", "y[cm]"});
+  for (size_t i = 0; i < static_cast<size_t>(model.nodeCount); ++i) {
+    const NodeRecord& node = model.nodes[i];
+    lines.push_back(JoinFields({FormatInteger(node.nodeNo), FormatSingle(node.x), FormatSingle(node.y)}));
+  }
+  AddSection(lines, "■ 断 面 特 性 ■",
+             {"断面特性No.", "断面積[㎝2]", "断面二次[㎝4]", "ヤング係数[㎏/㎝2]"});
+  for (size_t i = 0; i < static_cast<size_t>(model.sectionCount); ++i) {
+    const SectionRecord& section = model.sections[i];
+    lines.push_back(JoinFields({FormatInteger(section.sectionNo), FormatSingle(section.area),
+                                FormatSingle(section.inertia), FormatSingle(section.youngModulus)}));
+  }
+  AddSection(lines, "■ 部 材 ■", {"部材No.", "節点1", "節点2", "断面特性"});
+  for (size_t i = 0; i < static_cast<size_t>(model.memberCount); ++i) {
+    const MemberRecord& member = model.members[i];
+    lines.push_back(JoinFields({FormatInteger(member.memberNo), FormatInteger(member.node1No),
+                                FormatInteger(member.node2No), FormatInteger(member.sectionNo)}));
+  }
+  AddSection(lines, "■ 節 点 荷 重 ■", {"節点", "Fx[㎏]", "Fy[㎏]", "M[㎏･㎝]"});
+  for (size_t i = 0; i < static_cast<size_t>(model.loadCount); ++i) {
+    const NodalLoadRecord& load = model.loads[i];
+    lines.push_back(JoinFields({FormatInteger(load.nodeNo), FormatSingle(load.fx),
+                                FormatSingle(load.fy), FormatSingle(load.moment)}));
+  }
+  AddSection(lines, "■ 境 界 条 件 ■", {"節点", "u", "v", "θ  (0:自由,1:拘束)"});
+  for (size_t i = 0; i < static_cast<size_t>(model.supportCount); ++i) {
+    const SupportRecord& support = model.supports[i];
+    lines.push_back(JoinFields({FormatInteger(support.nodeNo), FormatInteger(support.fixU),
+                                FormatInteger(support.fixV), FormatInteger(support.fixTheta)}));
+  }
+}
+
+// Displacements in cm, cm and rad, one line per node in table order.
+void AddDisplacements(std::vector<std::string>& lines) {
+  const AnalysisStore& analysis = analysisStore;
+  AddSection(lines, "＝ 変 位 ＝", {"節点No.", "変位u[㎝]", "変位v[㎝]", "回転変位θ[rad.]"});
+  const auto dofCount = static_cast<size_t>(analysis.dofCount);
+  for (size_t i = 0; i < dofCount; i += 3) {
+    lines.push_back(JoinFields({FormatInteger(modelStore.nodes[i / 3].nodeNo),
+                                FormatFixed5(analysis.displacements[i]),
+                                FormatFixed5(analysis.displacements[i + 1]),
+                                FormatFixed5(analysis.displacements[i + 2])}));
+  }
+}
+
+// "work2.txt" holds moments in t·cm; the report shows t·m.
+void AddMemberForces(std::vector<std::string>& lines, const std::vector<double>& endForces) {
+  AddSection(lines, "＝ 部 材 応 力 ＝",
+             {"部材No.", "節点1No.", "節点2No.", "N1[t]", "Q1[t]", "M1[t･m]", "N2[t]", "Q2[t]",
+              "M2[t･m]"});
+  for (size_t m = 0; m < static_cast<size_t>(modelStore.memberCount); ++m) {
+    const MemberRecord& member = modelStore.members[m];
+    const double* fe = endForces.data() + 6 * m;
+    lines.push_back(JoinFields({FormatInteger(member.memberNo), FormatInteger(member.node1No),
+                                FormatInteger(member.node2No), FormatFixed5(fe[0]),
+                                FormatFixed5(fe[1]), FormatFixed5(fe[2] / 100.0),
+                                FormatFixed5(fe[3]), FormatFixed5(fe[4]),
+                                FormatFixed5(fe[5] / 100.0)}));
+  }
+}
+
+void AddMaxima(std::vector<std::string>& lines) {
+  const AnalysisStore& analysis = analysisStore;
+  AddSection(lines, "＝ 解 析 最 大 値 ＝", {"δ[㎝]", "M[t･m]", "Q[t]", "N[t]"});
+  lines.push_back(JoinFields({FormatFixed5(analysis.maxDisplacement),
+                              FormatFixed5(analysis.maxMoment / 100.0),
+                              FormatFixed5(analysis.maxShearForce),
+                              FormatFixed5(analysis.maxAxialForce)}));
+}
+
+std::vector<double> ReadEndForces() {
+  NumberFileReader work2(Work2Path());
+  std::vector<double> endForces(6 * static_cast<size_t>(modelStore.memberCount));
+  for (double& value : endForces) value = work2.Next();
+  return endForces;
+}
+
+}  // namespace
+
+// Everything the report needs is gathered before the file is opened, so a failure leaves an
+// earlier report of the model as it was.
+void WriteResultsReport() {
+  const std::string reportPath = ReportPath(modelStore.modelPath);
+  const std::vector<double> endForces = ReadEndForces();
+  std::vector<std::string> lines{"有限要素法による構造解析"};
+  AddModelSections(lines);
+  AddDisplacements(lines);
+  AddMemberForces(lines, endForces);
+  AddMaxima(lines);
+  TextFileWriter report(reportPath);
+  for (const std::string& line : lines) report.WriteLine(line);
+  report.Close();
+}

@@ -1,0 +1,67 @@
+#include "analysis/model_builder.h"
+
+#include <vector>
+
+namespace {
+
+template <typename Record>
+std::vector<Record> WithSpare(std::vector<Record> table) {
+  table.emplace_back();
+  return table;
+}
+
+}  // namespace
+
+ModelBuilder& ModelBuilder::Node(int16_t nodeNo, float x, float y) {
+  model_.nodes.push_back({nodeNo, x, y});
+  return *this;
+}
+
+ModelBuilder& ModelBuilder::Section(int16_t sectionNo, float area, float inertia,
+                                    float youngModulus) {
+  model_.sections.push_back({sectionNo, area, inertia, youngModulus});
+  return *this;
+}
+
+ModelBuilder& ModelBuilder::Member(int16_t memberNo, int16_t node1Index, int16_t node2Index,
+                                   int16_t sectionIndex) {
+  MemberRecord member;
+  member.memberNo = memberNo;
+  member.node1No = model_.nodes.at(static_cast<size_t>(node1Index)).nodeNo;
+  member.node2No = model_.nodes.at(static_cast<size_t>(node2Index)).nodeNo;
+  member.sectionNo = model_.sections.at(static_cast<size_t>(sectionIndex)).sectionNo;
+  member.node1Index = node1Index;
+  member.node2Index = node2Index;
+  member.sectionIndex = sectionIndex;
+  model_.members.push_back(member);
+  return *this;
+}
+
+ModelBuilder& ModelBuilder::Load(int16_t nodeIndex, float fx, float fy, float moment) {
+  model_.loads.push_back(
+      {model_.nodes.at(static_cast<size_t>(nodeIndex)).nodeNo, fx, fy, moment, nodeIndex});
+  return *this;
+}
+
+ModelBuilder& ModelBuilder::Support(int16_t nodeIndex, int16_t fixU, int16_t fixV,
+                                    int16_t fixTheta) {
+  model_.supports.push_back(
+      {model_.nodes.at(static_cast<size_t>(nodeIndex)).nodeNo, fixU, fixV, fixTheta, nodeIndex});
+  return *this;
+}
+
+void ModelBuilder::Install(const std::string& modelPath) const {
+  ModelStore store;
+  store.modelPath = modelPath;
+  store.nodeCount = static_cast<int32_t>(model_.nodes.size());
+  store.sectionCount = static_cast<int32_t>(model_.sections.size());
+  store.memberCount = static_cast<int32_t>(model_.members.size());
+  store.loadCount = static_cast<int32_t>(model_.loads.size());
+  store.supportCount = static_cast<int16_t>(model_.supports.size());
+  store.nodes = WithSpare(model_.nodes);
+  store.sections = WithSpare(model_.sections);
+  store.members = WithSpare(model_.members);
+  store.loads = WithSpare(model_.loads);
+  store.supports = WithSpare(model_.supports);
+  modelStore = store;
+}

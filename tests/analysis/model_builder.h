@@ -1,0 +1,24 @@
+// Puts a model straight into modelStore, as the reader and the reference check would leave it:
+// every table with its spare all-zero record, members, loads and supports resolved to the
+// node and section positions given, user numbers taken from those records.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/model_store.h"
+
+class ModelBuilder {
+ public:
+  ModelBuilder& Node(int16_t nodeNo, float x, float y);
+  ModelBuilder& Section(int16_t sectionNo, float area, float inertia, float youngModulus);
+  ModelBuilder& Member(int16_t memberNo, int16_t node1Index, int16_t node2Index,
+                       int16_t sectionIndex = 0);
+  ModelBuilder& Load(int16_t nodeIndex, float fx, float fy, float moment);
+  ModelBuilder& Support(int16_t nodeIndex, int16_t fixU, int16_t fixV, int16_t fixTheta);
+  // Replaces modelStore with the model built so far.
+  void Install(const std::string& modelPath = "model.txt") const;
+
+ private:
+  ModelStore model_;
+};

@@ -1,0 +1,96 @@
+// femframe-batch as a user runs it: the report's path on standard output and exit status 0 for
+// a good model; the reader's, the check's or the run's message on standard error and a non-zero
+// status otherwise, with no report left behind.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "support/test_support.h"
+
+namespace {
+
+struct BatchResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+BatchResult RunBatch(const ScratchDirectory& scratch, const std::string& arguments) {
+  const std::string out = scratch.File("stdout.txt");
+  const std::string err = scratch.File("stderr.txt");
+  const std::string command =
+      std::string("'") + FEMFRAME_BATCH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+  const int raw = std::system(command.c_str());
+  BatchResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadFileBytes(out);
+  result.err = ReadFileBytes(err);
+  return result;
+}
+
+// Copies a model of tests/data/analysis into the scratch directory under `name`.
+std::string CopyModel(const ScratchDirectory& scratch, const std::string& source,
+                      const std::string& name) {
+  const std::string path = scratch.File(name);
+  WriteFileBytes(path, ReadFileBytes(TestDataPath("analysis/" + source)));
+  return path;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(Batch, AnalysesTheModelAndPrintsTheReportPath) {
+  ScratchDirectory scratch;
+  const std::string model = CopyModel(scratch, "cantilever.txt", "片持ち梁.txt");
+  const BatchResult result = RunBatch(scratch, "'" + model + "'");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, scratch.File("片持ち梁_res.txt") + "\n");
+  EXPECT_EQ(result.err, "");
+  const std::string report = ReadFileBytes(scratch.File("片持ち梁_res.txt"));
+  EXPECT_TRUE(Contains(report, "2,\t0.00000,\t-10.71429,\t-0.05357\r\n"));
+}
+
+TEST(Batch, ModelFailuresGoToStandardErrorWithoutAReport) {
+  struct Case {
+    const char* model;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"not_a_model.txt", "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。"},
+      {"bad_reference.txt", "部材データ定義において指定された節点データがありません。部材No＝1"},
+      {"truss_free_rotation.txt", "節点No＝3 の θ 方向"},
+      {"zero_length_member.txt", "部材No＝5"},
+  };
+  for (const Case& c : cases) {
+    ScratchDirectory scratch;
+    const std::string model = CopyModel(scratch, c.model, "model.txt");
+    const BatchResult result = RunBatch(scratch, model);
+    EXPECT_EQ(result.status, 1) << c.model;
+    EXPECT_EQ(result.out, "") << c.model;
+    EXPECT_TRUE(Contains(result.err, c.message)) << c.model << ": " << result.err;
+    EXPECT_FALSE(FileExists(scratch.File("model_res.txt"))) << c.model;
+  }
+}
+
+TEST(Batch, AMissingFileIsAReadFailure) {
+  ScratchDirectory scratch;
+  const BatchResult result = RunBatch(scratch, scratch.File("none.txt"));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(Contains(result.err, "解析モデルファイルの読み込みに失敗しました。")) << result.err;
+}
+
+TEST(Batch, WrongArgumentsShowTheUsage) {
+  ScratchDirectory scratch;
+  const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
+  for (const std::string& arguments : {std::string(""), "--verbose " + model, model + " " + model}) {
+    const BatchResult result = RunBatch(scratch, arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_TRUE(Contains(result.err, "使い方: femframe-batch")) << arguments;
+    EXPECT_FALSE(FileExists(scratch.File("model_res.txt"))) << arguments;
+  }
+}

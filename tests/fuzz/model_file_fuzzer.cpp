@@ -1,0 +1,89 @@
+// Feeds arbitrary bytes as a model file through the reader and the reference check and, when
+// both succeed and the model is small, through the analysis and every drawing builder. Any
+// crash, hang, leak or sanitizer report is a fault; a refused file or a failed run is not.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "analysis/analysis_store.h"
+#include "analysis/run_analysis.h"
+#include "basics/message_sink.h"
+#include "basics/program_directory.h"
+#include "basics/run_error.h"
+#include "drawing/drawing_builders.h"
+#include "model/model_file_reader.h"
+#include "model/model_store.h"
+#include "model/reference_check.h"
+
+namespace {
+
+// The window's picture size in twips.
+constexpr float kPictureWidth = 6255.0f;
+constexpr int16_t kPictureHeight = 6015;
+// Larger models are read and checked but not analysed: the dense solve would make each input
+// take seconds and the fuzzer would learn little more.
+constexpr int kMaxAnalysedNodes = 40;
+constexpr int kMaxAnalysedMembers = 120;
+
+class SilentSink : public MessageSink {
+ public:
+  void ShowMessage(const std::string&) override {}
+};
+
+struct Workplace {
+  Workplace() {
+    char pattern[] = "/tmp/femframe-fuzz-XXXXXX";
+    directory = mkdtemp(pattern);
+    modelPath = directory + "/model.txt";
+    SetProgramDirectoryForTests(directory);
+    SetMessageSink(&sink);
+  }
+  std::string directory;
+  std::string modelPath;
+  SilentSink sink;
+};
+
+Workplace& TheWorkplace() {
+  static Workplace workplace;
+  return workplace;
+}
+
+void DrawModel() {
+  ComputeModelExtents();
+  LayoutMembers(kPictureWidth, kPictureHeight);
+  BuildLoadSymbols(kPictureWidth, kPictureHeight);
+}
+
+void AnalyseAndDrawResults() {
+  try {
+    RunAnalysis();
+  } catch (const RunError&) {
+    return;
+  }
+  BuildDeflectedShape(kPictureWidth, kPictureHeight);
+  BuildBendingMomentDiagram(kPictureWidth, kPictureHeight);
+  BuildShearForceDiagram(kPictureWidth, kPictureHeight);
+  BuildAxialForceDiagram(kPictureWidth, kPictureHeight);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  Workplace& workplace = TheWorkplace();
+  std::FILE* file = std::fopen(workplace.modelPath.c_str(), "wb");
+  if (file == nullptr) std::abort();
+  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
+  std::fclose(file);
+
+  modelStore = ModelStore();
+  if (!ReadModelFile(workplace.modelPath) || !CheckModelReferences()) return 0;
+  DrawModel();
+  if (modelStore.nodeCount <= kMaxAnalysedNodes && modelStore.memberCount <= kMaxAnalysedMembers) {
+    AnalyseAndDrawResults();
+  }
+  return 0;
+}

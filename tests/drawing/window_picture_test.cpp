@@ -17,7 +17,7 @@ using WindowPictureTest = DrawingTest;
 // OffsetY = round((4812 - 400 x 8.3400001526)/2 + 481.2) = round(737.99997 + 481.2) = 1219.
 // x 600 -> 5004.00009 -> 5004, y 400 -> 3336.00006 -> 3336: the nodes lie at (500, 1219),
 // (500, 4555), (5504, 4555), (5504, 1219).
-// L = round(5004 x 0.1) = 500, L/4 = 125. Node 2 carries Fx 2000 and Fy -5000 (two loads),
+// L = round(5004 x 0.1) = 500, L/4 = 125. Node 2 carries Fx 2000 and Fy -5000 in one load,
 // node 3 Fy -5000.
 TEST_F(WindowPictureTest, PortalFrameByHand) {
   LoadModel(ExamplePath("portal_frame.txt"), 6255.0f, 6015);

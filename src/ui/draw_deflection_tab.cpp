@@ -1,0 +1,17 @@
+#include "ui/draw_deflection_tab.h"
+
+#include "analysis/analysis_store.h"
+#include "basics/number_text.h"
+#include "drawing/drawing_lists.h"
+#include "ui/view_targets.h"
+
+void DrawDeflectionTab() {
+  DrawingSurface& surface = ViewSurface();
+  surface.Clear();
+  surface.SetScaleToTwips();
+  surface.SetPenWidth(1);
+  DrawStoredLines(MemberLines, MemberLineCount, kBlack);
+  surface.SetPenWidth(1);
+  DrawStoredLines(DeflectedShapeLines, DeflectedShapeLineCount, kYellow);
+  SetViewLabelText("変位最大値 [㎝]\r     " + FormatFixed5(analysisStore.maxDisplacement));
+}

@@ -1,0 +1,5 @@
+// The view of the deflection tab: the undeformed members in black, the magnified deflected shape
+// in yellow over them, and the largest displacement of the last analysis beside the drawing.
+#pragma once
+
+void DrawDeflectionTab();

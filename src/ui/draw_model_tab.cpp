@@ -1,0 +1,105 @@
+#include "ui/draw_model_tab.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "basics/int16_math.h"
+#include "basics/number_text.h"
+#include "drawing/drawing_lists.h"
+#include "model/model_store.h"
+#include "ui/view_targets.h"
+
+namespace {
+
+// The moment arc runs 270° from the arrowhead side; the angles are the program's own rounded
+// constants, not 3π/2 and π.
+constexpr double kPositiveMomentStart = 0.0;
+constexpr double kPositiveMomentEnd = 4.71;
+constexpr double kNegativeMomentStart = 4.71;
+constexpr double kNegativeMomentEnd = 3.14;
+
+struct LoadComponent {
+  const char* listText;  // between the number and the magnitude
+  const char* unit;
+  bool isMoment;
+};
+
+constexpr LoadComponent kFx{". Fx = ", " [㎏]", false};
+constexpr LoadComponent kFy{". Fy = ", " [㎏]", false};
+constexpr LoadComponent kMoment{". M  = ", " [㎏･㎝]", true};
+
+// Prints number k centred on the middle of the arrow shaft, or on the node for a moment, whose
+// first record holds the arc's centre. The halvings are floating point, the sums integer.
+void PrintLoadNumber(int number, const LineSegment& first, bool isMoment) {
+  DrawingSurface& surface = ViewSurface();
+  const std::string digits = FormatInteger(number);
+  const double textWidth = surface.TextWidth(digits);
+  const double textHeight = RoundToInt16(surface.TextHeight(digits));
+  const double height = surface.Height();
+  double x;
+  double y;
+  if (isMoment) {
+    x = first.X1 - textWidth / 2;
+    y = height - first.Y1 - textHeight / 2;
+  } else {
+    x = (first.X1 + first.X2) / 2.0 - textWidth / 2;
+    y = height - (first.Y1 + first.Y2) / 2.0 - textHeight / 2;
+  }
+  surface.SetCurrentPosition(static_cast<float>(x), static_cast<float>(y));
+  surface.PrintInteger(number);
+}
+
+void DrawMomentArc(const LineSegment& first, float moment) {
+  DrawingSurface& surface = ViewSurface();
+  const float height = surface.Height();
+  const bool positive = moment > 0.0f;
+  surface.Arc(first.X1, height - static_cast<float>(first.Y1),
+              static_cast<float>(std::abs(first.X2)), kYellow,
+              positive ? kPositiveMomentStart : kNegativeMomentStart,
+              positive ? kPositiveMomentEnd : kNegativeMomentEnd);
+}
+
+// Lists one load component and draws its numbered symbol from the three records that the load
+// symbol builder appended for it. A symbol whose records lie beyond the list's count (the list
+// was built for another model) is listed but not drawn.
+void DrawLoadComponent(const LoadComponent& component, float value, int& number,
+                       std::string& listText) {
+  if (value == 0.0f) return;
+  listText += "   " + FormatInteger(number) + component.listText + FormatSingle(std::fabs(value)) +
+              component.unit + "\r";
+  const int first = 3 * (number - 1);
+  if (first + 2 < LoadSymbolCount) {
+    const LineSegment& firstRecord = LoadSymbols[static_cast<size_t>(first)];
+    PrintLoadNumber(number, firstRecord, component.isMoment);
+    if (component.isMoment) {
+      DrawMomentArc(firstRecord, value);
+    } else {
+      DrawStoredLine(firstRecord, kYellow);
+    }
+    DrawStoredLine(LoadSymbols[static_cast<size_t>(first + 1)], kYellow);
+    DrawStoredLine(LoadSymbols[static_cast<size_t>(first + 2)], kYellow);
+  }
+  ++number;
+}
+
+}  // namespace
+
+void DrawModelTab() {
+  DrawingSurface& surface = ViewSurface();
+  surface.Clear();
+  surface.SetScaleToTwips();
+  surface.SetPenWidth(2);
+  DrawStoredLines(MemberLines, MemberLineCount, kBlack);
+  surface.SetPenWidth(1);
+
+  std::string listText = "節点荷重\r";
+  int number = 1;
+  for (int32_t j = 0; j < modelStore.loadCount; ++j) {
+    const NodalLoadRecord& load = modelStore.loads[static_cast<size_t>(j)];
+    DrawLoadComponent(kFx, load.fx, number, listText);
+    DrawLoadComponent(kFy, load.fy, number, listText);
+    DrawLoadComponent(kMoment, load.moment, number, listText);
+  }
+  SetViewLabelText(listText);
+}

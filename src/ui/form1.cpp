@@ -1,0 +1,243 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <new>
+#include <optional>
+
+#include "analysis/analysis_store.h"
+#include "analysis/run_analysis.h"
+#include "basics/arithmetic_fault.h"
+#include "basics/int16_math.h"
+#include "basics/run_error.h"
+#include "drawing/drawing_builders.h"
+#include "model/model_file_reader.h"
+#include "model/model_store.h"
+#include "model/reference_check.h"
+#include "ui/drawing_lists_snapshot.h"
+#include "ui/picture_box.h"
+#include "ui/qt_image_surface.h"
+#include "ui/tab_views.h"
+
+namespace {
+
+const char* const kWindowTitle = "有限要素法による構造解析（トラス・ラーメン）";
+
+// Control positions and sizes are laid out in twips, 15 to the pixel.
+QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+               height / kTwipsPerPixel);
+}
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// Runs steps of the analysis or the drawing; a failure gives the message the user is shown.
+template <typename Steps>
+std::optional<std::string> FailureOf(Steps steps) {
+  try {
+    steps();
+    return std::nullopt;
+  } catch (const RunError& error) {
+    return std::string(error.what());
+  } catch (const ArithmeticFault& fault) {
+    return std::string("計算中に") + FaultKindText(fault.kind) + "が起きました。";
+  } catch (const std::bad_alloc&) {
+    return std::string("メモリが足りません。解析モデルが大きすぎます。");
+  }
+}
+
+}  // namespace
+
+Form1Seams DesktopSeams() {
+  Form1Seams seams;
+  seams.chooseModelFile = [](QWidget* parent) {
+    return QFile::encodeName(QFileDialog::getOpenFileName(parent)).toStdString();
+  };
+  seams.showMessage = [](QWidget* parent, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kWindowTitle), ToQString(text),
+                    QMessageBox::Ok, parent);
+    box.exec();
+  };
+  seams.endProgram = [] { QCoreApplication::exit(0); };
+  return seams;
+}
+
+Form1::Form1(Form1Seams seams)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                  Qt::MSWindowsFixedSizeDialogHint),
+      seams_(std::move(seams)) {
+  CreateControls();
+  surface_ = &Picture2->surface();
+  SetMessageSink(this);
+  Form_Load();
+}
+
+Form1::~Form1() { SetMessageSink(nullptr); }
+
+void Form1::CreateControls() {
+  const QRect client = TwipsRect(0, 0, 9825, 8040);
+  setFixedSize(client.size());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - client.center());
+  }
+
+  cmdSelect = new QPushButton(this);
+  cmdSelect->setGeometry(TwipsRect(4440, 7440, 1575, 495));
+  cmdCalculate = new QPushButton(this);
+  cmdCalculate->setGeometry(TwipsRect(6240, 7440, 1575, 495));
+  cmdCancel = new QPushButton(this);
+  cmdCancel->setGeometry(TwipsRect(8040, 7440, 1575, 495));
+
+  // The tab strip is a tab bar over a raised page; the picture panel lies on the page.
+  const QRect strip = TwipsRect(240, 120, 9375, 7215);
+  TabStrip1 = new QTabBar(this);
+  for (const TabView& tab : TabViews) TabStrip1->addTab(QString::fromUtf8(tab.caption));
+  TabStrip1->setExpanding(false);
+  TabStrip1->setDrawBase(false);
+  const int barHeight = TabStrip1->sizeHint().height();
+  TabStrip1->setGeometry(strip.left(), strip.top(), strip.width(), barHeight);
+  auto* tabPage = new QFrame(this);
+  tabPage->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+  tabPage->setGeometry(strip.left(), strip.top() + barHeight - 1, strip.width(),
+                       strip.height() - barHeight + 1);
+  tabPage->lower();
+
+  Picture1 = new QFrame(this);
+  Picture1->setGeometry(TwipsRect(480, 600, 8895, 6495));
+  Picture2 = new PictureBox(Picture1, TwipsRect(240, 240, 6255, 6015));
+  Label2 = new QLabel(Picture1);
+  Label2->setGeometry(TwipsRect(6720, 240, 1935, 6015));
+  Label2->setTextFormat(Qt::PlainText);
+  Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label2->setWordWrap(true);
+
+  setTabOrder(cmdSelect, cmdCalculate);
+  setTabOrder(cmdCalculate, cmdCancel);
+  setTabOrder(cmdCancel, TabStrip1);
+
+  connect(cmdSelect, &QPushButton::clicked, this, [this] { cmdSelect_Click(); });
+  connect(cmdCalculate, &QPushButton::clicked, this, [this] { cmdCalculate_Click(); });
+  connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+  // Connected after the tabs exist, so creating them draws nothing.
+  connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+}
+
+void Form1::Form_Load() {
+  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  SetLabelText("節点荷重");
+  cmdSelect->setText(QStringLiteral("解析モデル選択"));
+  cmdCalculate->setText(QStringLiteral("解析実行"));
+  cmdCancel->setText(QStringLiteral("終了"));
+  cmdCalculate->setEnabled(false);
+}
+
+void Form1::cmdSelect_Click() {
+  const std::string path = seams_.chooseModelFile(this);
+  if (path.empty()) return;
+  // A model that fails the reference check has unresolved indices, and the drawing lists still
+  // describe the model on show: the window goes on with the model it had, unchanged.
+  const ModelStore previousModel = modelStore;
+  if (!ReadModelFile(path)) {
+    seams_.endProgram();
+    return;
+  }
+  if (!CheckModelReferences()) {
+    modelStore = previousModel;
+    return;
+  }
+  const DrawingListsSnapshot previousGeometry = DrawingListsSnapshot::Take();
+  const auto failure = FailureOf([this] {
+    surface_->Clear();
+    surface_->SetScaleToTwips();
+    ComputeModelExtents();
+    LayoutMembers(PictureWidth(), PictureHeight());
+    BuildLoadSymbols(PictureWidth(), PictureHeight());
+  });
+  if (failure) {
+    modelStore = previousModel;
+    previousGeometry.Restore();
+    TabStrip1_Click();
+    seams_.showMessage(this, *failure);
+    return;
+  }
+  SelectTab(0);
+  cmdCalculate->setEnabled(true);
+}
+
+void Form1::cmdCalculate_Click() {
+  // Only a model that passed the reference check may be analysed.
+  if (!cmdCalculate->isEnabled()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const auto failure = FailureOf([this] {
+    RunAnalysis();
+    surface_->Clear();
+    surface_->SetScaleToTwips();
+    BuildResultGeometry();
+  });
+  if (failure) {
+    ShowRunFailure(*failure);
+    return;
+  }
+  SelectTab(0);
+  QApplication::restoreOverrideCursor();
+}
+
+void Form1::BuildResultGeometry() {
+  BuildDeflectedShape(PictureWidth(), PictureHeight());
+  BuildBendingMomentDiagram(PictureWidth(), PictureHeight());
+  BuildShearForceDiagram(PictureWidth(), PictureHeight());
+  BuildAxialForceDiagram(PictureWidth(), PictureHeight());
+}
+
+// A failed run leaves no results to show: the result views go back to the members alone with
+// zero maxima, tab 1 is drawn, and the user is told what failed and where.
+void Form1::ShowRunFailure(const std::string& message) {
+  analysisStore = AnalysisStore{};
+  ClearResultLists();
+  SelectTab(0);
+  QApplication::restoreOverrideCursor();
+  seams_.showMessage(this, message);
+}
+
+void Form1::cmdCancel_Click() { seams_.endProgram(); }
+
+void Form1::TabStrip1_Click() {
+  const int index = TabStrip1->currentIndex();
+  if (index < 0 || index >= static_cast<int>(TabViews.size())) return;
+  ScopedViewTargets targets(*surface_, *this);
+  TabViews[static_cast<size_t>(index)].draw();
+}
+
+void Form1::SelectTab(int index) {
+  if (TabStrip1->currentIndex() == index) {
+    TabStrip1_Click();
+  } else {
+    TabStrip1->setCurrentIndex(index);
+  }
+}
+
+void Form1::ShowMessage(const std::string& text) { seams_.showMessage(this, text); }
+
+void Form1::SetLabelText(const std::string& text) {
+  label2Text_ = text;
+  QString shown = ToQString(text);
+  shown.replace(QChar('\r'), QChar('\n'));
+  Label2->setText(shown);
+}
+
+void Form1::SetSurfaceForTests(DrawingSurface* surface) {
+  surface_ = surface != nullptr ? surface : &Picture2->surface();
+}
+
+float Form1::PictureWidth() const { return surface_->Width(); }
+
+int16_t Form1::PictureHeight() const { return RoundToInt16(surface_->Height()); }

@@ -1,0 +1,74 @@
+// The program's main window: the drawing area and the label beside it, the five-tab strip and
+// the three commands (choose a model, run the analysis, end). It drives the model reader, the
+// reference check, the analysis and the drawing builders, and shows the core's messages.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "basics/message_sink.h"
+#include "ui/view_targets.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class PictureBox;
+
+// What the window asks of the desktop; tests replace each of them.
+struct Form1Seams {
+  // The open-file dialog: the chosen full path, or "" when the user cancelled.
+  std::function<std::string(QWidget* parent)> chooseModelFile;
+  // A modal box with the text, an OK button and no icon.
+  std::function<void(QWidget* parent, const std::string& text)> showMessage;
+  // Ends the program at once.
+  std::function<void()> endProgram;
+};
+
+Form1Seams DesktopSeams();
+
+class Form1 : public QWidget, public MessageSink, public LabelTarget {
+ public:
+  explicit Form1(Form1Seams seams = DesktopSeams());
+  ~Form1() override;
+
+  void cmdSelect_Click();
+  void cmdCalculate_Click();
+  void cmdCancel_Click();
+  void TabStrip1_Click();
+
+  // Selects a tab (0-based) from the program; its view is drawn also when it was selected.
+  void SelectTab(int index);
+
+  // The core's messages, shown through the message seam while the window lives.
+  void ShowMessage(const std::string& text) override;
+  // Label2's text as the views set it, lines separated by carriage returns.
+  void SetLabelText(const std::string& text) override;
+  const std::string& Label2Text() const { return label2Text_; }
+
+  // Draws on another surface from now on (tests record the window's drawing this way).
+  void SetSurfaceForTests(DrawingSurface* surface);
+  DrawingSurface& surface() { return *surface_; }
+
+  QPushButton* cmdSelect;
+  QPushButton* cmdCalculate;
+  QPushButton* cmdCancel;
+  QTabBar* TabStrip1;
+  QFrame* Picture1;
+  PictureBox* Picture2;
+  QLabel* Label2;
+
+ private:
+  void Form_Load();
+  void CreateControls();
+  bool BuildModelGeometry();
+  void BuildResultGeometry();
+  void ShowRunFailure(const std::string& message);
+  float PictureWidth() const;
+  int16_t PictureHeight() const;
+
+  Form1Seams seams_;
+  DrawingSurface* surface_;
+  std::string label2Text_;
+};

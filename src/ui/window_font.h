@@ -1,0 +1,7 @@
+// The window's font. IPAGothic at 9 pt has 12-pixel full-width and 6-pixel half-width glyphs,
+// so the labels and the load numbers measure the same on every machine.
+#pragma once
+
+#include <QFont>
+
+QFont WindowFont();

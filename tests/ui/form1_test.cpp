@@ -1,0 +1,410 @@
+// The main window driven as the user drives it, headless, with the file dialog, the message box
+// and the end of the program replaced: start, load, cancel, analyse, switch tabs, a rejected
+// model after a good one, a singular model, a read failure, and the tabs' colours on screen.
+#include <QApplication>
+#include <QCursor>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QtTest>
+#include <algorithm>
+#include <deque>
+#include <memory>
+
+#include "analysis/analysis_store.h"
+#include "drawing/drawing_builders.h"
+#include "drawing/drawing_lists.h"
+#include "model/model_store.h"
+#include "support/test_support.h"
+#include "ui/form1.h"
+#include "ui/picture_box.h"
+#include "ui/recording_surface.h"
+#include "ui/window_font.h"
+
+namespace {
+
+struct FakeDesktop {
+  std::deque<std::string> chosenFiles;  // "" or an exhausted queue is a cancelled dialog
+  std::vector<std::string> messages;
+  std::vector<bool> cursorRestoredAtMessage;
+  int endCalls = 0;
+
+  Form1Seams Seams() {
+    Form1Seams seams;
+    seams.chooseModelFile = [this](QWidget*) {
+      if (chosenFiles.empty()) return std::string();
+      std::string path = chosenFiles.front();
+      chosenFiles.pop_front();
+      return path;
+    };
+    seams.showMessage = [this](QWidget*, const std::string& text) {
+      messages.push_back(text);
+      cursorRestoredAtMessage.push_back(QGuiApplication::overrideCursor() == nullptr);
+    };
+    seams.endProgram = [this] { ++endCalls; };
+    return seams;
+  }
+};
+
+bool WaitCursorShown() {
+  const QCursor* cursor = QGuiApplication::overrideCursor();
+  return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+}
+
+// Records the window's drawing on its way to the picture, and whether the wait cursor was up
+// whenever the picture was cleared.
+class WatchingSurface : public RecordingSurface {
+ public:
+  using RecordingSurface::RecordingSurface;
+  void Clear() override {
+    waitCursorAtClear.push_back(WaitCursorShown());
+    RecordingSurface::Clear();
+  }
+  std::vector<bool> waitCursorAtClear;
+};
+
+std::vector<std::string> OperationsStartingWith(const std::vector<std::string>& operations,
+                                                const std::string& prefix) {
+  std::vector<std::string> found;
+  for (const std::string& operation : operations) {
+    if (operation.rfind(prefix, 0) == 0) found.push_back(operation);
+  }
+  return found;
+}
+
+std::string LineText(const LineSegment& line, const char* colour) {
+  const int height = 6015;
+  return "line " + std::to_string(line.X1) + " " + std::to_string(height - line.Y1) + " " +
+         std::to_string(line.X2) + " " + std::to_string(height - line.Y2) + " " + colour;
+}
+
+const char* const kCantileverLabels[] = {
+    "節点荷重\r   1. Fy = 1000 [㎏]\r", "変位最大値 [㎝]\r     10.71429",
+    "Ｍ最大値 [t･m]\r     3.00000", "Ｑ最大値 [t]\r     1.00000", "Ｎ最大値 [t]\r     1.00000"};
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<ScratchDirectory> scratch;
+  FakeDesktop desktop;
+  std::unique_ptr<Form1> form;
+  std::unique_ptr<WatchingSurface> recording;
+
+  // A copy of a test model in the scratch directory, so its report is written there.
+  std::string Model(const std::string& name) {
+    const std::string path = scratch->File(name);
+    WriteFileBytes(path, ReadFileBytes(TestDataPath("ui/" + name)));
+    return path;
+  }
+
+  void Choose(const std::string& path) {
+    desktop.chosenFiles.push_back(path);
+    form->cmdSelect_Click();
+  }
+
+  std::vector<std::string> LabelsOfEveryTab() {
+    std::vector<std::string> labels;
+    for (int tab = 0; tab < 5; ++tab) {
+      form->SelectTab(tab);
+      labels.push_back(form->Label2Text());
+    }
+    return labels;
+  }
+
+  void CompareLabels(const char* const (&expected)[5]) {
+    const std::vector<std::string> labels = LabelsOfEveryTab();
+    for (int tab = 0; tab < 5; ++tab) QCOMPARE(labels[tab], std::string(expected[tab]));
+  }
+
+ private slots:
+  void initTestCase() { QApplication::setFont(WindowFont()); }
+
+  void init() {
+    modelStore = ModelStore{};
+    analysisStore = AnalysisStore{};
+    ComputeModelExtents();
+    scratch = std::make_unique<ScratchDirectory>();
+    desktop = FakeDesktop{};
+    form = std::make_unique<Form1>(desktop.Seams());
+    recording = std::make_unique<WatchingSurface>(&form->Picture2->surface());
+    form->SetSurfaceForTests(recording.get());
+  }
+
+  void cleanup() {
+    form.reset();
+    recording.reset();
+    scratch.reset();
+  }
+
+  void startsWithItsTextsAndLayoutAndTheAnalysisDisabled() {
+    QCOMPARE(form->windowTitle(), QString("有限要素法による構造解析（トラス・ラーメン）"));
+    QCOMPARE(form->cmdSelect->text(), QString("解析モデル選択"));
+    QCOMPARE(form->cmdCalculate->text(), QString("解析実行"));
+    QCOMPARE(form->cmdCancel->text(), QString("終了"));
+    QCOMPARE(form->Label2Text(), std::string("節点荷重"));
+    QVERIFY(!form->cmdCalculate->isEnabled());
+    QCOMPARE(form->TabStrip1->count(), 5);
+    const char* const captions[] = {"解析モデル", "δ図", "Ｍ図", "Ｑ図", "Ｎ図"};
+    for (int tab = 0; tab < 5; ++tab) QCOMPARE(form->TabStrip1->tabText(tab), QString(captions[tab]));
+    QCOMPARE(form->TabStrip1->currentIndex(), 0);
+
+    QCOMPARE(form->size(), QSize(655, 536));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(form->cmdSelect->geometry(), QRect(296, 496, 105, 33));
+    QCOMPARE(form->cmdCalculate->geometry(), QRect(416, 496, 105, 33));
+    QCOMPARE(form->cmdCancel->geometry(), QRect(536, 496, 105, 33));
+    QCOMPARE(form->TabStrip1->pos(), QPoint(16, 8));
+    QCOMPARE(form->TabStrip1->width(), 625);
+    QCOMPARE(form->Picture1->geometry(), QRect(32, 40, 593, 433));
+    QCOMPARE(form->Picture2->parentWidget(), form->Picture1);
+    QCOMPARE(form->Picture2->geometry(), QRect(16, 16, 417, 401));
+    QCOMPARE(form->Label2->parentWidget(), form->Picture1);
+    QCOMPARE(form->Label2->geometry(), QRect(448, 16, 129, 401));
+    QCOMPARE(form->surface().Width(), 6255.0f);
+    QCOMPARE(form->surface().Height(), 6015.0f);
+
+    // Nothing is drawn before a model is loaded.
+    const QImage& picture = form->Picture2->surface().image();
+    for (int y = 0; y < picture.height(); y += 7) {
+      for (int x = 0; x < picture.width(); x += 7) {
+        QCOMPARE(picture.pixel(x, y), picture.pixel(0, 0));
+      }
+    }
+  }
+
+  void loadingAModelDrawsTab1AndListsTheLoads() {
+    form->SelectTab(2);
+    recording->operations.clear();
+    Choose(Model("portal_all_loads.txt"));
+    QVERIFY(desktop.messages.empty());
+    QVERIFY(form->cmdCalculate->isEnabled());
+    QCOMPARE(form->TabStrip1->currentIndex(), 0);
+    const std::string loadList =
+        "節点荷重\r"
+        "   1. Fx = 1500 [㎏]\r"
+        "   2. M  = 2500 [㎏･㎝]\r"
+        "   3. Fx = 200.5 [㎏]\r"
+        "   4. Fy = 3000 [㎏]\r"
+        "   5. M  = 120000 [㎏･㎝]\r";
+    QCOMPARE(form->Label2Text(), loadList);
+    QCOMPARE(form->Label2->text(), QString::fromStdString(loadList).replace('\r', '\n'));
+
+    // What tab 1 drew, against the drawing lists of the model.
+    QCOMPARE(MemberLineCount, int16_t{3});
+    QCOMPARE(LoadSymbolCount, int16_t{15});
+    // The window clears the picture before it builds the geometry, then tab 1 draws.
+    const std::vector<std::string>& drawn = recording->operations;
+    QCOMPARE(std::count(drawn.begin(), drawn.end(), "clear"), 2);
+    const std::vector<std::string> tab1(std::find(drawn.begin(), drawn.end(), "pen 2"), drawn.end());
+    std::vector<std::string> members, yellow;
+    for (int i = 0; i < MemberLineCount; ++i) members.push_back(LineText(MemberLines[i], "#000000"));
+    for (int symbol = 0; symbol < 5; ++symbol) {
+      const bool moment = symbol == 1 || symbol == 4;
+      for (int record = moment ? 1 : 0; record < 3; ++record) {
+        yellow.push_back(LineText(LoadSymbols[symbol * 3 + record], "#ffff00"));
+      }
+    }
+    QCOMPARE(std::vector<std::string>(tab1.begin() + 1, tab1.begin() + 4), members);
+    std::vector<std::string> drawnYellow;
+    for (const std::string& operation : OperationsStartingWith(tab1, "line")) {
+      if (operation.find("#ffff00") != std::string::npos) drawnYellow.push_back(operation);
+    }
+    QCOMPARE(drawnYellow, yellow);
+    const std::vector<std::string> arcs = OperationsStartingWith(tab1, "arc");
+    QCOMPARE(arcs.size(), size_t{2});
+    QVERIFY(arcs[0].size() > 6 && arcs[0].substr(arcs[0].size() - 7) == " 0 4.71");
+    QVERIFY(arcs[1].substr(arcs[1].size() - 10) == " 4.71 3.14");
+    QCOMPARE(OperationsStartingWith(tab1, "print"),
+             (std::vector<std::string>{"print 1", "print 2", "print 3", "print 4", "print 5"}));
+  }
+
+  void cancellingTheDialogChangesNothing() {
+    form->cmdSelect_Click();
+    QVERIFY(recording->operations.empty());
+    QVERIFY(!form->cmdCalculate->isEnabled());
+
+    const std::string path = Model("cantilever.txt");
+    Choose(path);
+    recording->operations.clear();
+    form->cmdSelect_Click();
+    QVERIFY(recording->operations.empty());
+    QVERIFY(form->cmdCalculate->isEnabled());
+    QCOMPARE(form->Label2Text(), std::string(kCantileverLabels[0]));
+    QCOMPARE(modelStore.modelPath, path);
+    QVERIFY(desktop.messages.empty());
+  }
+
+  void analysisShowsTab1AndTheMaximaOnEveryTab() {
+    const std::string path = Model("small_cantilever.txt");
+    Choose(path);
+    form->SelectTab(3);
+    recording->waitCursorAtClear.clear();
+    form->cmdCalculate_Click();
+    QVERIFY(desktop.messages.empty());
+    QCOMPARE(form->TabStrip1->currentIndex(), 0);
+    // Wait cursor from the start of the run until tab 1 is drawn, and not after.
+    QCOMPARE(recording->waitCursorAtClear, (std::vector<bool>{true, true}));
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    QVERIFY(FileExists(path.substr(0, path.size() - 4) + "_res.txt"));
+    QVERIFY(FileExists(scratch->File("work2.txt")));
+    QCOMPARE(DeflectedShapeLineCount > 0 && BendingMomentLineCount == 1, true);
+
+    const char* const labels[] = {
+        "節点荷重\r   1. Fy = 1234.56 [㎏]\r", "変位最大値 [㎝]\r     0.01235",
+        "Ｍ最大値 [t･m]\r     1.23456", "Ｑ最大値 [t]\r     1.23456", "Ｎ最大値 [t]\r     1.00000"};
+    CompareLabels(labels);
+
+    // The analysis can run again on the same model with the same result.
+    form->cmdCalculate_Click();
+    CompareLabels(labels);
+  }
+
+  void switchingTabsRedrawsTheSameEachTime() {
+    Choose(Model("portal_all_loads.txt"));
+    form->cmdCalculate_Click();
+    std::vector<std::vector<std::string>> firstRound;
+    for (int round = 0; round < 2; ++round) {
+      for (int tab = 0; tab < 5; ++tab) {
+        // A user's click: the tab changes and the view is drawn once.
+        recording->operations.clear();
+        form->TabStrip1->setCurrentIndex(tab == 0 ? 4 : tab - 1);
+        recording->operations.clear();
+        form->TabStrip1->setCurrentIndex(tab);
+        QCOMPARE(OperationsStartingWith(recording->operations, "clear").size(), size_t{1});
+        const std::vector<std::string> drawn = recording->operations;
+        // Selecting it again from the program draws it again, the same.
+        recording->operations.clear();
+        form->SelectTab(tab);
+        QCOMPARE(recording->operations, drawn);
+        if (round == 0) {
+          firstRound.push_back(drawn);
+        } else {
+          QCOMPARE(drawn, firstRound[static_cast<size_t>(tab)]);
+        }
+      }
+    }
+    QCOMPARE(OperationsStartingWith(firstRound[2], "fill").size(), size_t{3});
+    QVERIFY(firstRound[2][2].find("#0000ff") != std::string::npos);
+    QVERIFY(firstRound[3][2].find("#ff0000") != std::string::npos);
+    QVERIFY(firstRound[4][2].find("#00ff00") != std::string::npos);
+  }
+
+  void aRejectedModelAfterAGoodOneLeavesTheGoodOneInUse() {
+    const std::string good = Model("cantilever.txt");
+    Choose(good);
+    recording->operations.clear();
+    Choose(Model("bad_reference.txt"));
+    QCOMPARE(desktop.messages,
+             std::vector<std::string>{"部材データ定義において指定された節点データがありません。部材No＝1"});
+    QCOMPARE(desktop.endCalls, 0);
+    QVERIFY(recording->operations.empty());
+    QVERIFY(form->cmdCalculate->isEnabled());
+    QCOMPARE(form->Label2Text(), std::string(kCantileverLabels[0]));
+    QCOMPARE(modelStore.modelPath, good);
+    QCOMPARE(modelStore.members[0].node2Index, int16_t{1});
+
+    form->cmdCalculate_Click();
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    CompareLabels(kCantileverLabels);
+  }
+
+  void aRejectedFirstModelKeepsTheAnalysisDisabled() {
+    Choose(Model("bad_reference.txt"));
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(!form->cmdCalculate->isEnabled());
+    QCOMPARE(modelStore.memberCount, 0);
+    form->cmdCalculate_Click();
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(!FileExists(scratch->File("work1.txt")));
+    QCOMPARE(form->Label2Text(), std::string("節点荷重"));
+  }
+
+  void aSingularModelIsReportedAndTheProgramGoesOn() {
+    Choose(Model("cantilever.txt"));
+    form->cmdCalculate_Click();
+    Choose(Model("no_supports.txt"));
+    form->SelectTab(2);
+    form->cmdCalculate_Click();
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(!desktop.messages[0].empty());
+    QCOMPARE(desktop.cursorRestoredAtMessage, std::vector<bool>{true});
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    QCOMPARE(desktop.endCalls, 0);
+    QCOMPARE(form->TabStrip1->currentIndex(), 0);
+    QVERIFY(form->cmdCalculate->isEnabled());
+    const char* const labels[] = {"節点荷重\r   1. Fy = 1000 [㎏]\r", "変位最大値 [㎝]\r     0.00000",
+                                  "Ｍ最大値 [t･m]\r     0.00000", "Ｑ最大値 [t]\r     0.00000",
+                                  "Ｎ最大値 [t]\r     0.00000"};
+    CompareLabels(labels);
+    QCOMPARE(OperationsStartingWith(recording->operations, "fill").size(), size_t{0});
+
+    // The next model is read and analysed as usual.
+    Choose(Model("cantilever.txt"));
+    form->cmdCalculate_Click();
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    CompareLabels(kCantileverLabels);
+  }
+
+  void aReadFailureEndsTheProgramAfterItsMessage() {
+    Choose(Model("wrong_type.txt"));
+    QCOMPARE(desktop.messages, std::vector<std::string>{
+                                   "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。"});
+    QCOMPARE(desktop.endCalls, 1);
+    QVERIFY(!form->cmdCalculate->isEnabled());
+
+    Choose(scratch->File("missing.txt"));
+    QCOMPARE(desktop.messages.back(),
+             std::string("解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。"));
+    QCOMPARE(desktop.endCalls, 2);
+  }
+
+  void theButtonsRunTheirCommands() {
+    desktop.chosenFiles.push_back(Model("cantilever.txt"));
+    form->cmdSelect->click();
+    QCOMPARE(form->Label2Text(), std::string(kCantileverLabels[0]));
+    form->cmdCalculate->click();
+    QVERIFY(FileExists(scratch->File("work2.txt")));
+    QCOMPARE(desktop.endCalls, 0);
+    form->cmdCancel->click();
+    QCOMPARE(desktop.endCalls, 1);
+  }
+
+  // Every tab on screen in its colours; with FEMFRAME_SCREENSHOT_DIR set, the window is saved as
+  // one picture per tab (of the model FEMFRAME_SCREENSHOT_MODEL names, when it is set).
+  void theTabsShowTheirDiagramsOnScreen() {
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QString otherModel = qEnvironmentVariable("FEMFRAME_SCREENSHOT_MODEL");
+    if (otherModel.isEmpty()) {
+      Choose(Model("portal_all_loads.txt"));
+    } else {
+      const std::string path = scratch->File("screenshot_model.txt");
+      WriteFileBytes(path, ReadFileBytes(otherModel.toStdString()));
+      Choose(path);
+    }
+    form->cmdCalculate_Click();
+    const QColor colours[] = {QColor(255, 255, 0), QColor(255, 255, 0), QColor(0, 0, 255),
+                              QColor(255, 0, 0), QColor(0, 255, 0)};
+    const QString directory = qEnvironmentVariable("FEMFRAME_SCREENSHOT_DIR");
+    for (int tab = 0; tab < 5; ++tab) {
+      form->SelectTab(tab);
+      const QImage shot = form->grab().toImage();
+      const QImage picture = form->Picture2->grab().toImage();
+      int count = 0;
+      for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) count += picture.pixelColor(x, y) == colours[tab];
+      }
+      QVERIFY2(count > 20, qPrintable(QString("tab %1: %2 pixels").arg(tab).arg(count)));
+      if (!directory.isEmpty()) QVERIFY(shot.save(QString("%1/tab%2.png").arg(directory).arg(tab + 1)));
+    }
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

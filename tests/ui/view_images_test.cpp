@@ -1,0 +1,94 @@
+// The view pictures and label texts of the batch front end, drawn without a window and without
+// a Qt application made beforehand: five PNG files named for their tabs, in the views' colours.
+#include <QImage>
+#include <QtTest>
+#include <filesystem>
+
+#include "analysis/analysis_store.h"
+#include "analysis/run_analysis.h"
+#include "basics/run_error.h"
+#include "drawing/drawing_builders.h"
+#include "model/model_file_reader.h"
+#include "model/model_store.h"
+#include "model/reference_check.h"
+#include "support/test_support.h"
+#include "ui/view_images.h"
+
+namespace {
+
+// Reads, checks and analyses a copy of the test model, and builds every drawing list for the
+// window's picture size.
+void AnalyseModel(const ScratchDirectory& scratch, const std::string& name) {
+  const std::string path = scratch.File(name);
+  WriteFileBytes(path, ReadFileBytes(TestDataPath("ui/" + name)));
+  QVERIFY(ReadModelFile(path));
+  QVERIFY(CheckModelReferences());
+  const float width = 6255.0f;
+  const int16_t height = 6015;
+  ComputeModelExtents();
+  LayoutMembers(width, height);
+  BuildLoadSymbols(width, height);
+  RunAnalysis();
+  BuildDeflectedShape(width, height);
+  BuildBendingMomentDiagram(width, height);
+  BuildShearForceDiagram(width, height);
+  BuildAxialForceDiagram(width, height);
+}
+
+int PixelsOf(const QImage& image, QColor colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
+  }
+  return count;
+}
+
+}  // namespace
+
+class ViewImagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void savesTheFiveViewsAndTheirLabels() {
+    ScratchDirectory scratch;
+    AnalyseModel(scratch, "portal_all_loads.txt");
+    const std::string directory = scratch.File("images");
+    std::filesystem::create_directory(directory);
+    SaveViewImages(directory);
+
+    const char* const names[] = {"解析モデル", "δ図", "Ｍ図", "Ｑ図", "Ｎ図"};
+    const QColor colours[] = {QColor(255, 255, 0), QColor(255, 255, 0), QColor(0, 0, 255),
+                              QColor(255, 0, 0), QColor(0, 255, 0)};
+    for (int tab = 0; tab < 5; ++tab) {
+      const QImage image(QString::fromStdString(directory + "/" + names[tab] + ".png"));
+      QCOMPARE(image.size(), QSize(417, 401));
+      QVERIFY2(PixelsOf(image, colours[tab]) > 20, names[tab]);
+      QVERIFY(PixelsOf(image, Qt::black) > 20);
+    }
+
+    const std::array<std::string, 5> labels = ViewLabelTexts();
+    QCOMPARE(labels[0], std::string("節点荷重\r   1. Fx = 1500 [㎏]\r   2. M  = 2500 [㎏･㎝]\r"
+                                    "   3. Fx = 200.5 [㎏]\r   4. Fy = 3000 [㎏]\r"
+                                    "   5. M  = 120000 [㎏･㎝]\r"));
+    QVERIFY(labels[1].rfind("変位最大値 [㎝]\r     ", 0) == 0);
+    QVERIFY(labels[2].rfind("Ｍ最大値 [t･m]\r     ", 0) == 0);
+    QVERIFY(labels[3].rfind("Ｑ最大値 [t]\r     ", 0) == 0);
+    QVERIFY(labels[4].rfind("Ｎ最大値 [t]\r     ", 0) == 0);
+  }
+
+  void aFileThatCannotBeSavedIsNamedInTheError() {
+    ScratchDirectory scratch;
+    AnalyseModel(scratch, "cantilever.txt");
+    const std::string directory = scratch.File("not-there");
+    try {
+      SaveViewImages(directory);
+      QFAIL("no error for a missing directory");
+    } catch (const RunError& error) {
+      QCOMPARE(error.cause(), RunErrorCause::FileCreate);
+      QVERIFY(std::string(error.what()).find(directory + "/解析モデル.png") != std::string::npos);
+    }
+  }
+};
+
+QTEST_APPLESS_MAIN(ViewImagesTest)
+#include "view_images_test.moc"

@@ -1,5 +1,5 @@
-// The command line of the batch front end: one model file, later also options that name where
-// the drawing lists and the view images go. Anything else is a usage error.
+// The command line of the batch front end: one model file, and options that name where the
+// drawing geometry and the view pictures go. Anything else is a usage error.
 #pragma once
 
 #include <optional>
@@ -8,10 +8,12 @@
 
 struct BatchArguments {
   std::string modelPath;
+  std::optional<std::string> geometryPath;     // --geometry FILE
+  std::optional<std::string> imagesDirectory;  // --images DIR
 };
 
 // The arguments after the program name; nullopt for a usage error (missing or extra model
-// file, an unknown option).
+// file, an unknown option, an option without its value or given twice).
 std::optional<BatchArguments> ParseBatchArguments(const std::vector<std::string>& arguments);
 
 // The usage text shown on a usage error.

@@ -1,6 +1,7 @@
-// femframe-batch MODEL: reads, checks and analyses one model file as the window does, writes the
-// same report and work files, and prints the report's path. Exit status 0 on success, 1 when
-// the model or the run fails (the message goes to standard error), 2 for a usage error.
+// femframe-batch MODEL [--geometry FILE] [--images DIR]: reads, checks and analyses one model file
+// as the window does, writes the same report and work files, prints the report's path, and on
+// request the drawing geometry and the view pictures. Exit status 0 on success, 1 when the model
+// or the run fails (the message goes to standard error), 2 for a usage error.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "analysis/run_analysis.h"
 #include "batch_arguments.h"
+#include "batch_views.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
@@ -29,7 +31,7 @@ int Fail(const char* message) {
 std::string FullPath(const std::string& path) {
   std::error_code ignored;
   const std::filesystem::path full = std::filesystem::absolute(path, ignored);
-  return full.empty() ? path : full.string();
+  return full.empty() ? path : full.lexically_normal().string();
 }
 
 // The reader and the check show their own messages through the standard-error message sink.
@@ -38,6 +40,7 @@ int AnalyseModel(const BatchArguments& arguments) {
   if (!CheckModelReferences()) return kFailed;
   try {
     RunAnalysis();
+    ExportViews(arguments);
     std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
   } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
     return Fail(error.what());

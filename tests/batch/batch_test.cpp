@@ -94,3 +94,34 @@ TEST(Batch, WrongArgumentsShowTheUsage) {
     EXPECT_FALSE(FileExists(scratch.File("model_res.txt"))) << arguments;
   }
 }
+
+TEST(Batch, WritesTheGeometryAndTheFivePictures) {
+  ScratchDirectory scratch;
+  const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
+  const BatchResult result = RunBatch(
+      scratch, model + " --geometry '" + scratch.File("geometry.json") + "' --images '" +
+                   scratch.File("new dir/pictures") + "'");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, scratch.File("model_res.txt") + "\n");
+  const std::string json = ReadFileBytes(scratch.File("geometry.json"));
+  // The cantilever on the window's picture: a flat model is fitted as a square, so the height
+  // limits: DrawScale = 4812 / 300 = 16.04, OffsetX = round(500.4 + (5004 - 4812) / 2) = 596,
+  // OffsetY = round(481.2) = 481, and node 2 lies at 596 + round(300 x 16.04) = 5408.
+  EXPECT_TRUE(Contains(json, "\"MemberLines\": [\n    [596, 481, 5408, 481]\n  ]")) << json;
+  EXPECT_TRUE(Contains(json, "\"2\": \"変位最大値 [㎝]\\r     10.71429\"")) << json;
+  EXPECT_TRUE(Contains(json, "\"3\": \"Ｍ最大値 [t･m]\\r     3.00000\"")) << json;
+  for (const char* picture : {"解析モデル", "δ図", "Ｍ図", "Ｑ図", "Ｎ図"}) {
+    const std::string png = ReadFileBytes(scratch.File("new dir/pictures/") + picture + ".png");
+    EXPECT_EQ(png.substr(1, 3), "PNG") << picture;
+  }
+}
+
+TEST(Batch, AnOptionWithoutItsValueIsAUsageError) {
+  ScratchDirectory scratch;
+  const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
+  for (const std::string& arguments : {model + " --geometry", model + " --images", 
+                                       model + " --images a --images b"}) {
+    const BatchResult result = RunBatch(scratch, arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+  }
+}

@@ -1,0 +1,60 @@
+#include "batch_views.h"
+
+#include <array>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+#include "drawing/drawing_builders.h"
+#include "basics/run_error.h"
+#include "drawing/geometry_json.h"
+#ifdef FEMFRAME_BATCH_VIEWS
+#include "ui/view_images.h"
+#endif
+
+namespace {
+
+// The window's drawing area, Picture2, in twips.
+constexpr float kPictureWidth = 6255.0f;
+constexpr int16_t kPictureHeight = 6015;
+
+void BuildGeometry() {
+  ComputeModelExtents();
+  LayoutMembers(kPictureWidth, kPictureHeight);
+  BuildLoadSymbols(kPictureWidth, kPictureHeight);
+  BuildDeflectedShape(kPictureWidth, kPictureHeight);
+  BuildBendingMomentDiagram(kPictureWidth, kPictureHeight);
+  BuildShearForceDiagram(kPictureWidth, kPictureHeight);
+  BuildAxialForceDiagram(kPictureWidth, kPictureHeight);
+}
+
+// The pictures' directory is made when it does not exist yet, as "mkdir -p" would.
+void MakeDirectory(const std::string& directory) {
+  std::error_code error;
+  std::filesystem::create_directories(directory, error);
+  if (error) {
+    throw RunError(RunErrorCause::FileCreate, "画像を保存するディレクトリを作成できません。" + directory);
+  }
+}
+
+}  // namespace
+
+void ExportViews(const BatchArguments& arguments) {
+  if (!arguments.geometryPath && !arguments.imagesDirectory) return;
+  BuildGeometry();
+#ifdef FEMFRAME_BATCH_VIEWS
+  if (arguments.geometryPath) {
+    const std::array<std::string, 5> labels = ViewLabelTexts();
+    WriteGeometryJson(*arguments.geometryPath, &labels);
+  }
+  if (arguments.imagesDirectory) {
+    MakeDirectory(*arguments.imagesDirectory);
+    SaveViewImages(*arguments.imagesDirectory);
+  }
+#else
+  if (arguments.geometryPath) WriteGeometryJson(*arguments.geometryPath, nullptr);
+  if (arguments.imagesDirectory) {
+    throw std::runtime_error("この femframe-batch は画面なしで作られたため --images は使えません。");
+  }
+#endif
+}

@@ -1,5 +1,6 @@
 #include "solver_trace.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -42,6 +43,55 @@ void WriteNumbers(TextFileWriter& file, const double* values, size_t n) {
   file.WriteLine(line);
 }
 
+// Zeros are most of a row of a banded matrix: they are appended as ready-made text.
+constexpr std::string_view kZero = "0.00000";
+
+void AppendZeros(std::string& line, size_t count) {
+  static const std::string block = [] {
+    std::string text;
+    for (int copy = 0; copy < 64; ++copy) text += kZero;
+    return text;
+  }();
+  const size_t perBlock = block.size() / kZero.size();
+  for (; count >= perBlock; count -= perBlock) line += block;
+  line.append(block.data(), count * kZero.size());
+}
+
+void AppendEntry(std::string& line, double value) {
+  if (value == 0.0) {
+    line += kZero;
+  } else {
+    AppendFixed5(line, value);
+  }
+}
+
+// Row i of the shown matrix, columns 0 .. n-1: the envelope of row i left of the diagonal, the
+// diagonal, then the columns right of it whose envelope reaches row i.
+void AppendRow(std::string& line, const ProfileMatrix& matrix, TracedPart part, size_t i,
+               size_t n) {
+  const bool left = part == TracedPart::Whole || part == TracedPart::UnitLower;
+  const bool right = part == TracedPart::Whole || part == TracedPart::UnitUpper;
+  const size_t first = matrix.first(i);
+  if (left) {
+    AppendZeros(line, first);
+    const double* row = matrix.LowerRow(i);
+    for (size_t j = first; j < i; ++j) AppendEntry(line, row[j - first]);
+  } else {
+    AppendZeros(line, i);
+  }
+  const bool unit = part == TracedPart::UnitLower || part == TracedPart::UnitUpper;
+  AppendEntry(line, unit ? 1.0 : matrix.Diagonal()[i]);
+  size_t written = i + 1;
+  if (right) {
+    const size_t last = std::min(matrix.reach(i) + 1, n);
+    for (; written < last; ++written) {
+      const size_t top = matrix.first(written);
+      AppendEntry(line, top <= i ? matrix.UpperColumn(written)[i - top] : 0.0);
+    }
+  }
+  AppendZeros(line, n - written);
+}
+
 }  // namespace
 
 void WriteSolverTrace() {
@@ -51,20 +101,25 @@ void WriteSolverTrace() {
     ~Release() { openTrace.file = nullptr; }
   } release;
   file.WriteLine(kTitle);
-  PrintMatrix("系行列", solverStore.matA);
+  PrintMatrix("系行列", solverStore.matA, TracedPart::Whole);
   PrintVector("定数", solverStore.vecB);
-  PrintMatrix("上三角行列", solverStore.matU);
-  PrintMatrix("対角角行列", solverStore.matD);
-  PrintMatrix("下三角行列", solverStore.matL);
+  PrintMatrix("上三角行列", solverStore.matLDU, TracedPart::UnitUpper);
+  PrintMatrix("対角角行列", solverStore.matLDU, TracedPart::Diagonal);
+  PrintMatrix("下三角行列", solverStore.matLDU, TracedPart::UnitLower);
   PrintVector("解", solverStore.vecX);
   file.Close();
 }
 
-void PrintMatrix(std::string_view caption, const DenseMatrix& matrix) {
+void PrintMatrix(std::string_view caption, const ProfileMatrix& matrix, TracedPart part) {
   TextFileWriter& file = TraceFile();
   const size_t n = TraceCount(matrix.size());
   file.WriteLine(caption);
-  for (size_t i = 0; i < n; ++i) WriteNumbers(file, matrix.row(i), n);
+  std::string& line = openTrace.line;
+  for (size_t i = 0; i < n; ++i) {
+    line.clear();
+    AppendRow(line, matrix, part, i, n);
+    file.WriteLine(line);
+  }
   file.WriteLine("");
 }
 

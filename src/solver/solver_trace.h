@@ -6,12 +6,17 @@
 #include <string_view>
 #include <vector>
 
-#include "basics/dense_matrix.h"
+#include "basics/profile_matrix.h"
 
 // Writes the whole trace of solverStore anew; throws RunError when the file cannot be written.
 void WriteSolverTrace();
 
-// Blocks of the open trace (only while WriteSolverTrace runs): the caption, then rows or the
-// vector's line over indices 0 .. eqCount-1, then an empty line.
-void PrintMatrix(std::string_view caption, const DenseMatrix& matrix);
+// Which full matrix a block shows of a matrix held by its envelope: all of it (the system), or
+// one factor of the combined L·D·U storage with the zeros and unit diagonal it implies.
+enum class TracedPart { Whole, UnitUpper, Diagonal, UnitLower };
+
+// Blocks of the open trace (only while WriteSolverTrace runs): the caption, then every row or the
+// vector's line over indices 0 .. eqCount-1, zeros outside the envelope included, then an empty
+// line.
+void PrintMatrix(std::string_view caption, const ProfileMatrix& matrix, TracedPart part);
 void PrintVector(std::string_view caption, const std::vector<double>& vector);

@@ -74,9 +74,9 @@ void ExpectStoreFinite() {
   const size_t size = solverStore.matA.size();
   for (size_t i = 0; i < size; ++i) {
     for (size_t j = 0; j < size; ++j) {
-      EXPECT_TRUE(std::isfinite(solverStore.matU(i, j)));
-      EXPECT_TRUE(std::isfinite(solverStore.matD(i, j)));
-      EXPECT_TRUE(std::isfinite(solverStore.matL(i, j)));
+      EXPECT_TRUE(std::isfinite(FactorU(i, j)));
+      EXPECT_TRUE(std::isfinite(FactorD(i, j)));
+      EXPECT_TRUE(std::isfinite(FactorL(i, j)));
     }
     EXPECT_TRUE(std::isfinite(solverStore.vecY[i]));
     EXPECT_TRUE(std::isfinite(solverStore.vecX[i]));
@@ -101,9 +101,9 @@ TEST(SolveLDU, OneEquationIsADivision) {
   ScratchDirectory scratch;
   const std::vector<double> x = Solve({{4.0}}, {2.0});
   EXPECT_EQ(x[0], 0.5);
-  EXPECT_EQ(solverStore.matD(0, 0), 4.0);
-  EXPECT_EQ(solverStore.matL(0, 0), 1.0);
-  EXPECT_EQ(solverStore.matU(0, 0), 1.0);
+  EXPECT_EQ(FactorD(0, 0), 4.0);
+  EXPECT_EQ(FactorL(0, 0), 1.0);
+  EXPECT_EQ(FactorU(0, 0), 1.0);
 }
 
 TEST(SolveLDU, DiagonalMatrixGivesDEqualAAndIdentityFactors) {
@@ -114,9 +114,9 @@ TEST(SolveLDU, DiagonalMatrixGivesDEqualAAndIdentityFactors) {
   for (size_t i = 0; i < 3; ++i) {
     EXPECT_EQ(x[i], rhs[i] / rows[i][i]);
     for (size_t j = 0; j < 3; ++j) {
-      EXPECT_EQ(solverStore.matD(i, j), i == j ? rows[i][i] : 0.0);
-      EXPECT_EQ(solverStore.matL(i, j), i == j ? 1.0 : 0.0);
-      EXPECT_EQ(solverStore.matU(i, j), i == j ? 1.0 : 0.0);
+      EXPECT_EQ(FactorD(i, j), i == j ? rows[i][i] : 0.0);
+      EXPECT_EQ(FactorL(i, j), i == j ? 1.0 : 0.0);
+      EXPECT_EQ(FactorU(i, j), i == j ? 1.0 : 0.0);
     }
   }
 }
@@ -133,13 +133,15 @@ TEST(SolveLDU, SupportedCantileverMatchesBeamTheoryWithSymmetricFactors) {
   const double ei = kModulus * kInertia;
   EXPECT_NEAR(x[7], load * span * span * span / (3 * ei), 1e-12 * std::fabs(x[7]));
   EXPECT_NEAR(x[8], load * span * span / (2 * ei), 1e-12 * std::fabs(x[8]));
-  for (size_t dof : {0, 1, 2, 3, 6}) EXPECT_EQ(x[dof], 0.0) << "dof " << dof;
-  for (size_t dof = 0; dof < 3; ++dof) EXPECT_EQ(solverStore.matD(dof, dof), 1.0);
+  for (size_t dof : std::initializer_list<size_t>{0, 1, 2, 3, 6}) {
+    EXPECT_EQ(x[dof], 0.0) << "dof " << dof;
+  }
+  for (size_t dof = 0; dof < 3; ++dof) EXPECT_EQ(FactorD(dof, dof), 1.0);
 
   // Mirrored entries come from the same products divided by the same pivot.
   for (size_t i = 0; i < 9; ++i) {
     for (size_t j = 0; j < 9; ++j) {
-      EXPECT_EQ(solverStore.matU(i, j), solverStore.matL(j, i)) << i << "," << j;
+      EXPECT_EQ(FactorU(i, j), FactorL(j, i)) << i << "," << j;
     }
   }
 }
@@ -169,15 +171,14 @@ TEST(SolveLDU, NonSymmetricDiagonallyDominantSystemIsSolved) {
     for (size_t j = 0; j < 6; ++j) {
       long double sum = 0;
       for (size_t k = 0; k < 6; ++k) {
-        sum += static_cast<long double>(solverStore.matL(i, k)) * solverStore.matD(k, k) *
-               solverStore.matU(k, j);
+        sum += static_cast<long double>(FactorL(i, k)) * FactorD(k, k) * FactorU(k, j);
       }
       EXPECT_NEAR(static_cast<double>(sum), rows[i][j], 1e-12);
-      EXPECT_EQ(solverStore.matA(i, j), rows[i][j]);
+      EXPECT_EQ(solverStore.matA.Get(i, j), rows[i][j]);
     }
     EXPECT_EQ(solverStore.vecB[i], rhs[i]);
   }
-  EXPECT_NE(solverStore.matU(0, 1), solverStore.matL(1, 0));
+  EXPECT_NE(FactorU(0, 1), FactorL(1, 0));
 }
 
 TEST(SetSystem, CopiesOnlyTheCountedEquationsAndDiscardsTheLastSystem) {
@@ -191,14 +192,34 @@ TEST(SetSystem, CopiesOnlyTheCountedEquationsAndDiscardsTheLastSystem) {
   EXPECT_EQ(solverStore.eqCount, 2);
   ASSERT_EQ(solverStore.matA.size(), 3u);
   ASSERT_EQ(solverStore.vecX.size(), 3u);
-  EXPECT_EQ(solverStore.matA(0, 2), 0.0);
-  EXPECT_EQ(solverStore.matA(2, 2), 0.0);
+  EXPECT_EQ(solverStore.matA.Get(0, 2), 0.0);
+  EXPECT_EQ(solverStore.matA.Get(2, 2), 0.0);
   EXPECT_EQ(solverStore.vecB[2], 0.0);
-  EXPECT_EQ(solverStore.matU(0, 1), 0.0);
+  EXPECT_EQ(FactorU(0, 1), 0.0);
   SolveLDU();
   std::vector<double> x = {-1.0, -1.0, -1.0};
   GetSolution(2, x);
   EXPECT_EQ(x, (std::vector<double>{3.0, 2.0, -1.0}));
+}
+
+TEST(SetSystem, AnEnvelopeSystemKeepsItsEnvelopeForTheCountedEquations) {
+  ScratchDirectory scratch;
+  ProfileMatrix k(std::vector<size_t>{0, 0, 0, 1});
+  k.At(0, 0) = 2.0;
+  k.At(1, 1) = 4.0;
+  k.At(0, 2) = k.At(2, 0) = k.At(2, 2) = 99.0;  // beyond the two equations handed over
+  SetSystem(2, k, {6.0, 8.0, 99.0});
+  ASSERT_EQ(solverStore.matA.size(), 3u);
+  // Row 1 keeps its envelope from column 0 although the entry there is zero.
+  EXPECT_TRUE(solverStore.matA.InProfile(1, 0));
+  EXPECT_EQ(solverStore.matA.first(2), 2u);
+  EXPECT_EQ(solverStore.matA.Get(2, 2), 0.0);
+  SolveLDU();
+  std::vector<double> x(2);
+  GetSolution(2, x);
+  EXPECT_EQ(x, (std::vector<double>{3.0, 2.0}));
+  EXPECT_THROW(SetSystem(3, ProfileMatrix(std::vector<size_t>{0, 0}), {0.0, 0.0, 0.0}),
+               std::invalid_argument);
 }
 
 TEST(SetSystem, RejectsANegativeCountOrTooSmallArrays) {
@@ -247,7 +268,7 @@ TEST(SolveLDU, ZeroPivotLaterOnNamesItsOwnEquation) {
   const SolverError inLast = SolveFailure({{1, 0, 0}, {0, 1, 1}, {0, 1, 1}}, {1, 1, 1});
   EXPECT_EQ(inLast.cause(), RunErrorCause::ZeroPivot);
   EXPECT_EQ(inLast.equation(), 2);
-  EXPECT_EQ(solverStore.matD(2, 2), 0.0);
+  EXPECT_EQ(FactorD(2, 2), 0.0);
   EXPECT_FALSE(FileExists(scratch.File("NColes.txt")));
 }
 

@@ -1,5 +1,6 @@
 // Small systems for the solver tests: a system written row by row, handed to SetSystem the way
-// the analysis does (arrays one larger than the equation count), and the solution read back.
+// the analysis does (arrays one larger than the equation count), the solution read back, and the
+// factors of the store read as the full matrices L, D and U.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,15 @@ inline DenseMatrix MatrixOf(const Rows& rows) {
 inline void SetRows(const Rows& rows, std::vector<double> rhs) {
   rhs.resize(rows.size() + 1, 0.0);
   SetSystem(static_cast<int16_t>(rows.size()), MatrixOf(rows), rhs);
+}
+
+// Entry (i, j) of the full factors in solverStore.matLDU, unit diagonals and zeros included.
+inline double FactorL(size_t i, size_t j) {
+  return i == j ? 1.0 : i > j ? solverStore.matLDU.Get(i, j) : 0.0;
+}
+inline double FactorD(size_t i, size_t j) { return i == j ? solverStore.matLDU.Get(i, i) : 0.0; }
+inline double FactorU(size_t i, size_t j) {
+  return i == j ? 1.0 : i < j ? solverStore.matLDU.Get(i, j) : 0.0;
 }
 
 // Sets, solves (writing the trace) and returns the solution.

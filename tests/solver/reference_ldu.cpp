@@ -1,9 +1,11 @@
-#include "ldu_kernel.h"
+#include "reference_ldu.h"
 
 #include <algorithm>
 
 #include "basics/checked_math.h"
-#include "solver_error.h"
+#include "basics/number_text.h"
+#include "basics/text_file.h"
+#include "solver/solver_error.h"
 
 namespace {
 
@@ -19,11 +21,30 @@ double ProductSum(size_t q, size_t p, const DenseMatrix& u, const DenseMatrix& d
   return sum;
 }
 
+void AppendLine(std::string& out, const std::string& text) { out += ToCp932(text) + "\r\n"; }
+
+void AppendNumbers(std::string& out, const double* values, size_t n) {
+  std::string line;
+  for (size_t j = 0; j < n; ++j) AppendFixed5(line, values[j]);
+  AppendLine(out, line);
+}
+
+void AppendMatrix(std::string& out, const std::string& caption, const DenseMatrix& m, size_t n) {
+  AppendLine(out, caption);
+  for (size_t i = 0; i < n; ++i) AppendNumbers(out, m.row(i), n);
+  AppendLine(out, "");
+}
+
+void AppendVector(std::string& out, const std::string& caption, const std::vector<double>& v,
+                  size_t n) {
+  AppendLine(out, caption);
+  AppendNumbers(out, v.data(), n);
+  AppendLine(out, "");
+}
+
 }  // namespace
 
 void DecomposeLDU(size_t n, const DenseMatrix& a, DenseMatrix& u, DenseMatrix& d, DenseMatrix& l) {
-  // Column p needs the columns left of it, the rows above q in column p, and D(p,p) before any
-  // L(q,p): the rows of one column therefore go top to bottom.
   for (size_t p = 0; p < n; ++p) {
     for (size_t q = 0; q < n; ++q) {
       try {
@@ -59,8 +80,6 @@ void ForwardSubstitute(size_t n, const DenseMatrix& l, const std::vector<double>
 
 void BackSubstitute(size_t n, const DenseMatrix& u, const DenseMatrix& d,
                     const std::vector<double>& y, std::vector<double>& x) {
-  // The quotient y(i)/d(i,i) is taken before the sum is subtracted, so the last equation is a
-  // plain division and a zero last pivot fails here.
   for (size_t i = n; i-- > 0;) {
     try {
       double sum = 0.0;
@@ -70,4 +89,17 @@ void BackSubstitute(size_t n, const DenseMatrix& u, const DenseMatrix& d,
       RaiseSolverFault(fault, i, i);
     }
   }
+}
+
+std::string DenseTraceBytes(const DenseSolve& solve) {
+  const size_t n = solve.n;
+  std::string out;
+  AppendLine(out, "連立方程式の解法：コレスキー法（非対称可）\r\r");
+  AppendMatrix(out, "系行列", solve.a, n);
+  AppendVector(out, "定数", solve.b, n);
+  AppendMatrix(out, "上三角行列", solve.u, n);
+  AppendMatrix(out, "対角角行列", solve.d, n);
+  AppendMatrix(out, "下三角行列", solve.l, n);
+  AppendVector(out, "解", solve.x, n);
+  return out;
 }

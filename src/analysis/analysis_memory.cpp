@@ -3,25 +3,24 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
-#include <vector>
 
 #include "basics/number_text.h"
+#include "basics/profile_matrix.h"
 #include "dof_numbering.h"
 #include "model/model_store.h"
 
 namespace {
 
-constexpr uint64_t kMegabyte = 1024 * 1024;
-constexpr uint64_t kSolverEnvelopeMatrices = 2;  // the solver's A and its factors L, D, U in one
+// The global stiffness, the solver's copy of it and the solver's factors L, D, U held in one.
+constexpr uint64_t kEnvelopeMatrices = 3;
+// loadVector and displacements of the run, vecB, vecY and vecX of the solver.
+constexpr uint64_t kVectors = 5;
 
-std::string Megabytes(uint64_t bytes) {
-  return FormatInteger(static_cast<long>((bytes + kMegabyte - 1) / kMegabyte)) + " MB";
-}
+}  // namespace
 
-// Entries of the envelope over indices 0 .. dofCount: row i left of the diagonal and column i
-// above it from first(i), and the diagonal.
-uint64_t MemberEnvelopeEntries(int32_t dofCount) {
+std::vector<size_t> StiffnessEnvelope(int32_t dofCount) {
   const auto size = static_cast<size_t>(dofCount) + 1;
   std::vector<size_t> first(size);
   for (size_t i = 0; i < size; ++i) first[i] = i;
@@ -33,17 +32,16 @@ uint64_t MemberEnvelopeEntries(int32_t dofCount) {
       start = std::min(start, lowest);
     }
   }
-  uint64_t entries = 0;
-  for (size_t i = 0; i < size; ++i) entries += 2 * (i - first[i]) + 1;
-  return entries;
+  return first;
 }
 
-}  // namespace
+uint64_t AnalysisMatrixBytes(const std::vector<size_t>& envelope) {
+  return kEnvelopeMatrices * ProfileMatrix::MemoryBytesFor(envelope) +
+         kVectors * sizeof(double) * envelope.size();
+}
 
 uint64_t AnalysisMatrixBytes(int32_t dofCount) {
-  const auto side = static_cast<uint64_t>(dofCount) + 1;
-  const uint64_t entries = side * side + kSolverEnvelopeMatrices * MemberEnvelopeEntries(dofCount);
-  return entries * sizeof(double);
+  return AnalysisMatrixBytes(StiffnessEnvelope(dofCount));
 }
 
 uint64_t PhysicalMemoryBytes() {
@@ -58,13 +56,20 @@ void CheckAnalysisMemory(int32_t dofCount, uint64_t neededBytes, uint64_t physic
   if (physicalBytes == 0 || neededBytes <= limit) return;
   throw RunError(RunErrorCause::OutOfMemory,
                  "解析に必要なメモリが足りません。自由度数 " + FormatInteger(dofCount) +
-                     " の剛性行列と連立方程式の行列に約 " + Megabytes(neededBytes) +
-                     " が必要ですが、使えるのは物理メモリの 80% の " + Megabytes(limit) +
+                     " の剛性行列と連立方程式の行列に約 " + FormatMegabytes(neededBytes) +
+                     " が必要ですが、使えるのは物理メモリの 80% の " + FormatMegabytes(limit) +
                      " までです。");
 }
 
+// Counting the need takes a small envelope vector of its own, which may itself fail to allocate
+// when memory has run out; the message then goes without the figure.
 RunError MatrixAllocationError(int32_t dofCount) {
-  return RunError(RunErrorCause::OutOfMemory,
-                  "解析に必要なメモリを確保できませんでした。自由度数 " + FormatInteger(dofCount) +
-                      " の行列に約 " + Megabytes(AnalysisMatrixBytes(dofCount)) + " が必要です。");
+  const std::string start =
+      "解析に必要なメモリを確保できませんでした。自由度数 " + FormatInteger(dofCount) + " の行列";
+  try {
+    return RunError(RunErrorCause::OutOfMemory,
+                    start + "に約 " + FormatMegabytes(AnalysisMatrixBytes(dofCount)) + " が必要です。");
+  } catch (const std::bad_alloc&) {
+    return RunError(RunErrorCause::OutOfMemory, start + "を置くメモリがありません。");
+  }
 }

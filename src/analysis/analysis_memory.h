@@ -1,16 +1,22 @@
-// How much memory the matrices of a run take, and the refusal of a model whose matrices would
-// not fit: the dense global stiffness, (dofCount + 1)² doubles, and the solver's copy of the
-// system and its factors, two matrices held by the envelope (profile) of the stiffness matrix.
-// Together they must stay within 80% of the machine's physical memory.
+// The envelope (profile) of the global stiffness matrix, known from the members before anything
+// large is allocated, how much memory a run's matrices and vectors then take, and the refusal of
+// a model whose run would not fit within 80% of the machine's physical memory.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "basics/run_error.h"
 
-// Bytes of the global stiffness and of the solver's two envelope matrices, the envelope taken
-// from the members in modelStore: equation i reaches back to the lowest degree of freedom of any
-// member at it (supports only narrow it). Needs resolved member indices.
+// first[d] over indices 0 .. dofCount: a member couples its six degrees of freedom, so each of
+// them reaches back to the member's lowest one; first[d] = d where no member reaches further,
+// and the spare index dofCount holds only its diagonal. Supports only narrow what is non-zero.
+// Needs resolved member indices.
+std::vector<size_t> StiffnessEnvelope(int32_t dofCount);
+// Bytes of a run held by that envelope: the global stiffness, the solver's copy of the system
+// and its factors (both in the same envelope), and the load, displacement and solver vectors.
+uint64_t AnalysisMatrixBytes(const std::vector<size_t>& envelope);
+// The same for the members in modelStore.
 uint64_t AnalysisMatrixBytes(int32_t dofCount);
 // Physical memory from sysconf; 0 when the system does not tell.
 uint64_t PhysicalMemoryBytes();

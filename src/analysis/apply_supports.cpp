@@ -5,14 +5,11 @@
 
 namespace {
 
+// Outside the envelope row and column d are zero already; within it they are cleared.
 void Restrain(size_t dof) {
-  DenseMatrix& stiffness = analysisStore.globalStiffness;
-  const auto dofCount = static_cast<size_t>(analysisStore.dofCount);
-  for (size_t q = 0; q < dofCount; ++q) {
-    stiffness(dof, q) = 0.0;
-    stiffness(q, dof) = 0.0;
-  }
-  stiffness(dof, dof) = 1.0;
+  ProfileMatrix& stiffness = analysisStore.globalStiffness;
+  stiffness.ZeroRowAndColumn(dof);
+  stiffness.At(dof, dof) = 1.0;
   analysisStore.loadVector[dof] = 0.0;
 }
 

@@ -14,14 +14,16 @@
 namespace {
 
 // Entries shared by several members accumulate in member order, each Kₑ(i, j) summed on its own
-// first and then added to what the matrix already holds.
+// first and then added to what the matrix already holds. The envelope was sized from these same
+// members, so every (d(i), d(j)) lies inside it.
 void AddMemberStiffness(const std::array<int16_t, 6>& dofs, const Matrix6& contribution) {
-  DenseMatrix& stiffness = analysisStore.globalStiffness;
+  ProfileMatrix& stiffness = analysisStore.globalStiffness;
   for (int i = 0; i < 6; ++i) {
     const auto row = static_cast<size_t>(dofs[static_cast<size_t>(i)]);
     for (int j = 0; j < 6; ++j) {
       const auto column = static_cast<size_t>(dofs[static_cast<size_t>(j)]);
-      stiffness(row, column) = CheckedAdd(contribution[i][j], stiffness(row, column));
+      double& entry = stiffness.At(row, column);
+      entry = CheckedAdd(contribution[i][j], entry);
     }
   }
 }

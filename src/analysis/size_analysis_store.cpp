@@ -1,6 +1,8 @@
 #include "size_analysis_store.h"
 
 #include <new>
+#include <utility>
+#include <vector>
 
 #include "analysis_memory.h"
 #include "analysis_store.h"
@@ -26,12 +28,13 @@ void CheckNodeCount(int32_t nodeCount) {
 void SizeAnalysisStore() {
   CheckNodeCount(modelStore.nodeCount);
   const int16_t dofCount = Mul16(3, modelStore.nodeCount);
-  CheckAnalysisMemory(dofCount, AnalysisMatrixBytes(dofCount), PhysicalMemoryBytes());
-  const auto size = static_cast<size_t>(dofCount) + 1;
+  std::vector<size_t> envelope = StiffnessEnvelope(dofCount);
+  CheckAnalysisMemory(dofCount, AnalysisMatrixBytes(envelope), PhysicalMemoryBytes());
+  const size_t size = envelope.size();
   try {
     analysisStore = AnalysisStore();
     analysisStore.dofCount = dofCount;
-    analysisStore.globalStiffness = DenseMatrix(size);
+    analysisStore.globalStiffness = ProfileMatrix(std::move(envelope));
     analysisStore.loadVector.assign(size, 0.0);
     analysisStore.displacements.assign(size, 0.0);
   } catch (const std::bad_alloc&) {

@@ -77,3 +77,8 @@ std::string FormatSingle(float value) {
 }
 
 std::string FormatInteger(long value) { return std::to_string(value); }
+
+std::string FormatMegabytes(uint64_t bytes) {
+  constexpr uint64_t kMegabyte = 1024 * 1024;
+  return std::to_string(bytes / kMegabyte + (bytes % kMegabyte != 0 ? 1 : 0)) + " MB";
+}

@@ -2,6 +2,7 @@
 // Each formats into a std::string; AppendX variants add to an existing line without a copy.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // "0.00000": at least one digit before the point, exactly five after, correctly rounded from the
@@ -25,3 +26,6 @@ std::string FormatSingle(float value);
 
 // Plain decimal integer with a minus sign when negative.
 std::string FormatInteger(long value);
+
+// A size in whole megabytes of 1048576 bytes, rounded up, for messages: "344 MB".
+std::string FormatMegabytes(uint64_t bytes);

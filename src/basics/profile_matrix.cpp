@@ -51,3 +51,9 @@ size_t ProfileMatrix::MemoryBytes() const {
   return sizeof(double) * (lower_.capacity() + upper_.capacity() + diagonal_.capacity()) +
          sizeof(size_t) * (first_.capacity() + reach_.capacity() + offset_.capacity());
 }
+
+size_t ProfileMatrix::MemoryBytesFor(const std::vector<size_t>& first) {
+  size_t sideEntries = 0;
+  for (size_t i = 0; i < first.size(); ++i) sideEntries += i - std::min(first[i], i);
+  return sizeof(double) * (2 * sideEntries + first.size()) + sizeof(size_t) * 3 * first.size();
+}

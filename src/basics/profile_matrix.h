@@ -47,6 +47,8 @@ class ProfileMatrix {
   size_t SideEntryCount() const { return lower_.size(); }
   // Bytes the matrix holds: the three value arrays and its index arrays.
   size_t MemoryBytes() const;
+  // The bytes a matrix of envelope `first` will hold, known before it is allocated.
+  static size_t MemoryBytesFor(const std::vector<size_t>& first);
 
  private:
   // Where entry `inner` (< outer) of row `outer` sits in lower_, or of column `outer` in upper_.

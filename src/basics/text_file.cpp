@@ -51,6 +51,8 @@ std::string ToCp932(std::string_view utf8) {
 TextFileWriter::TextFileWriter(const std::string& path) : path_(path) {
   file_ = std::fopen(path.c_str(), "wb");
   if (file_ == nullptr) throw FileCreateError(path);
+  // The writer gathers megabyte blocks itself; the stream's own buffer would only copy them.
+  std::setvbuf(file_, nullptr, _IONBF, 0);
   buffer_.reserve(kFlushSize + 4096);
 }
 
@@ -64,6 +66,10 @@ void TextFileWriter::WriteLine(std::string_view utf8) {
   } else {
     buffer_ += ToCp932(utf8);
   }
+  EndLine();
+}
+
+void TextFileWriter::EndLine() {
   buffer_ += "\r\n";
   if (buffer_.size() >= kFlushSize) Flush();
 }

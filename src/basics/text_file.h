@@ -17,11 +17,20 @@ class TextFileWriter {
 
   // Writes the UTF-8 text converted to CP932, then CR LF.
   void WriteLine(std::string_view utf8);
+  // Writes the ASCII text that format(std::string& out) appends to out, then CR LF. The text is
+  // formatted straight into the file's buffer: a line of the solver trace holds a whole matrix
+  // row, and building it apart would copy every byte once more.
+  template <typename Format>
+  void WriteAsciiLine(Format format) {
+    format(buffer_);
+    EndLine();
+  }
   // Flushes and closes; throws RunError (FileCreate) when the data did not reach the file.
   void Close();
   const std::string& path() const { return path_; }
 
  private:
+  void EndLine();
   void Flush();
 
   std::string path_;

@@ -1,6 +1,8 @@
 #include "profile_ldu.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 #include "basics/checked_math.h"
@@ -9,12 +11,34 @@
 namespace {
 
 // Sum of (u[t]·l[t])·d[t] for t = 0 .. count-1 from +0: the terms L(q,k)·D(k,k)·U(k,p) of
-// S(q,p) for consecutive k, with u in column p of U, l in row q of L and d the pivots.
-double ProductSum(const double* u, const double* l, const double* d, size_t count) {
+// S(q,p) for consecutive k, with u in column p of U, l in row q of L and d the pivots. Every
+// operation is checked, so the first overflow or invalid product is the one reported.
+double CheckedProductSum(const double* u, const double* l, const double* d, size_t count) {
   double sum = 0.0;
   for (size_t t = 0; t < count; ++t) {
     sum = CheckedAdd(sum, CheckedMul(CheckedMul(u[t], l[t]), d[t]));
   }
+  return sum;
+}
+
+// The same sum in the same order without a test per operation: an infinity or NaN met on the
+// way never turns finite again (it only grows, or becomes NaN), so a finite result means every
+// step was finite and equals the checked sum bit for bit. Otherwise the checked sum runs again
+// to raise the fault it meets first.
+double ProductSum(const double* u, const double* l, const double* d, size_t count) {
+  double sum = 0.0;
+  for (size_t t = 0; t < count; ++t) sum += (u[t] * l[t]) * d[t];
+  if (std::isfinite(sum)) return sum;
+  return CheckedProductSum(u, l, d, count);
+}
+
+// Sum of a[t]·b[t] for t = 0 .. count-1 from +0, unchecked while finite as above.
+double DotSum(const double* a, const double* b, size_t count) {
+  double sum = 0.0;
+  for (size_t t = 0; t < count; ++t) sum += a[t] * b[t];
+  if (std::isfinite(sum)) return sum;
+  sum = 0.0;
+  for (size_t t = 0; t < count; ++t) sum = CheckedAdd(sum, CheckedMul(a[t], b[t]));
   return sum;
 }
 
@@ -30,17 +54,37 @@ size_t LastReaching(const ProfileMatrix& m, size_t i, size_t n) {
   return std::min(m.reach(i), n - 1);
 }
 
+// Whether every entry above the diagonal has the bits of its mirror below it (a -0.0 facing a
+// +0.0 does not count as equal: it can give a factor entry of the other sign of zero).
+bool BitSymmetric(size_t n, const ProfileMatrix& a) {
+  for (size_t i = 0; i < n; ++i) {
+    const size_t width = i - a.first(i);
+    if (width != 0 &&
+        std::memcmp(a.LowerRow(i), a.UpperColumn(i), width * sizeof(double)) != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
+// For a symmetric system, as the supported stiffness matrix is, U(q,p) = L(p,q) bit for bit: by
+// induction both are (A - the same products in the same order, each factor pair swapped) / D(q,q).
+// Column p of U is then row p of L, formed in earlier columns, and is copied rather than
+// formed again. No fault is lost: forming U(q,p) would repeat the operations of L(p,q), which
+// succeeded in column q.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu) {
   RequireSameEnvelope(n, a, ldu);
+  const bool symmetric = BitSymmetric(n, a);
   double* d = ldu.Diagonal();
   for (size_t p = 0; p < n; ++p) {
     // Column p of U from its first row, then D(p,p), then the rows of L that reach column p.
     const size_t fp = ldu.first(p);
     const double* aColumn = a.UpperColumn(p);
     double* uColumn = ldu.UpperColumn(p);
-    for (size_t q = fp; q < p; ++q) {
+    if (symmetric) std::copy_n(ldu.LowerRow(p), p - fp, uColumn);
+    for (size_t q = symmetric ? p : fp; q < p; ++q) {
       try {
         const size_t fq = ldu.first(q);
         const size_t start = std::max(fq, fp);
@@ -85,9 +129,7 @@ void ForwardSubstituteProfile(size_t n, const ProfileMatrix& ldu, const std::vec
   for (size_t i = 0; i < n; ++i) {
     try {
       const size_t fi = ldu.first(i);
-      const double* lRow = ldu.LowerRow(i);
-      double sum = 0.0;
-      for (size_t k = fi; k < i; ++k) sum = CheckedAdd(sum, CheckedMul(y[k], lRow[k - fi]));
+      const double sum = DotSum(y.data() + fi, ldu.LowerRow(i), i - fi);
       y[i] = CheckedSub(b[i], sum);
     } catch (const ArithmeticFault& fault) {
       RaiseSolverFault(fault, i, i);

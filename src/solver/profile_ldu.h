@@ -13,7 +13,8 @@
 // below the diagonal (its unit diagonal implied), the pivots D on the diagonal, U strictly above
 // (unit diagonal implied). Column by column, rows top to bottom, so that the first fault met is
 // the one a whole-row decomposition meets; a zero pivot D(p,p), p < n-1, is reported as equation
-// p even when no row below reaches column p.
+// p even when no row below reaches column p. For a bit-symmetric a, U is copied from L, which
+// gives the same bits as forming it.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu);
 
 // y(i) = b(i) - sum over first(i) <= k < i of y(k)·L(i,k), for i ascending.

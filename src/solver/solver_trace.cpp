@@ -1,11 +1,16 @@
 #include "solver_trace.h"
 
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
 #include "basics/number_text.h"
 #include "basics/program_directory.h"
+#include "basics/run_error.h"
 #include "basics/text_file.h"
 #include "solver_store.h"
 
@@ -15,11 +20,17 @@ namespace {
 // in CR CR CR LF; readers of the trace know it in exactly that form.
 constexpr std::string_view kTitle = "連立方程式の解法：コレスキー法（非対称可）\r\r";
 
-// The trace being written, and one line buffer reused for every row: the file grows with n²
-// and is streamed a row at a time.
+constexpr std::string_view kSystemCaption = "系行列";
+constexpr std::string_view kRightHandCaption = "定数";
+constexpr std::string_view kUpperCaption = "上三角行列";
+constexpr std::string_view kDiagonalCaption = "対角角行列";
+constexpr std::string_view kLowerCaption = "下三角行列";
+constexpr std::string_view kSolutionCaption = "解";
+
+// The trace being written: the file grows with n² and is streamed a row at a time, each row
+// formatted straight into the writer's buffer.
 struct OpenTrace {
   TextFileWriter* file = nullptr;
-  std::string line;
 };
 OpenTrace openTrace;
 
@@ -36,20 +47,13 @@ size_t TraceCount(size_t available) {
   return n;
 }
 
-void WriteNumbers(TextFileWriter& file, const double* values, size_t n) {
-  std::string& line = openTrace.line;
-  line.clear();
-  for (size_t j = 0; j < n; ++j) AppendFixed5(line, values[j]);
-  file.WriteLine(line);
-}
-
 // Zeros are most of a row of a banded matrix: they are appended as ready-made text.
 constexpr std::string_view kZero = "0.00000";
 
 void AppendZeros(std::string& line, size_t count) {
   static const std::string block = [] {
     std::string text;
-    for (int copy = 0; copy < 64; ++copy) text += kZero;
+    for (int copy = 0; copy < 1024; ++copy) text += kZero;
     return text;
   }();
   const size_t perBlock = block.size() / kZero.size();
@@ -92,21 +96,66 @@ void AppendRow(std::string& line, const ProfileMatrix& matrix, TracedPart part, 
   AppendZeros(line, n - written);
 }
 
+// Bytes of a line in the file: its CP932 text and CR LF.
+uint64_t LineBytes(std::string_view utf8) { return ToCp932(utf8).size() + 2; }
+
+// What the program directory can take: the space free to the program, and the space the old
+// trace gives back when it is truncated. Unknown (a directory statvfs cannot look at) lets the
+// write go ahead and report its own failure.
+uint64_t SpaceForTrace(const std::string& directory, const std::string& path) {
+  struct statvfs disk {};
+  if (statvfs(directory.c_str(), &disk) != 0) return std::numeric_limits<uint64_t>::max();
+  uint64_t space = static_cast<uint64_t>(disk.f_bavail) * disk.f_frsize;
+  struct stat old {};
+  if (stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    space += static_cast<uint64_t>(old.st_blocks) * 512;
+  }
+  return space;
+}
+
 }  // namespace
 
+uint64_t LeastTraceBytes(size_t n) {
+  const uint64_t numbersLine = 7 * static_cast<uint64_t>(n) + 2;
+  const uint64_t emptyLine = 2;
+  uint64_t bytes = LineBytes(kTitle);
+  for (std::string_view caption : {kSystemCaption, kUpperCaption, kDiagonalCaption,
+                                   kLowerCaption}) {
+    bytes += LineBytes(caption) + n * numbersLine + emptyLine;
+  }
+  for (std::string_view caption : {kRightHandCaption, kSolutionCaption}) {
+    bytes += LineBytes(caption) + numbersLine + emptyLine;
+  }
+  return bytes;
+}
+
+void CheckTraceSpace(const std::string& directory, uint64_t neededBytes, uint64_t freeBytes) {
+  if (neededBytes <= freeBytes) return;
+  constexpr uint64_t kMegabyte = 1024 * 1024;
+  throw RunError(RunErrorCause::FileCreate,
+                 "連立方程式の計算過程ファイル NColes.txt を書き込む空き容量が足りません。フォルダー " +
+                     directory + " に少なくとも " + FormatMegabytes(neededBytes) +
+                     " が必要ですが、空きは " + FormatMegabytes(freeBytes / kMegabyte * kMegabyte) +
+                     " です。");
+}
+
 void WriteSolverTrace() {
-  TextFileWriter file(ProgramFilePath("NColes.txt"));
+  const std::string path = ProgramFilePath("NColes.txt");
+  const std::string directory = ProgramDirectory();
+  CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
+                  SpaceForTrace(directory, path));
+  TextFileWriter file(path);
   openTrace.file = &file;
   struct Release {
     ~Release() { openTrace.file = nullptr; }
   } release;
   file.WriteLine(kTitle);
-  PrintMatrix("系行列", solverStore.matA, TracedPart::Whole);
-  PrintVector("定数", solverStore.vecB);
-  PrintMatrix("上三角行列", solverStore.matLDU, TracedPart::UnitUpper);
-  PrintMatrix("対角角行列", solverStore.matLDU, TracedPart::Diagonal);
-  PrintMatrix("下三角行列", solverStore.matLDU, TracedPart::UnitLower);
-  PrintVector("解", solverStore.vecX);
+  PrintMatrix(kSystemCaption, solverStore.matA, TracedPart::Whole);
+  PrintVector(kRightHandCaption, solverStore.vecB);
+  PrintMatrix(kUpperCaption, solverStore.matLDU, TracedPart::UnitUpper);
+  PrintMatrix(kDiagonalCaption, solverStore.matLDU, TracedPart::Diagonal);
+  PrintMatrix(kLowerCaption, solverStore.matLDU, TracedPart::UnitLower);
+  PrintVector(kSolutionCaption, solverStore.vecX);
   file.Close();
 }
 
@@ -114,11 +163,8 @@ void PrintMatrix(std::string_view caption, const ProfileMatrix& matrix, TracedPa
   TextFileWriter& file = TraceFile();
   const size_t n = TraceCount(matrix.size());
   file.WriteLine(caption);
-  std::string& line = openTrace.line;
   for (size_t i = 0; i < n; ++i) {
-    line.clear();
-    AppendRow(line, matrix, part, i, n);
-    file.WriteLine(line);
+    file.WriteAsciiLine([&](std::string& line) { AppendRow(line, matrix, part, i, n); });
   }
   file.WriteLine("");
 }
@@ -127,6 +173,8 @@ void PrintVector(std::string_view caption, const std::vector<double>& vector) {
   TextFileWriter& file = TraceFile();
   const size_t n = TraceCount(vector.size());
   file.WriteLine(caption);
-  WriteNumbers(file, vector.data(), n);
+  file.WriteAsciiLine([&](std::string& line) {
+    for (size_t j = 0; j < n; ++j) AppendEntry(line, vector[j]);
+  });
   file.WriteLine("");
 }

@@ -40,20 +40,67 @@ TEST(SizeAnalysisStore, RefusesMoreThan10922NodesBeforeAllocating) {
   EXPECT_EQ(analysisStore.dofCount, 3);  // untouched
 }
 
-TEST(AnalysisMemory, CountsTheDenseMatrixAndTheSolversTwoEnvelopes) {
+TEST(AnalysisMemory, EnvelopeReachesBackToTheLowestDofOfEachMember) {
   ModelBuilder model;
   model.Node(1, 0, 0).Node(2, 1, 0).Node(3, 2, 0).Section(1, 1, 1, 1);
   model.Member(1, 0, 1).Member(2, 1, 2);
   model.Install();
-  // Equations 0..5 reach back to 0, 6..8 to 3, the spare 9 holds its diagonal only:
-  // 36 + 27 + 1 envelope entries, twice, beside the 10 x 10 dense matrix.
-  EXPECT_EQ(AnalysisMatrixBytes(9), (100u + 2 * 64) * 8);
+  // Equations 0..5 reach back to 0, 6..8 to 3, the spare 9 holds its diagonal only.
+  const std::vector<size_t> chain = {0, 0, 0, 0, 0, 0, 3, 3, 3, 9};
+  EXPECT_EQ(StiffnessEnvelope(9), chain);
+  // Three matrices of 27 entries each side, 10 diagonal entries and three index arrays of 10,
+  // and five vectors of 10.
+  EXPECT_EQ(AnalysisMatrixBytes(9), 3 * (8 * (2 * 27 + 10) + 8 * 3 * 10) + 5 * 8 * 10u);
 
-  // A member from the first node to the last widens the envelope to the whole matrix.
-  model.Member(3, 0, 2);
+  // A member from the first node to the last widens the envelope to the whole matrix; a node
+  // no member uses keeps its diagonal alone.
+  model.Node(4, 3, 0).Member(3, 2, 0);
   model.Install();
-  EXPECT_EQ(AnalysisMatrixBytes(9), (100u + 2 * (81 + 1)) * 8);
+  const std::vector<size_t> closed = {0, 0, 0, 0, 0, 0, 0, 0, 0, 9, 10, 11, 12};
+  EXPECT_EQ(StiffnessEnvelope(12), closed);
   EXPECT_GT(PhysicalMemoryBytes(), 0u);
+}
+
+// The largest model the 16-bit equation numbers allow: a regular frame numbered row by row keeps
+// every equation within about one storey of the diagonal, so its matrices take a few hundred MB
+// rather than the 25.8 GB of three full 32767² matrices; members from one node to all others
+// fill the whole envelope and are refused on a machine of less than 32 GB.
+TEST(AnalysisMemory, TheLargestModelFitsWhenItsEnvelopeIsNarrow) {
+  constexpr int kColumns = 86;
+  constexpr int kLevels = 127;  // 86 x 127 = 10922 nodes
+  ModelBuilder frame;
+  frame.Section(1, 150, 50000, 2100000);
+  int16_t memberNo = 1;
+  for (int level = 0; level < kLevels; ++level) {
+    for (int column = 0; column < kColumns; ++column) {
+      const auto node = static_cast<int16_t>(level * kColumns + column);
+      frame.Node(static_cast<int16_t>(node + 1), static_cast<float>(600 * column),
+                 static_cast<float>(300 * level));
+      if (column > 0) frame.Member(memberNo++, static_cast<int16_t>(node - 1), node);
+      if (level > 0) frame.Member(memberNo++, static_cast<int16_t>(node - kColumns), node);
+    }
+  }
+  frame.Install();
+  const uint64_t narrow = AnalysisMatrixBytes(32766);
+  EXPECT_LT(narrow, uint64_t{800} << 20);
+  EXPECT_NO_THROW(CheckAnalysisMemory(32766, narrow, uint64_t{8} << 30));
+
+  ModelBuilder star;
+  star.Section(1, 150, 50000, 2100000);
+  for (int node = 0; node < kLevels * kColumns; ++node) {
+    star.Node(static_cast<int16_t>(node + 1), static_cast<float>(node), 0);
+    if (node > 0) star.Member(static_cast<int16_t>(node), 0, static_cast<int16_t>(node));
+  }
+  star.Install();
+  const uint64_t full = AnalysisMatrixBytes(32766);
+  EXPECT_GT(full, uint64_t{24} << 30);
+  EXPECT_THROW(CheckAnalysisMemory(32766, full, uint64_t{24} << 30), RunError);
+  if (PhysicalMemoryBytes() / 10 * 8 < full) {
+    analysisStore = AnalysisStore();
+    analysisStore.dofCount = 3;
+    EXPECT_THROW(SizeAnalysisStore(), RunError);
+    EXPECT_EQ(analysisStore.dofCount, 3);  // refused before the store was touched
+  }
 }
 
 TEST(AnalysisMemory, RefusesMatricesAbove80PercentAndNamesTheLimit) {

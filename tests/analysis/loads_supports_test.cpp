@@ -33,8 +33,8 @@ void ExpectRestrained(size_t dof) {
   const AnalysisStore& store = analysisStore;
   for (size_t q = 0; q < static_cast<size_t>(store.dofCount); ++q) {
     const double diagonal = q == dof ? 1.0 : 0.0;
-    EXPECT_EQ(store.globalStiffness(dof, q), diagonal) << dof << "," << q;
-    EXPECT_EQ(store.globalStiffness(q, dof), diagonal) << q << "," << dof;
+    EXPECT_EQ(store.globalStiffness.Get(dof, q), diagonal) << dof << "," << q;
+    EXPECT_EQ(store.globalStiffness.Get(q, dof), diagonal) << q << "," << dof;
   }
   EXPECT_EQ(store.loadVector[dof], 0.0) << dof;
 }
@@ -67,14 +67,14 @@ TEST(ApplySupports, AnyNonZeroFlagRestrainsAndDiscardsTheLoadThere) {
   const AnalysisStore& store = analysisStore;
   EXPECT_EQ(store.loadVector[6], 44.0);  // u and θ at position 2 stay free
   EXPECT_EQ(store.loadVector[8], 66.0);
-  EXPECT_EQ(store.globalStiffness(6, 6), 350000.0);
-  EXPECT_EQ(store.globalStiffness(3, 3), 700000.0);
+  EXPECT_EQ(store.globalStiffness.Get(6, 6), 350000.0);
+  EXPECT_EQ(store.globalStiffness.Get(3, 3), 700000.0);
   // Symmetric after the supports; the spare row stays zero.
   for (size_t i = 0; i < 10; ++i) {
     for (size_t j = 0; j < 10; ++j) {
-      EXPECT_EQ(store.globalStiffness(i, j), store.globalStiffness(j, i)) << i << "," << j;
+      EXPECT_EQ(store.globalStiffness.Get(i, j), store.globalStiffness.Get(j, i)) << i << "," << j;
     }
-    EXPECT_EQ(store.globalStiffness(9, i), 0.0);
+    EXPECT_EQ(store.globalStiffness.Get(9, i), 0.0);
   }
 }
 
@@ -85,5 +85,5 @@ TEST(ApplySupports, ANodeThatNoMemberUsesStaysEmptyUnlessRestrained) {
   AssembleAndSupport(model);
   ExpectRestrained(9);
   ExpectRestrained(11);
-  for (size_t q = 0; q < 12; ++q) EXPECT_EQ(analysisStore.globalStiffness(10, q), 0.0);
+  for (size_t q = 0; q < 12; ++q) EXPECT_EQ(analysisStore.globalStiffness.Get(10, q), 0.0);
 }

@@ -59,9 +59,9 @@ TEST(AssembleStiffness, HorizontalMemberWritesItsLocalStiffness) {
   EXPECT_EQ(Entry(lines, 0, 4, 2), "-56000");
   EXPECT_EQ(Entry(lines, 0, 0, 1), "0");
   // With cos α = 1 the global contribution is k itself, on degrees of freedom 0..5.
-  EXPECT_EQ(analysisStore.globalStiffness(0, 0), 350000.0);
-  EXPECT_EQ(analysisStore.globalStiffness(5, 5), 11200000.0);
-  EXPECT_EQ(analysisStore.globalStiffness(1, 4), -analysisStore.globalStiffness(1, 1));
+  EXPECT_EQ(analysisStore.globalStiffness.Get(0, 0), 350000.0);
+  EXPECT_EQ(analysisStore.globalStiffness.Get(5, 5), 11200000.0);
+  EXPECT_EQ(analysisStore.globalStiffness.Get(1, 4), -analysisStore.globalStiffness.Get(1, 1));
 }
 
 TEST(AssembleStiffness, ReversedMemberChangesItsMatrixButNotItsGlobalStiffness) {
@@ -69,7 +69,7 @@ TEST(AssembleStiffness, ReversedMemberChangesItsMatrixButNotItsGlobalStiffness) 
   ModelBuilder forward;
   forward.Node(1, 0, 0).Node(2, 300, 0).Section(1, 50, 400, 2100000).Member(1, 0, 1);
   Assemble(forward);
-  const DenseMatrix forwardStiffness = analysisStore.globalStiffness;
+  const ProfileMatrix forwardStiffness = analysisStore.globalStiffness;
 
   ModelBuilder reversed;
   reversed.Node(1, 0, 0).Node(2, 300, 0).Section(1, 50, 400, 2100000).Member(1, 1, 0);
@@ -80,7 +80,7 @@ TEST(AssembleStiffness, ReversedMemberChangesItsMatrixButNotItsGlobalStiffness) 
   EXPECT_EQ(Entry(lines, 0, 1, 1), "-373.333333333333");
   for (size_t i = 0; i < 7; ++i) {
     for (size_t j = 0; j < 7; ++j) {
-      EXPECT_EQ(analysisStore.globalStiffness(i, j), forwardStiffness(i, j)) << i << "," << j;
+      EXPECT_EQ(analysisStore.globalStiffness.Get(i, j), forwardStiffness.Get(i, j)) << i << "," << j;
     }
   }
 }
@@ -93,8 +93,8 @@ TEST(AssembleStiffness, VerticalMemberTurnsAxialStiffnessOntoY) {
   EXPECT_EQ(Entry(lines, 0, 0, 1), "350000");
   EXPECT_EQ(Entry(lines, 0, 1, 0), "-373.333333333333");
   EXPECT_EQ(Entry(lines, 0, 1, 1), "0");
-  EXPECT_EQ(analysisStore.globalStiffness(1, 1), 350000.0);
-  EXPECT_EQ(analysisStore.globalStiffness(0, 0), 373.333333333333333);
+  EXPECT_EQ(analysisStore.globalStiffness.Get(1, 1), 350000.0);
+  EXPECT_EQ(analysisStore.globalStiffness.Get(0, 0), 373.333333333333333);
 }
 
 TEST(AssembleStiffness, MembersShareTheEquationsOfTheirCommonNode) {
@@ -107,13 +107,13 @@ TEST(AssembleStiffness, MembersShareTheEquationsOfTheirCommonNode) {
   ASSERT_EQ(store.dofCount, 9);
   ASSERT_EQ(store.globalStiffness.size(), 10u);
   EXPECT_EQ(FileLines(Work1Path()).size(), 72u);
-  EXPECT_EQ(store.globalStiffness(3, 3), 700000.0);     // node at position 1, from both members
-  EXPECT_EQ(store.globalStiffness(6, 6), 350000.0);     // position 2 owns 6, 7, 8
-  EXPECT_EQ(store.globalStiffness(8, 8), 11200000.0);
-  EXPECT_EQ(store.globalStiffness(0, 6), 0.0);          // no member joins positions 0 and 2
+  EXPECT_EQ(store.globalStiffness.Get(3, 3), 700000.0);     // node at position 1, from both members
+  EXPECT_EQ(store.globalStiffness.Get(6, 6), 350000.0);     // position 2 owns 6, 7, 8
+  EXPECT_EQ(store.globalStiffness.Get(8, 8), 11200000.0);
+  EXPECT_EQ(store.globalStiffness.Get(0, 6), 0.0);          // no member joins positions 0 and 2
   for (size_t k = 0; k < 10; ++k) {
-    EXPECT_EQ(store.globalStiffness(9, k), 0.0);
-    EXPECT_EQ(store.globalStiffness(k, 9), 0.0);
+    EXPECT_EQ(store.globalStiffness.Get(9, k), 0.0);
+    EXPECT_EQ(store.globalStiffness.Get(k, 9), 0.0);
   }
 }
 

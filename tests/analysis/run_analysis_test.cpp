@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "analysis/analysis_memory.h"
 #include "analysis/analysis_store.h"
 #include "analysis/file_lines.h"
 #include "analysis/run_analysis.h"
@@ -14,6 +15,7 @@
 #include "basics/run_error.h"
 #include "model/model_file_reader.h"
 #include "model/reference_check.h"
+#include "solver/solver_store.h"
 #include "support/test_support.h"
 
 namespace {
@@ -162,4 +164,25 @@ TEST(RunAnalysis, ZeroLengthMemberStopsBeforeAnyOutput) {
   for (const std::string& file : {Work1Path(), Work2Path(), TracePath(), ReportOf(model)}) {
     EXPECT_FALSE(FileExists(file)) << file;
   }
+}
+
+// The memory check counts, before the run, exactly what the run's matrices and vectors then hold,
+// all of them in the envelope the members give.
+TEST(RunAnalysis, HoldsWhatTheMemoryCheckCounted) {
+  ScratchDirectory scratch;
+  LoadModel(scratch, "triangle_truss.txt");
+  RunAnalysis();
+  const AnalysisStore& store = analysisStore;
+  const std::vector<size_t> envelope = StiffnessEnvelope(store.dofCount);
+  ASSERT_EQ(store.globalStiffness.size(), envelope.size());
+  for (size_t i = 0; i < envelope.size(); ++i) {
+    EXPECT_EQ(store.globalStiffness.first(i), envelope[i]) << i;
+    EXPECT_EQ(solverStore.matA.first(i), envelope[i]) << i;
+  }
+  const size_t vectorEntries = store.loadVector.size() + store.displacements.size() +
+                               solverStore.vecB.size() + solverStore.vecY.size() +
+                               solverStore.vecX.size();
+  EXPECT_EQ(AnalysisMatrixBytes(store.dofCount),
+            store.globalStiffness.MemoryBytes() + solverStore.matA.MemoryBytes() +
+                solverStore.matLDU.MemoryBytes() + sizeof(double) * vectorEntries);
 }

@@ -69,6 +69,14 @@ TEST(FormatSingle, MatchesPercent7GOfTheFloat) {
   EXPECT_EQ(FormatSingle(-0.0f), "0");
 }
 
+TEST(FormatMegabytes, RoundsUpToWholeMegabytes) {
+  EXPECT_EQ(FormatMegabytes(0), "0 MB");
+  EXPECT_EQ(FormatMegabytes(1), "1 MB");
+  EXPECT_EQ(FormatMegabytes(1048576), "1 MB");
+  EXPECT_EQ(FormatMegabytes(1048577), "2 MB");
+  EXPECT_EQ(FormatMegabytes(uint64_t{30} << 30), "30720 MB");
+}
+
 TEST(FormatInteger, PlainDecimal) {
   EXPECT_EQ(FormatInteger(12), "12");
   EXPECT_EQ(FormatInteger(-32768), "-32768");

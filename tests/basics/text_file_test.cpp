@@ -33,6 +33,22 @@ TEST(TextFileWriter, ACarriageReturnInTheTextIsKept) {
   EXPECT_EQ(ReadFileBytes(scratch.File("t.txt")), "\x89\xF0\r\r\r\n");
 }
 
+// Lines formatted straight into the buffer go between ordinary lines in order, also when one
+// of them is longer than the megabyte the writer gathers before it writes.
+TEST(TextFileWriter, AsciiLinesFormattedInPlaceKeepTheirOrderPastTheBufferSize) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.File("rows.txt");
+  const std::string longRow(3 << 20, '7');
+  TextFileWriter writer(path);
+  writer.WriteLine("解");
+  writer.WriteAsciiLine([](std::string& out) { out += "0.000001.00000"; });
+  writer.WriteAsciiLine([&longRow](std::string& out) { out += longRow; });
+  writer.WriteAsciiLine([](std::string&) {});
+  writer.WriteLine("end");
+  writer.Close();
+  EXPECT_EQ(ReadFileBytes(path), "\x89\xF0\r\n0.000001.00000\r\n" + longRow + "\r\n\r\nend\r\n");
+}
+
 TEST(TextFileWriter, AFileThatCannotBeCreatedNamesItsPath) {
   ScratchDirectory scratch;
   const std::string path = scratch.File("missing-dir/out.txt");

@@ -406,6 +406,12 @@ TEST(ProfileSolverIdentity, ZeroPivotsAreReportedAtTheirOwnEquation) {
        zeroPivot2},
       // y(1) = 1e308 - 1e308·(-10) overflows in the forward substitution, before the back
       // substitution divides by the zero last pivot.
+      // Symmetric systems, whose upper factor is the mirror of the lower one: L(1,0) overflows,
+      // or D(1,1) does from the product L(1,0)·D(0,0)·U(0,1).
+      {"symmetric, an entry of L overflowing", {{1e-300, 1e10}, {1e10, 1}}, {1, 1},
+       {true, FaultKind::Overflow, 1}},
+      {"symmetric, a pivot overflowing", {{1, 1e200, 0}, {1e200, 1, 1e200}, {0, 1e200, 1}},
+       {1, 1, 1}, {true, FaultKind::Overflow, 1}},
       {"last pivot behind a forward substitution overflow",
        {{1, -10, 0}, {-10, 101, 0}, {0, 0, 0}}, {1e308, 1e308, 0},
        {true, FaultKind::Overflow, 1}},

@@ -5,9 +5,11 @@
 
 #include <string>
 
+#include "basics/number_text.h"
 #include "basics/program_directory.h"
 #include "basics/run_error.h"
 #include "solver_fixture.h"
+#include "solver/solver_trace.h"
 #include "support/test_support.h"
 
 namespace {
@@ -103,4 +105,33 @@ TEST(SolverTrace, AProgramDirectoryThatCannotTakeTheFileIsAnError) {
     EXPECT_NE(std::string(error.what()).find(scratch.File("missing/NColes.txt")), std::string::npos);
   }
   EXPECT_EQ(solverStore.vecX[0], 0.5);
+}
+
+// Numbers of one digit before the point take the least room, so a diagonal system of such
+// values writes exactly the least size; anything larger or negative only adds to it.
+TEST(SolverTrace, TheLeastSizeIsThatOfSevenCharactersPerNumber) {
+  ScratchDirectory scratch;
+  Solve({{1.0, 0.0, 0.0}, {0.0, 2.0, 0.0}, {0.0, 0.0, 4.0}}, {1.0, 3.0, 2.0});
+  EXPECT_EQ(TraceBytes(scratch).size(), LeastTraceBytes(3));
+  Solve({{12.5, -3.0}, {-3.0, 40.0}}, {-1.0, 250.0});
+  EXPECT_GT(TraceBytes(scratch).size(), LeastTraceBytes(2));
+  Solve({}, {});
+  EXPECT_EQ(TraceBytes(scratch).size(), LeastTraceBytes(0));
+  // Four blocks of 32766 rows of 32766 numbers: about 30 GB.
+  EXPECT_GT(LeastTraceBytes(32766), uint64_t{30} * 1000 * 1000 * 1000);
+}
+
+TEST(SolverTrace, ATraceThatCannotFitIsRefusedNamingTheDirectoryAndBothSizes) {
+  EXPECT_NO_THROW(CheckTraceSpace("/data/femframe", 5000, 5000));
+  try {
+    CheckTraceSpace("/data/femframe", LeastTraceBytes(32766), uint64_t{20} << 30);
+    FAIL() << "no error";
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
+    const std::string message = error.what();
+    EXPECT_NE(message.find("NColes.txt"), std::string::npos) << message;
+    EXPECT_NE(message.find("/data/femframe"), std::string::npos) << message;
+    EXPECT_NE(message.find(FormatMegabytes(LeastTraceBytes(32766))), std::string::npos) << message;
+    EXPECT_NE(message.find("20480 MB"), std::string::npos) << message;
+  }
 }

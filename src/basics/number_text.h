@@ -2,6 +2,7 @@
 // Each formats into a std::string; AppendX variants add to an existing line without a copy.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -9,6 +10,10 @@
 // binary value, "-" for negatives; a value that rounds to zero is "0.00000" with no sign.
 std::string FormatFixed5(double value);
 void AppendFixed5(std::string& out, double value);
+// The same text written at `out`, which has room for kFixed5MaxChars; returns its end. The trace
+// file holds millions of these numbers, so the usual magnitudes take an exact integer path.
+constexpr size_t kFixed5MaxChars = 320;  // "-" and 309 digits of 1.8e308, ".", five decimals
+char* WriteFixed5(char* out, double value);
 
 // At most 15 significant digits, no trailing zeros, exponent form with an uppercase E, a sign and
 // at least two digits for very large or small magnitudes (1.5E-07): C's "%.15G".

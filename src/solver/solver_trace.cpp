@@ -4,6 +4,7 @@
 #include <sys/statvfs.h>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -27,8 +28,7 @@ constexpr std::string_view kDiagonalCaption = "対角角行列";
 constexpr std::string_view kLowerCaption = "下三角行列";
 constexpr std::string_view kSolutionCaption = "解";
 
-// The trace being written: the file grows with n² and is streamed a row at a time, each row
-// formatted straight into the writer's buffer.
+// The trace being written: the file grows with n² and is streamed a row at a time.
 struct OpenTrace {
   TextFileWriter* file = nullptr;
 };
@@ -47,53 +47,57 @@ size_t TraceCount(size_t available) {
   return n;
 }
 
-// Zeros are most of a row of a banded matrix: they are appended as ready-made text.
+// Zeros are most of a row of a banded matrix: outside the envelope they are written from one
+// shared block of ready-made texts.
 constexpr std::string_view kZero = "0.00000";
 
-void AppendZeros(std::string& line, size_t count) {
-  static const std::string block = [] {
-    std::string text;
-    for (int copy = 0; copy < 1024; ++copy) text += kZero;
-    return text;
-  }();
-  const size_t perBlock = block.size() / kZero.size();
-  for (; count >= perBlock; count -= perBlock) line += block;
-  line.append(block.data(), count * kZero.size());
+void WriteZeros(TextFileWriter& file, size_t count) {
+  static const RepeatedText zeros(kZero, 64 * 1024);
+  file.WriteRepeated(zeros, count);
 }
 
-void AppendEntry(std::string& line, double value) {
+char* WriteEntry(char* out, double value) {
   if (value == 0.0) {
-    line += kZero;
-  } else {
-    AppendFixed5(line, value);
+    std::memcpy(out, kZero.data(), kZero.size());
+    return out + kZero.size();
+  }
+  return WriteFixed5(out, value);
+}
+
+// Entries entry(0) .. entry(count-1) formatted into the writer's buffer, a bounded number of
+// them per reservation so that a long row never needs a buffer of its own size.
+template <typename Entry>
+void WriteEntries(TextFileWriter& file, size_t count, Entry entry) {
+  constexpr size_t kPerReservation = 1024;
+  for (size_t done = 0; done < count;) {
+    const size_t chunkEnd = std::min(count, done + kPerReservation);
+    char* out = file.ReserveAscii((chunkEnd - done) * kFixed5MaxChars);
+    for (; done < chunkEnd; ++done) out = WriteEntry(out, entry(done));
+    file.CommitAscii(out);
   }
 }
 
 // Row i of the shown matrix, columns 0 .. n-1: the envelope of row i left of the diagonal, the
 // diagonal, then the columns right of it whose envelope reaches row i.
-void AppendRow(std::string& line, const ProfileMatrix& matrix, TracedPart part, size_t i,
-               size_t n) {
+void WriteRow(TextFileWriter& file, const ProfileMatrix& matrix, TracedPart part, size_t i,
+              size_t n) {
   const bool left = part == TracedPart::Whole || part == TracedPart::UnitLower;
   const bool right = part == TracedPart::Whole || part == TracedPart::UnitUpper;
-  const size_t first = matrix.first(i);
-  if (left) {
-    AppendZeros(line, first);
-    const double* row = matrix.LowerRow(i);
-    for (size_t j = first; j < i; ++j) AppendEntry(line, row[j - first]);
-  } else {
-    AppendZeros(line, i);
-  }
+  const size_t first = left ? matrix.first(i) : i;
+  WriteZeros(file, first);
+  const double* row = matrix.LowerRow(i);
+  WriteEntries(file, i - first, [row](size_t k) { return row[k]; });
   const bool unit = part == TracedPart::UnitLower || part == TracedPart::UnitUpper;
-  AppendEntry(line, unit ? 1.0 : matrix.Diagonal()[i]);
-  size_t written = i + 1;
-  if (right) {
-    const size_t last = std::min(matrix.reach(i) + 1, n);
-    for (; written < last; ++written) {
-      const size_t top = matrix.first(written);
-      AppendEntry(line, top <= i ? matrix.UpperColumn(written)[i - top] : 0.0);
-    }
-  }
-  AppendZeros(line, n - written);
+  const double diagonal = unit ? 1.0 : matrix.Diagonal()[i];
+  WriteEntries(file, 1, [diagonal](size_t) { return diagonal; });
+  const size_t last = right ? std::min(matrix.reach(i) + 1, n) : i + 1;
+  WriteEntries(file, last - (i + 1), [&matrix, i](size_t k) {
+    const size_t column = i + 1 + k;
+    const size_t top = matrix.first(column);
+    return top <= i ? matrix.UpperColumn(column)[i - top] : 0.0;
+  });
+  WriteZeros(file, n - last);
+  file.EndLine();
 }
 
 // Bytes of a line in the file: its CP932 text and CR LF.
@@ -163,9 +167,7 @@ void PrintMatrix(std::string_view caption, const ProfileMatrix& matrix, TracedPa
   TextFileWriter& file = TraceFile();
   const size_t n = TraceCount(matrix.size());
   file.WriteLine(caption);
-  for (size_t i = 0; i < n; ++i) {
-    file.WriteAsciiLine([&](std::string& line) { AppendRow(line, matrix, part, i, n); });
-  }
+  for (size_t i = 0; i < n; ++i) WriteRow(file, matrix, part, i, n);
   file.WriteLine("");
 }
 
@@ -173,8 +175,7 @@ void PrintVector(std::string_view caption, const std::vector<double>& vector) {
   TextFileWriter& file = TraceFile();
   const size_t n = TraceCount(vector.size());
   file.WriteLine(caption);
-  file.WriteAsciiLine([&](std::string& line) {
-    for (size_t j = 0; j < n; ++j) AppendEntry(line, vector[j]);
-  });
+  WriteEntries(file, n, [&vector](size_t j) { return vector[j]; });
+  file.EndLine();
   file.WriteLine("");
 }

@@ -103,3 +103,30 @@ TEST(NumberTexts, EqualPrintfOverManyValues) {
     ASSERT_EQ(FormatSingle(single), expected) << single;
   }
 }
+
+// The trace's numbers take an exact integer path unless they lie near a half of the fifth
+// decimal: values at (k + 0.5)·1e-5 and their closest neighbours, of the magnitudes a stiffness
+// matrix and its factors hold, must still round as printf rounds the binary value.
+TEST(FormatFixed5, EqualsPrintfNextToEveryHalfOfTheFifthDecimal) {
+  std::mt19937_64 random(2024);
+  std::uniform_int_distribution<int64_t> wholeUnits(0, int64_t{1} << 50);
+  std::uniform_int_distribution<int> digits(0, 15);
+  char expected[512];
+  for (int i = 0; i < 100000; ++i) {
+    const int64_t units = wholeUnits(random) % static_cast<int64_t>(std::pow(10.0, digits(random)));
+    double value = (static_cast<double>(units) + 0.5) / 1e5;
+    if (i % 2 == 1) value = -value;
+    for (int step = -3; step <= 3; ++step) {
+      double near = value;
+      for (int k = 0; k < std::abs(step); ++k) near = std::nextafter(near, step < 0 ? -1e300 : 1e300);
+      std::snprintf(expected, sizeof expected, "%.5f", near);
+      std::string fixed = expected;
+      if (fixed == "-0.00000") fixed = "0.00000";
+      ASSERT_EQ(FormatFixed5(near), fixed) << near;
+    }
+  }
+  EXPECT_EQ(FormatFixed5(11258999068.42623), "11258999068.42623");  // just below 2^50 units
+  EXPECT_EQ(FormatFixed5(-2.5e-6), "0.00000");
+  EXPECT_EQ(FormatFixed5(std::numeric_limits<double>::denorm_min()), "0.00000");
+  EXPECT_EQ(FormatFixed5(-std::numeric_limits<double>::max()).size(), 316u);
+}

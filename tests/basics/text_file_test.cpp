@@ -33,20 +33,55 @@ TEST(TextFileWriter, ACarriageReturnInTheTextIsKept) {
   EXPECT_EQ(ReadFileBytes(scratch.File("t.txt")), "\x89\xF0\r\r\r\n");
 }
 
-// Lines formatted straight into the buffer go between ordinary lines in order, also when one
-// of them is longer than the megabyte the writer gathers before it writes.
-TEST(TextFileWriter, AsciiLinesFormattedInPlaceKeepTheirOrderPastTheBufferSize) {
+// Text formatted in place and runs written from a shared block go between ordinary lines in
+// order: rows longer than the megabyte the writer gathers, more pieces than one gathered write
+// takes, and a reservation larger than the writer's buffer.
+TEST(TextFileWriter, GatheredLinePiecesKeepTheirOrderPastEveryLimit) {
   ScratchDirectory scratch;
   const std::string path = scratch.File("rows.txt");
-  const std::string longRow(3 << 20, '7');
+  const RepeatedText zeros("0.00000", 700);  // 100 copies a block
+  const auto writeText = [](TextFileWriter& writer, const std::string& text, size_t room) {
+    char* out = writer.ReserveAscii(room);
+    text.copy(out, text.size());
+    writer.CommitAscii(out + text.size());
+  };
+  std::string expected = "\x89\xF0\r\n";
   TextFileWriter writer(path);
   writer.WriteLine("解");
-  writer.WriteAsciiLine([](std::string& out) { out += "0.000001.00000"; });
-  writer.WriteAsciiLine([&longRow](std::string& out) { out += longRow; });
-  writer.WriteAsciiLine([](std::string&) {});
+  for (size_t row = 0; row < 3000; ++row) {  // three pieces a row, a run of 0 .. 249 zeros
+    const std::string number = std::to_string(row) + ".5";
+    writeText(writer, number, 32);
+    writer.WriteRepeated(zeros, row % 250);
+    writer.EndLine();
+    expected += number;
+    for (size_t copy = 0; copy < row % 250; ++copy) expected += "0.00000";
+    expected += "\r\n";
+  }
+  writer.WriteRepeated(zeros, 200000);  // 1.4 MB of zeros in one line
+  writeText(writer, "-1.00000", 8);
+  writer.EndLine();
+  for (size_t copy = 0; copy < 200000; ++copy) expected += "0.00000";
+  expected += "-1.00000\r\n";
+  const std::string longRow(3 << 20, '7');
+  writeText(writer, longRow, longRow.size());
+  writer.EndLine();
+  writer.EndLine();
   writer.WriteLine("end");
   writer.Close();
-  EXPECT_EQ(ReadFileBytes(path), "\x89\xF0\r\n0.000001.00000\r\n" + longRow + "\r\n\r\nend\r\n");
+  expected += longRow + "\r\n\r\nend\r\n";
+  EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST(TextFileWriter, DataThatCannotBeWrittenIsAnErrorNamingTheFile) {
+  try {
+    TextFileWriter writer("/dev/full");
+    writer.WriteLine("x");
+    writer.Close();
+    FAIL() << "writing to a full device was reported as success";
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
+    EXPECT_NE(std::string(error.what()).find("/dev/full"), std::string::npos);
+  }
 }
 
 TEST(TextFileWriter, AFileThatCannotBeCreatedNamesItsPath) {

@@ -135,3 +135,39 @@ TEST(SolverTrace, ATraceThatCannotFitIsRefusedNamingTheDirectoryAndBothSizes) {
     EXPECT_NE(message.find("20480 MB"), std::string::npos) << message;
   }
 }
+
+// A skyline system: rows whose envelopes start at different columns, so a row right of its
+// diagonal meets columns inside and outside their envelopes, and the zeros left and right of
+// the envelope run longer than one row of a small matrix. Every row must read as the full
+// matrix printed number by number.
+TEST(SolverTrace, RowsOfAnUnevenEnvelopeReadAsTheFullMatrices) {
+  ScratchDirectory scratch;
+  constexpr size_t n = 40;
+  Rows rows(n, std::vector<double>(n, 0.0));
+  for (size_t i = 0; i < n; ++i) {
+    rows[i][i] = 1000.0 + static_cast<double>(i);
+    const size_t reachBack = (i * 7) % 5;  // envelopes of 0 .. 4 entries left of the diagonal
+    for (size_t k = 1; k <= reachBack && k <= i; ++k) {
+      rows[i][i - k] = -12.345678 / static_cast<double>(k);
+      rows[i - k][i] = rows[i][i - k] * 1.5;  // unsymmetric: U and L differ
+    }
+  }
+  std::vector<double> rhs(n);
+  for (size_t i = 0; i < n; ++i) rhs[i] = static_cast<double>(i) - 20.0;
+  Solve(rows, rhs);
+  const auto full = [](auto entry) {
+    std::vector<std::string> lines(n);
+    for (size_t i = 0; i < n; ++i) {
+      for (size_t j = 0; j < n; ++j) lines[i] += FormatFixed5(entry(i, j));
+    }
+    return lines;
+  };
+  const auto line = [](const std::vector<double>& vector) {
+    std::string text;
+    for (size_t j = 0; j < n; ++j) text += FormatFixed5(vector[j]);
+    return text;
+  };
+  EXPECT_EQ(TraceBytes(scratch),
+            Trace(full([&rows](size_t i, size_t j) { return rows[i][j]; }), line(rhs),
+                  full(FactorU), full(FactorD), full(FactorL), line(solverStore.vecX)));
+}

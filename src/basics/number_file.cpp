@@ -18,18 +18,20 @@ NumberFileReader::~NumberFileReader() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
+// The program ends every line it writes with CR LF, so text after the last line end is a line
+// cut short (the file was truncated behind the program's back) and would read as a wrong number.
 bool NumberFileReader::ReadLine() {
   line_.clear();
   for (;;) {
     if (bufferPos_ == buffer_.size()) {
-      if (atEnd_) return !line_.empty();
+      if (atEnd_) return false;
       buffer_.resize(kChunk);
       const size_t got = std::fread(buffer_.data(), 1, kChunk, file_);
       if (std::ferror(file_)) throw FileReadError(path_);
       buffer_.resize(got);
       bufferPos_ = 0;
       if (got < kChunk) atEnd_ = true;
-      if (got == 0) return !line_.empty();
+      if (got == 0) return false;
     }
     const size_t newline = buffer_.find('\n', bufferPos_);
     if (newline == std::string::npos) {

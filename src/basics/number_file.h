@@ -13,8 +13,8 @@ class NumberFileReader {
   NumberFileReader(const NumberFileReader&) = delete;
   NumberFileReader& operator=(const NumberFileReader&) = delete;
 
-  // The number on the next line; throws RunError (FileRead) at the end of the file or when the
-  // line is not a finite number.
+  // The number on the next line; throws RunError (FileRead) at the end of the file, when the
+  // line is not a finite number, or when it lacks its line end (a file cut short).
   double Next();
 
  private:

@@ -2,6 +2,7 @@
 // as the window does, writes the same report and work files, prints the report's path, and on
 // request the drawing geometry and the view pictures. Exit status 0 on success, 1 when the model
 // or the run fails (the message goes to standard error), 2 for a usage error.
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -51,6 +52,9 @@ int AnalyseModel(const BatchArguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Under a file-size limit a write past it would end the process by signal; ignored, the write
+  // fails instead and the run reports the file it could not write.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   const std::optional<BatchArguments> parsed = ParseBatchArguments(arguments);
   if (!parsed) {

@@ -28,6 +28,7 @@ void BuildGeometry() {
   BuildAxialForceDiagram(kPictureWidth, kPictureHeight);
 }
 
+#ifdef FEMFRAME_BATCH_VIEWS
 // The pictures' directory is made when it does not exist yet, as "mkdir -p" would.
 void MakeDirectory(const std::string& directory) {
   std::error_code error;
@@ -36,6 +37,7 @@ void MakeDirectory(const std::string& directory) {
     throw RunError(RunErrorCause::FileCreate, "画像を保存するディレクトリを作成できません。" + directory);
   }
 }
+#endif
 
 }  // namespace
 

@@ -1,0 +1,102 @@
+// Model paths a user can meet: one too short to name a report after, a file that is gone (or is
+// a folder) when it is read, and names with spaces and Japanese characters, whose report is cut
+// by characters and lands beside the model.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "analysis/run_analysis.h"
+#include "analysis/work_files.h"
+#include "basics/message_sink.h"
+#include "hardening/hardening_support.h"
+#include "model/model_file_reader.h"
+#include "model/model_store.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string kReadFailure =
+    "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。";
+
+// Runs in the given working directory and returns to the previous one afterwards.
+class WorkingDirectory {
+ public:
+  explicit WorkingDirectory(const std::string& path) : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(path);
+  }
+  ~WorkingDirectory() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
+};
+
+class ModelPath : public testing::Test {
+ protected:
+  void SetUp() override { SetMessageSink(&messages); }
+  void TearDown() override { SetMessageSink(nullptr); }
+
+  ScratchDirectory scratch;
+  RecordingMessageSink messages;
+};
+
+}  // namespace
+
+TEST_F(ModelPath, FewerThanFourCharactersStopTheRunAtTheReportAndNameThePath) {
+  WorkingDirectory here(scratch.path());
+  CopyModelFile(ExamplePath("cantilever.txt"), "m.t");
+  LoadModel("m.t");
+  const RunError error = ErrorOf(RunAnalysis);
+  EXPECT_EQ(error.cause(), RunErrorCause::ReportPath);
+  ExpectMessageHolds(error, {"4 文字以上必要です", "m.t"});
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()),
+                          std::filesystem::directory_iterator()),
+            4) << "only the model, the two work files and the trace";
+
+  // The same process then analyses a model with a proper name.
+  LoadModel(CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("m.txt")));
+  RunAnalysis();
+  EXPECT_TRUE(FileExists(scratch.File("m_res.txt")));
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ModelPath, AFileGoneBeforeTheReadOrAFolderGivesTheReadFailure) {
+  const std::string model = CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("model.txt"));
+  std::filesystem::remove(model);
+  std::filesystem::create_directory(scratch.File("folder.txt"));
+  for (const std::string& path : {model, scratch.File("folder.txt")}) {
+    messages.messages.clear();
+    EXPECT_FALSE(ReadModelFile(path)) << path;
+    EXPECT_EQ(messages.messages, std::vector<std::string>{kReadFailure}) << path;
+    EXPECT_EQ(modelStore.modelPath, path);
+  }
+  messages.messages.clear();
+  LoadModel(CopyModelFile(ExamplePath("cantilever.txt"), model));
+  RunAnalysis();
+  EXPECT_TRUE(FileExists(scratch.File("model_res.txt")));
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ModelPath, SpacesAndJapaneseNamesGiveTheSameReportBesideTheModel) {
+  LoadModel(CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File("plain.txt")));
+  RunAnalysis();
+  const std::string plainReport = ReadFileBytes(scratch.File("plain_res.txt"));
+
+  std::filesystem::create_directory(scratch.File("解析 モデル"));
+  struct Case {
+    const char* model;
+    const char* report;
+  };
+  const Case cases[] = {
+      {"解析 モデル/門形 ラーメン.txt", "解析 モデル/門形 ラーメン_res.txt"},
+      // No extension: the last four characters go whatever they are.
+      {"解析 モデル/門形ラーメン構造", "解析 モデル/門形ラー_res.txt"},
+      {"解析 モデル/ 門 形 .ｔｘｔ", "解析 モデル/ 門 形 _res.txt"},
+  };
+  for (const Case& c : cases) {
+    LoadModel(CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File(c.model)));
+    RunAnalysis();
+    ASSERT_TRUE(FileExists(scratch.File(c.report))) << c.report;
+    EXPECT_TRUE(ReadFileBytes(scratch.File(c.report)) == plainReport) << c.report;
+  }
+}

@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -21,10 +23,33 @@ constexpr size_t kMaxPieces = IOV_MAX;
 constexpr size_t kTextCapacity = kFlushSize + (1 << 19);
 
 bool IsAscii(std::string_view text) {
-  for (unsigned char c : text) {
-    if (c >= 0x80) return false;
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
   }
   return true;
+}
+
+// The regular file a path names: a link is followed to its end; a path that names a directory,
+// a device or a link to nowhere cannot be written as a text file.
+std::string TargetOf(const std::string& path) {
+  std::string target = path;
+  struct stat info {};
+  if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) throw FileCreateError(path);
+    target = resolved;
+    std::free(resolved);
+  }
+  if (stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) throw FileCreateError(path);
+  return target;
+}
+
+// A hidden name beside the target, unique to this process: ".work1.txt.1234.tmp".
+std::string TemporaryPathFor(const std::string& target) {
+  const size_t slash = target.rfind('/');
+  const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  return directory + "." + name + "." + std::to_string(getpid()) + ".tmp";
 }
 
 }  // namespace
@@ -65,8 +90,9 @@ RepeatedText::RepeatedText(std::string_view unit, size_t blockBytes) : unitSize_
   for (size_t copy = 0; copy < copies; ++copy) block_ += unit;
 }
 
-TextFileWriter::TextFileWriter(const std::string& path) : path_(path) {
-  fd_ = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+TextFileWriter::TextFileWriter(const std::string& path)
+    : path_(path), targetPath_(TargetOf(path)), tempPath_(TemporaryPathFor(targetPath_)) {
+  fd_ = open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd_ < 0) throw FileCreateError(path);
   textCapacity_ = kTextCapacity;
   text_ = std::make_unique<char[]>(textCapacity_);
@@ -74,7 +100,9 @@ TextFileWriter::TextFileWriter(const std::string& path) : path_(path) {
 }
 
 TextFileWriter::~TextFileWriter() {
-  if (fd_ >= 0) close(fd_);
+  if (fd_ < 0) return;
+  close(fd_);
+  unlink(tempPath_.c_str());
 }
 
 void TextFileWriter::WriteLine(std::string_view utf8) {
@@ -173,5 +201,10 @@ void TextFileWriter::Close() {
   Flush();
   const int fd = fd_;
   fd_ = -1;
-  if (close(fd) != 0) throw FileWriteError(path_);
+  const bool closed = close(fd) == 0;
+  if (!closed || rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
+    unlink(tempPath_.c_str());
+    if (!closed) throw FileWriteError(path_);
+    throw FileCreateError(path_);
+  }
 }

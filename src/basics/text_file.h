@@ -1,6 +1,8 @@
-// The text files the program writes: created anew (truncated), written a whole line at a time,
-// lines ending in CR LF, Japanese text converted from UTF-8 to CP932 (which has ㎝ and ㎏).
-// Failures throw RunError naming the file.
+// The text files the program writes: created anew, written a whole line at a time, lines ending
+// in CR LF, Japanese text converted from UTF-8 to CP932 (which has ㎝ and ㎏). The text goes to a
+// temporary file beside the target, which replaces the target only when it is complete, so a
+// write that fails part-way (a full disk) leaves the earlier file whole. Failures throw RunError
+// naming the file.
 #pragma once
 
 #include <sys/uio.h>
@@ -27,7 +29,10 @@ class RepeatedText {
 
 class TextFileWriter {
  public:
-  // Creates or truncates the file; throws RunError (FileCreate) when it cannot.
+  // Starts the file anew; throws RunError (FileCreate) when it cannot: the directory is missing
+  // or not writable, or the path is taken by something that is not a regular file (a directory,
+  // a device, a link to nowhere). A link to a regular file is followed: the file it names is
+  // replaced.
   explicit TextFileWriter(const std::string& path);
   ~TextFileWriter();
   TextFileWriter(const TextFileWriter&) = delete;
@@ -48,8 +53,8 @@ class TextFileWriter {
   // CR LF.
   void EndLine();
 
-  // Writes what is gathered and closes; throws RunError (FileCreate) when the data did not reach
-  // the file.
+  // Writes what is gathered, closes, and puts the new file in place of the old one; throws
+  // RunError when the data did not reach the file. Without Close the target stays as it was.
   void Close();
   const std::string& path() const { return path_; }
 
@@ -59,7 +64,9 @@ class TextFileWriter {
   void FlushWhenFull();
   void Flush();
 
-  std::string path_;
+  std::string path_;        // as the caller named it, for messages
+  std::string targetPath_;  // the regular file that is replaced, links followed
+  std::string tempPath_;    // the new text until Close
   int fd_ = -1;
   // Text formatted by the writer, from which pieces_ point at [0, textQueued_); text past it up
   // to textUsed_ is not queued yet. Reallocated only when nothing points into it.

@@ -103,18 +103,13 @@ void WriteRow(TextFileWriter& file, const ProfileMatrix& matrix, TracedPart part
 // Bytes of a line in the file: its CP932 text and CR LF.
 uint64_t LineBytes(std::string_view utf8) { return ToCp932(utf8).size() + 2; }
 
-// What the program directory can take: the space free to the program, and the space the old
-// trace gives back when it is truncated. Unknown (a directory statvfs cannot look at) lets the
-// write go ahead and report its own failure.
-uint64_t SpaceForTrace(const std::string& directory, const std::string& path) {
+// What the program directory can take: the space free to the program. The old trace stays until
+// the new one is complete, so its space does not count. Unknown (a directory statvfs cannot look
+// at) lets the write go ahead and report its own failure.
+uint64_t SpaceForTrace(const std::string& directory) {
   struct statvfs disk {};
   if (statvfs(directory.c_str(), &disk) != 0) return std::numeric_limits<uint64_t>::max();
-  uint64_t space = static_cast<uint64_t>(disk.f_bavail) * disk.f_frsize;
-  struct stat old {};
-  if (stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-    space += static_cast<uint64_t>(old.st_blocks) * 512;
-  }
-  return space;
+  return static_cast<uint64_t>(disk.f_bavail) * disk.f_frsize;
 }
 
 }  // namespace
@@ -147,7 +142,7 @@ void WriteSolverTrace() {
   const std::string path = ProgramFilePath("NColes.txt");
   const std::string directory = ProgramDirectory();
   CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
-                  SpaceForTrace(directory, path));
+                  SpaceForTrace(directory));
   TextFileWriter file(path);
   openTrace.file = &file;
   struct Release {

@@ -2,6 +2,9 @@
 // name the file; and reading a work file back.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 
 #include "basics/number_file.h"
@@ -72,15 +75,55 @@ TEST(TextFileWriter, GatheredLinePiecesKeepTheirOrderPastEveryLimit) {
   EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
-TEST(TextFileWriter, DataThatCannotBeWrittenIsAnErrorNamingTheFile) {
+// A write that fails part-way (here a file-size limit, as a full disk would) is an error naming
+// the file, and the earlier file stays whole: the new text replaces it only when complete.
+TEST(TextFileWriter, AWriteThatFailsPartWayKeepsTheEarlierFile) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.File("report.txt");
+  WriteFileBytes(path, "the earlier report\r\n");
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limited = saved;
+  limited.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  bool failed = false;
   try {
-    TextFileWriter writer("/dev/full");
-    writer.WriteLine("x");
+    TextFileWriter writer(path);
+    for (int i = 0; i < 2000; ++i) writer.WriteLine("0.000001.00000");
     writer.Close();
-    FAIL() << "writing to a full device was reported as success";
   } catch (const RunError& error) {
-    EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
-    EXPECT_NE(std::string(error.what()).find("/dev/full"), std::string::npos);
+    failed = std::string(error.what()).find(path) != std::string::npos;
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(ReadFileBytes(path), "the earlier report\r\n");
+  for (const auto& entry : std::filesystem::directory_iterator(scratch.path())) {
+    EXPECT_EQ(entry.path().filename(), "report.txt") << "left behind";
+  }
+}
+
+// A link to a regular file is followed and the file it names replaced; a device or a link to
+// nowhere is not a file the program writes.
+TEST(TextFileWriter, FollowsALinkToAFileAndRefusesADevice) {
+  ScratchDirectory scratch;
+  WriteFileBytes(scratch.File("real.txt"), "old\r\n");
+  std::filesystem::create_symlink(scratch.File("real.txt"), scratch.File("link.txt"));
+  TextFileWriter writer(scratch.File("link.txt"));
+  writer.WriteLine("new");
+  writer.Close();
+  EXPECT_EQ(ReadFileBytes(scratch.File("real.txt")), "new\r\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(scratch.File("link.txt")));
+  std::filesystem::create_symlink(scratch.File("none/x.txt"), scratch.File("dangling.txt"));
+  for (const std::string& path : {std::string("/dev/full"), scratch.File("dangling.txt")}) {
+    try {
+      TextFileWriter refused(path);
+      FAIL() << "wrote " << path;
+    } catch (const RunError& error) {
+      EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
+      EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
+    }
   }
 }
 

@@ -78,7 +78,7 @@ const char* BlockerName(Blocker blocker) {
   switch (blocker) {
     case Blocker::Directory: return "directory";
     case Blocker::DanglingLink: return "dangling link";
-    case Blocker::FullDisk: return "full disk";
+    case Blocker::DeviceLink: return "link to a device";
   }
   return "?";
 }
@@ -92,7 +92,7 @@ void BlockFile(const std::string& path, Blocker blocker) {
     case Blocker::DanglingLink:
       fs::create_symlink(path + ".missing-directory/file", path);
       break;
-    case Blocker::FullDisk:
+    case Blocker::DeviceLink:
       fs::create_symlink("/dev/full", path);
       break;
   }

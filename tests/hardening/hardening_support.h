@@ -40,8 +40,8 @@ void ExpectMessageHolds(const RunError& error, const std::vector<std::string>& t
 
 // What is put in place of a file so that writing it fails even for root, whom permission bits
 // do not stop: a directory of the file's name, a symbolic link into a directory that does not
-// exist, or a link to /dev/full, which opens but takes no data (a full disk).
-enum class Blocker { Directory, DanglingLink, FullDisk };
+// exist, or a link to /dev/full, a device and not a file the program may replace.
+enum class Blocker { Directory, DanglingLink, DeviceLink };
 const char* BlockerName(Blocker blocker);
 void BlockFile(const std::string& path, Blocker blocker);
 // Removes whatever is at the path, file, link or directory.

@@ -36,15 +36,14 @@ std::vector<std::string> OutputPaths() {
   return paths;
 }
 
-std::string MessageOf(Blocker blocker) {
-  return blocker == Blocker::FullDisk ? "ファイルに書き込めません。" : "ファイルを作成できません。";
-}
+// Whatever blocks a file, the run reports that it could not create it.
+constexpr const char* kCannotCreate = "ファイルを作成できません。";
 
 }  // namespace
 
 TEST(BlockedOutput, EachFileStopsTheRunAtItsOwnStepAndTheNextRunRecovers) {
   for (size_t blocked = 0; blocked < std::size(kOutputs); ++blocked) {
-    for (Blocker blocker : {Blocker::Directory, Blocker::DanglingLink, Blocker::FullDisk}) {
+    for (Blocker blocker : {Blocker::Directory, Blocker::DanglingLink, Blocker::DeviceLink}) {
       SCOPED_TRACE(std::string(kOutputs[blocked].name) + " blocked by a " + BlockerName(blocker));
       ScratchDirectory scratch;
       LoadModel(CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File("門形 ラーメン.txt")));
@@ -59,7 +58,7 @@ TEST(BlockedOutput, EachFileStopsTheRunAtItsOwnStepAndTheNextRunRecovers) {
       BlockFile(blockedPath, blocker);
       const RunError error = ErrorOf(RunAnalysis);
       EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
-      ExpectMessageHolds(error, {MessageOf(blocker) + blockedPath});
+      ExpectMessageHolds(error, {kCannotCreate + blockedPath});
       // The steps before the blocked one rewrote their files with the same bytes; the later
       // steps never ran.
       beforeFailure.ExpectUnchanged({blockedPath});

@@ -4,8 +4,6 @@
 
 #include "analysis_store.h"
 #include "basics/checked_math.h"
-#include "basics/number_text.h"
-#include "basics/text_file.h"
 #include "dof_numbering.h"
 #include "member_error.h"
 #include "member_stiffness.h"
@@ -26,12 +24,6 @@ void AddMemberStiffness(const std::array<int16_t, 6>& dofs, const Matrix6& contr
       entry = CheckedAdd(contribution[i][j], entry);
     }
   }
-}
-
-void WriteWork1(const std::vector<double>& memberMatrices) {
-  TextFileWriter work1(Work1Path());
-  for (double value : memberMatrices) work1.WriteLine(FormatGeneral15(value));
-  work1.Close();
 }
 
 }  // namespace

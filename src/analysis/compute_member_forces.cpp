@@ -7,8 +7,6 @@
 #include "analysis_store.h"
 #include "basics/checked_math.h"
 #include "basics/number_file.h"
-#include "basics/number_text.h"
-#include "basics/text_file.h"
 #include "dof_numbering.h"
 #include "member_error.h"
 #include "member_stiffness.h"
@@ -30,12 +28,6 @@ std::array<double, 6> EndForces(const Matrix6& memberMatrix, const double (&ue)[
     forces[static_cast<size_t>(i)] = CheckedDiv(sum, 1000.0);
   }
   return forces;
-}
-
-void WriteWork2(const std::vector<double>& endForces) {
-  TextFileWriter work2(Work2Path());
-  for (double value : endForces) work2.WriteLine(FormatWorkValue(value));
-  work2.Close();
 }
 
 }  // namespace

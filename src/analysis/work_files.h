@@ -1,9 +1,15 @@
 // The two scratch files of an analysis run in the program's directory: "work1.txt" hands the
 // member matrices from the stiffness step to the member-force step, "work2.txt" holds the member
-// end forces for the report and the force diagrams.
+// end forces for the report and the force diagrams. Both hold one number a line.
 #pragma once
 
 #include <string>
+#include <vector>
 
 std::string Work1Path();
 std::string Work2Path();
+
+// "work1.txt": each value in the general 15-digit form ("350000", "373.333333333333").
+void WriteWork1(const std::vector<double>& values);
+// "work2.txt": each value with its sign place and a trailing blank (" 300 ", "-1 ").
+void WriteWork2(const std::vector<double>& values);

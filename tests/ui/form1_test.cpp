@@ -265,6 +265,25 @@ class Form1Test : public QObject {
     CompareLabels(labels);
   }
 
+  // A new model after an analysis: the result tabs draw its members alone, and their labels keep
+  // the maxima of the last run until the next one.
+  void aNewModelKeepsThePreviousMaximaUntilItIsAnalysed() {
+    Choose(Model("cantilever.txt"));
+    form->cmdCalculate_Click();
+    Choose(Model("small_cantilever.txt"));
+    QCOMPARE(form->TabStrip1->currentIndex(), 0);
+    const char* const labels[] = {"節点荷重\r   1. Fy = 1234.56 [㎏]\r", kCantileverLabels[1],
+                                  kCantileverLabels[2], kCantileverLabels[3], kCantileverLabels[4]};
+    recording->operations.clear();
+    CompareLabels(labels);
+    QCOMPARE(OperationsStartingWith(recording->operations, "fill").size(), size_t{0});
+    std::vector<std::string> yellow;
+    for (const std::string& operation : OperationsStartingWith(recording->operations, "line")) {
+      if (operation.find("#ffff00") != std::string::npos) yellow.push_back(operation);
+    }
+    QCOMPARE(yellow.size(), size_t{3});  // the load arrow of tab 1, no deflected shape
+  }
+
   void switchingTabsRedrawsTheSameEachTime() {
     Choose(Model("portal_all_loads.txt"));
     form->cmdCalculate_Click();

@@ -42,6 +42,12 @@ struct Workplace {
     SetProgramDirectoryForTests(directory);
     SetMessageSink(&sink);
   }
+  // The fuzzer ends through exit(), which runs this: the scratch directory goes with it.
+  ~Workplace() {
+    SetMessageSink(nullptr);
+    std::error_code ignored;
+    std::filesystem::remove_all(directory, ignored);
+  }
   std::string directory;
   std::string modelPath;
   SilentSink sink;

@@ -104,23 +104,12 @@ bool SameBits(double expected, double actual) {
 // solver stores nothing; the literal one must have 0 there (it may be -0.0).
 double ReferenceSolveSeconds() {
   const auto n = static_cast<size_t>(solverStore.eqCount);
-  DenseSolve solve;
-  solve.n = n;
-  solve.a = DenseMatrix(n);
-  solve.u = DenseMatrix(n);
-  solve.d = DenseMatrix(n);
-  solve.l = DenseMatrix(n);
-  solve.b.assign(solverStore.vecB.begin(), solverStore.vecB.begin() + static_cast<long>(n));
-  solve.y.assign(n, 0.0);
-  solve.x.assign(n, 0.0);
+  DenseSolve solve = ZeroDenseSolve(n);
+  std::copy_n(solverStore.vecB.begin(), n, solve.b.begin());
   for (size_t i = 0; i < n; ++i) {
     for (size_t j = 0; j < n; ++j) solve.a(i, j) = solverStore.matA.Get(i, j);
   }
-  const double seconds = Seconds([&] {
-    DecomposeLDU(n, solve.a, solve.u, solve.d, solve.l);
-    ForwardSubstitute(n, solve.l, solve.b, solve.y);
-    BackSubstitute(n, solve.u, solve.d, solve.y, solve.x);
-  });
+  const double seconds = Seconds([&solve] { SolveDense(solve); });
   const ProfileMatrix& ldu = solverStore.matLDU;
   size_t mismatches = 0;
   for (size_t i = 0; i < n; ++i) {

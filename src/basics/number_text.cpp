@@ -61,6 +61,22 @@ char* WriteFixed5ByToChars(char* out, double value) {
   return result.ptr;
 }
 
+// C's "%.<precision>G": fixed or exponent form by the magnitude, no trailing zeros, an uppercase
+// E. Zero of either sign is "0": the files never show "-0".
+void AppendGeneral(std::string& out, double value, int precision) {
+  if (value == 0.0) {
+    out += '0';
+    return;
+  }
+  char buffer[kBufferSize];
+  const auto result =
+      std::to_chars(buffer, buffer + kBufferSize, value, std::chars_format::general, precision);
+  for (char* p = buffer; p < result.ptr; ++p) {
+    if (*p == 'e') *p = 'E';
+  }
+  out.append(buffer, result.ptr);
+}
+
 }  // namespace
 
 // The exact path: |value|·1e5 is rounded to the double `scaled`. Below 2^50 every half k + 0.5
@@ -92,19 +108,7 @@ std::string FormatFixed5(double value) {
   return out;
 }
 
-void AppendGeneral15(std::string& out, double value) {
-  if (value == 0.0) {  // also -0.0: the work files never show "-0"
-    out += '0';
-    return;
-  }
-  char buffer[kBufferSize];
-  const auto result =
-      std::to_chars(buffer, buffer + kBufferSize, value, std::chars_format::general, 15);
-  for (char* p = buffer; p < result.ptr; ++p) {
-    if (*p == 'e') *p = 'E';
-  }
-  out.append(buffer, result.ptr);
-}
+void AppendGeneral15(std::string& out, double value) { AppendGeneral(out, value, 15); }
 
 std::string FormatGeneral15(double value) {
   std::string out;
@@ -125,14 +129,9 @@ std::string FormatWorkValue(double value) {
 }
 
 std::string FormatSingle(float value) {
-  if (value == 0.0f) return "0";
-  char buffer[kBufferSize];
-  const auto result = std::to_chars(buffer, buffer + kBufferSize, static_cast<double>(value),
-                                    std::chars_format::general, 7);
-  for (char* p = buffer; p < result.ptr; ++p) {
-    if (*p == 'e') *p = 'E';
-  }
-  return std::string(buffer, result.ptr);
+  std::string out;
+  AppendGeneral(out, static_cast<double>(value), 7);
+  return out;
 }
 
 std::string FormatInteger(long value) { return std::to_string(value); }

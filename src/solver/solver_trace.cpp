@@ -29,16 +29,13 @@ constexpr std::string_view kLowerCaption = "下三角行列";
 constexpr std::string_view kSolutionCaption = "解";
 
 // The trace being written: the file grows with n² and is streamed a row at a time.
-struct OpenTrace {
-  TextFileWriter* file = nullptr;
-};
-OpenTrace openTrace;
+TextFileWriter* openTrace = nullptr;
 
 TextFileWriter& TraceFile() {
-  if (openTrace.file == nullptr) {
+  if (openTrace == nullptr) {
     throw std::logic_error("solver trace block written outside WriteSolverTrace");
   }
-  return *openTrace.file;
+  return *openTrace;
 }
 
 size_t TraceCount(size_t available) {
@@ -144,9 +141,9 @@ void WriteSolverTrace() {
   CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
                   SpaceForTrace(directory));
   TextFileWriter file(path);
-  openTrace.file = &file;
+  openTrace = &file;
   struct Release {
-    ~Release() { openTrace.file = nullptr; }
+    ~Release() { openTrace = nullptr; }
   } release;
   file.WriteLine(kTitle);
   PrintMatrix(kSystemCaption, solverStore.matA, TracedPart::Whole);

@@ -57,9 +57,7 @@ struct Coverage {
 
 std::optional<Outcome> ReferenceSolve(DenseSolve& solve) {
   try {
-    DecomposeLDU(solve.n, solve.a, solve.u, solve.d, solve.l);
-    ForwardSubstitute(solve.n, solve.l, solve.b, solve.y);
-    BackSubstitute(solve.n, solve.u, solve.d, solve.y, solve.x);
+    SolveDense(solve);
   } catch (const SolverError& error) {
     return FailureOf(error);
   }
@@ -102,16 +100,11 @@ Outcome ExpectSameAsReference(const System& system, bool envelopeInput, const st
                            const ScratchDirectory& scratch, Coverage& coverage) {
   SCOPED_TRACE(label);
   const size_t n = system.n;
-  DenseSolve reference;
-  reference.n = n;
-  reference.a = DenseMatrix(n);
+  DenseSolve reference = ZeroDenseSolve(n);
   for (size_t i = 0; i < n; ++i) {
     for (size_t j = 0; j < n; ++j) reference.a(i, j) = system.dense(i, j);
   }
-  reference.u = reference.d = reference.l = DenseMatrix(n);
-  reference.b.assign(system.loads.begin(), system.loads.begin() + static_cast<long>(n));
-  reference.y.assign(n, 0.0);
-  reference.x.assign(n, 0.0);
+  std::copy_n(system.loads.begin(), n, reference.b.begin());
   const std::optional<Outcome> referenceFailure = ReferenceSolve(reference);
 
   const std::string tracePath = scratch.File("NColes.txt");

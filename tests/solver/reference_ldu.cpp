@@ -91,6 +91,22 @@ void BackSubstitute(size_t n, const DenseMatrix& u, const DenseMatrix& d,
   }
 }
 
+DenseSolve ZeroDenseSolve(size_t n) {
+  DenseSolve solve;
+  solve.n = n;
+  solve.a = solve.u = solve.d = solve.l = DenseMatrix(n);
+  solve.b.assign(n, 0.0);
+  solve.y.assign(n, 0.0);
+  solve.x.assign(n, 0.0);
+  return solve;
+}
+
+void SolveDense(DenseSolve& solve) {
+  DecomposeLDU(solve.n, solve.a, solve.u, solve.d, solve.l);
+  ForwardSubstitute(solve.n, solve.l, solve.b, solve.y);
+  BackSubstitute(solve.n, solve.u, solve.d, solve.y, solve.x);
+}
+
 std::string DenseTraceBytes(const DenseSolve& solve) {
   const size_t n = solve.n;
   std::string out;

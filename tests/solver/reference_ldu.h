@@ -29,5 +29,11 @@ struct DenseSolve {
   std::vector<double> b, y, x;
 };
 
+// A solve of n equations with every matrix and vector zero-filled; the caller fills a and b.
+DenseSolve ZeroDenseSolve(size_t n);
+
+// Decomposes a, then substitutes forward and back: x solves the system. Faults throw SolverError.
+void SolveDense(DenseSolve& solve);
+
 // The bytes of "NColes.txt" for a finished dense solve, every entry of every row formatted.
 std::string DenseTraceBytes(const DenseSolve& solve);

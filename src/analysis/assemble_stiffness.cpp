@@ -31,25 +31,19 @@ void AddMemberStiffness(const std::array<int16_t, 6>& dofs, const Matrix6& contr
 // The member matrices are collected first and "work1.txt" is written once they are all known,
 // so a member that fails leaves the previous run's file whole instead of half rewritten.
 void AssembleStiffness() {
-  const auto memberCount = static_cast<size_t>(modelStore.memberCount);
   std::vector<double> memberMatrices;
-  memberMatrices.reserve(36 * memberCount);
-  for (size_t m = 0; m < memberCount; ++m) {
-    const MemberRecord& member = modelStore.members[m];
-    try {
-      const NodeRecord& end1 = modelStore.nodes[static_cast<size_t>(member.node1Index)];
-      const NodeRecord& end2 = modelStore.nodes[static_cast<size_t>(member.node2Index)];
-      const MemberGeometry geometry = MeasureMember(end1, end2);
-      if (geometry.length == 0.0) throw ZeroLengthMemberError(member);
-      const MemberMatrices matrices = FormMemberMatrices(
-          geometry, modelStore.sections[static_cast<size_t>(member.sectionIndex)]);
-      for (const auto& row : matrices.memberMatrix) {
-        memberMatrices.insert(memberMatrices.end(), row, row + 6);
-      }
-      AddMemberStiffness(MemberDofs(member), matrices.globalContribution);
-    } catch (const ArithmeticFault& fault) {
-      throw MemberFaultError("部材の剛性の計算", member, fault);
+  memberMatrices.reserve(36 * static_cast<size_t>(modelStore.memberCount));
+  ForEachMember("部材の剛性の計算", [&](const MemberRecord& member) {
+    const NodeRecord& end1 = modelStore.nodes[static_cast<size_t>(member.node1Index)];
+    const NodeRecord& end2 = modelStore.nodes[static_cast<size_t>(member.node2Index)];
+    const MemberGeometry geometry = MeasureMember(end1, end2);
+    if (geometry.length == 0.0) throw ZeroLengthMemberError(member);
+    const MemberMatrices matrices = FormMemberMatrices(
+        geometry, modelStore.sections[static_cast<size_t>(member.sectionIndex)]);
+    for (const auto& row : matrices.memberMatrix) {
+      memberMatrices.insert(memberMatrices.end(), row, row + 6);
     }
-  }
+    AddMemberStiffness(MemberDofs(member), matrices.globalContribution);
+  });
   WriteWork1(memberMatrices);
 }

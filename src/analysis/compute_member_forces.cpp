@@ -41,30 +41,24 @@ void ComputeMemberForces() {
   store.maxAxialForce = 0.0;
   store.maxShearForce = 0.0;
   store.maxMoment = 0.0;
-  const auto memberCount = static_cast<size_t>(modelStore.memberCount);
   std::vector<double> endForces;
-  endForces.reserve(6 * memberCount);
-  for (size_t m = 0; m < memberCount; ++m) {
-    const MemberRecord& member = modelStore.members[m];
-    try {
-      const std::array<int16_t, 6> dofs = MemberDofs(member);
-      double ue[6];
-      for (size_t n = 0; n < 6; ++n) ue[n] = store.displacements[static_cast<size_t>(dofs[n])];
-      // Translations only, u before v at each end; rotations do not count.
-      for (int n : {0, 3, 1, 4}) KeepLarger(store.maxDisplacement, ue[n]);
-      Matrix6 memberMatrix;
-      for (auto& row : memberMatrix) {
-        for (double& entry : row) entry = work1.Next();
-      }
-      const std::array<double, 6> forces = EndForces(memberMatrix, ue);
-      endForces.insert(endForces.end(), forces.begin(), forces.end());
-      KeepLarger(store.maxAxialForce, forces[3]);
-      KeepLarger(store.maxShearForce, forces[1]);
-      KeepLarger(store.maxMoment, forces[2]);
-      KeepLarger(store.maxMoment, forces[5]);
-    } catch (const ArithmeticFault& fault) {
-      throw MemberFaultError("部材応力の計算", member, fault);
+  endForces.reserve(6 * static_cast<size_t>(modelStore.memberCount));
+  ForEachMember("部材応力の計算", [&](const MemberRecord& member) {
+    const std::array<int16_t, 6> dofs = MemberDofs(member);
+    double ue[6];
+    for (size_t n = 0; n < 6; ++n) ue[n] = store.displacements[static_cast<size_t>(dofs[n])];
+    // Translations only, u before v at each end; rotations do not count.
+    for (int n : {0, 3, 1, 4}) KeepLarger(store.maxDisplacement, ue[n]);
+    Matrix6 memberMatrix;
+    for (auto& row : memberMatrix) {
+      for (double& entry : row) entry = work1.Next();
     }
-  }
+    const std::array<double, 6> forces = EndForces(memberMatrix, ue);
+    endForces.insert(endForces.end(), forces.begin(), forces.end());
+    KeepLarger(store.maxAxialForce, forces[3]);
+    KeepLarger(store.maxShearForce, forces[1]);
+    KeepLarger(store.maxMoment, forces[2]);
+    KeepLarger(store.maxMoment, forces[5]);
+  });
   WriteWork2(endForces);
 }

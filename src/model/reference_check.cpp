@@ -34,8 +34,7 @@ int16_t FindNode(int16_t nodeNo) {
 bool ResolveMembers() {
   for (size_t i = 0; i < InUse(modelStore.members, modelStore.memberCount); ++i) {
     MemberRecord& member = modelStore.members[i];
-    member.node1Index = -1;
-    member.node2Index = -1;
+    // A member whose nodes do not resolve is left with no section either.
     member.sectionIndex = -1;
     member.node1Index = FindNode(member.node1No);
     member.node2Index = FindNode(member.node2No);
@@ -60,7 +59,6 @@ template <typename Record>
 bool ResolveNodeReferences(std::vector<Record>& table, int32_t count, const char* message) {
   for (size_t i = 0; i < InUse(table, count); ++i) {
     Record& record = table[i];
-    record.nodeIndex = -1;
     record.nodeIndex = FindNode(record.nodeNo);
     if (record.nodeIndex == -1) {
       ShowMessage(message);

@@ -32,38 +32,40 @@ void AddSection(std::vector<std::string>& lines, const char* title,
   lines.push_back(JoinFields(headings));
 }
 
+// One line per record in use of a model table, in table order.
+template <typename Record, typename FormatRecord>
+void AddRecords(std::vector<std::string>& lines, const std::vector<Record>& table, int32_t count,
+                FormatRecord formatRecord) {
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) lines.push_back(formatRecord(table[i]));
+}
+
 void AddModelSections(std::vector<std::string>& lines) {
   const ModelStore& model = modelStore;
   AddSection(lines, "■ 節 点 座 標 ■", {"節点No.", "x[㎝]", "y[cm]"});
-  for (size_t i = 0; i < static_cast<size_t>(model.nodeCount); ++i) {
-    const NodeRecord& node = model.nodes[i];
-    lines.push_back(JoinFields({FormatInteger(node.nodeNo), FormatSingle(node.x), FormatSingle(node.y)}));
-  }
+  AddRecords(lines, model.nodes, model.nodeCount, [](const NodeRecord& node) {
+    return JoinFields({FormatInteger(node.nodeNo), FormatSingle(node.x), FormatSingle(node.y)});
+  });
   AddSection(lines, "■ 断 面 特 性 ■",
              {"断面特性No.", "断面積[㎝2]", "断面二次[㎝4]", "ヤング係数[㎏/㎝2]"});
-  for (size_t i = 0; i < static_cast<size_t>(model.sectionCount); ++i) {
-    const SectionRecord& section = model.sections[i];
-    lines.push_back(JoinFields({FormatInteger(section.sectionNo), FormatSingle(section.area),
-                                FormatSingle(section.inertia), FormatSingle(section.youngModulus)}));
-  }
+  AddRecords(lines, model.sections, model.sectionCount, [](const SectionRecord& section) {
+    return JoinFields({FormatInteger(section.sectionNo), FormatSingle(section.area),
+                       FormatSingle(section.inertia), FormatSingle(section.youngModulus)});
+  });
   AddSection(lines, "■ 部 材 ■", {"部材No.", "節点1", "節点2", "断面特性"});
-  for (size_t i = 0; i < static_cast<size_t>(model.memberCount); ++i) {
-    const MemberRecord& member = model.members[i];
-    lines.push_back(JoinFields({FormatInteger(member.memberNo), FormatInteger(member.node1No),
-                                FormatInteger(member.node2No), FormatInteger(member.sectionNo)}));
-  }
+  AddRecords(lines, model.members, model.memberCount, [](const MemberRecord& member) {
+    return JoinFields({FormatInteger(member.memberNo), FormatInteger(member.node1No),
+                       FormatInteger(member.node2No), FormatInteger(member.sectionNo)});
+  });
   AddSection(lines, "■ 節 点 荷 重 ■", {"節点", "Fx[㎏]", "Fy[㎏]", "M[㎏･㎝]"});
-  for (size_t i = 0; i < static_cast<size_t>(model.loadCount); ++i) {
-    const NodalLoadRecord& load = model.loads[i];
-    lines.push_back(JoinFields({FormatInteger(load.nodeNo), FormatSingle(load.fx),
-                                FormatSingle(load.fy), FormatSingle(load.moment)}));
-  }
+  AddRecords(lines, model.loads, model.loadCount, [](const NodalLoadRecord& load) {
+    return JoinFields({FormatInteger(load.nodeNo), FormatSingle(load.fx), FormatSingle(load.fy),
+                       FormatSingle(load.moment)});
+  });
   AddSection(lines, "■ 境 界 条 件 ■", {"節点", "u", "v", "θ  (0:自由,1:拘束)"});
-  for (size_t i = 0; i < static_cast<size_t>(model.supportCount); ++i) {
-    const SupportRecord& support = model.supports[i];
-    lines.push_back(JoinFields({FormatInteger(support.nodeNo), FormatInteger(support.fixU),
-                                FormatInteger(support.fixV), FormatInteger(support.fixTheta)}));
-  }
+  AddRecords(lines, model.supports, model.supportCount, [](const SupportRecord& support) {
+    return JoinFields({FormatInteger(support.nodeNo), FormatInteger(support.fixU),
+                       FormatInteger(support.fixV), FormatInteger(support.fixTheta)});
+  });
 }
 
 // Displacements in cm, cm and rad, one line per node in table order.

@@ -25,3 +25,10 @@ std::vector<double> FileNumbers(const std::string& path) {
   for (const std::string& line : FileLines(path)) numbers.push_back(std::stod(line));
   return numbers;
 }
+
+void ExpectFileNumbersNear(const std::string& path, const std::vector<double>& expected,
+                           double tolerance) {
+  const std::vector<double> numbers = FileNumbers(path);
+  ASSERT_EQ(numbers.size(), expected.size()) << path;
+  for (size_t i = 0; i < numbers.size(); ++i) EXPECT_NEAR(numbers[i], expected[i], tolerance) << i;
+}

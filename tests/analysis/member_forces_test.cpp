@@ -42,9 +42,7 @@ void SetCantileverDisplacements() {
 }
 
 void ExpectForces(const std::vector<double>& expected) {
-  const std::vector<double> forces = FileNumbers(Work2Path());
-  ASSERT_EQ(forces.size(), expected.size());
-  for (size_t i = 0; i < forces.size(); ++i) EXPECT_NEAR(forces[i], expected[i], 1e-9) << i;
+  ExpectFileNumbersNear(Work2Path(), expected, 1e-9);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "analysis/assemble_stiffness.h"
 #include "analysis/file_lines.h"
 #include "analysis/model_builder.h"
+#include "analysis/run_error_of.h"
 #include "analysis/size_analysis_store.h"
 #include "analysis/work_files.h"
 #include "basics/run_error.h"
@@ -31,16 +32,6 @@ void Assemble(const ModelBuilder& model) {
 // Line 6i + j of a member's 36 lines holds P(i, j).
 const std::string& Entry(const std::vector<std::string>& lines, int member, int i, int j) {
   return lines.at(static_cast<size_t>(36 * member + 6 * i + j));
-}
-
-RunError AssembleExpectingError(const ModelBuilder& model) {
-  try {
-    Assemble(model);
-  } catch (const RunError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "AssembleStiffness did not fail";
-  return RunError(RunErrorCause::Arithmetic, "");
 }
 
 }  // namespace
@@ -136,14 +127,14 @@ TEST(AssembleStiffness, ZeroLengthMemberIsRefusedByNumberAndKeepsTheEarlierFile)
   ModelBuilder model;
   model.Node(1, 0, 0).Node(2, 300, 0).Node(3, 300, 0).Section(1, 50, 400, 2100000);
   model.Member(1, 0, 1).Member(5, 1, 2);
-  const RunError error = AssembleExpectingError(model);
+  const RunError error = ErrorOf([&] { Assemble(model); });
   EXPECT_EQ(error.cause(), RunErrorCause::ZeroLengthMember);
   EXPECT_NE(std::string(error.what()).find("部材No＝5"), std::string::npos) << error.what();
   EXPECT_EQ(ReadFileBytes(Work1Path()), "earlier\r\n");
 
   ModelBuilder sameNode;
   sameNode.Node(1, 0, 0).Section(1, 50, 400, 2100000).Member(-7, 0, 0);
-  EXPECT_NE(std::string(AssembleExpectingError(sameNode).what()).find("部材No＝-7"),
+  EXPECT_NE(std::string(ErrorOf([&] { Assemble(sameNode); }).what()).find("部材No＝-7"),
             std::string::npos);
 }
 
@@ -152,7 +143,7 @@ TEST(AssembleStiffness, OverflowNamesTheMember) {
   ModelBuilder model;
   model.Node(1, 0, 0).Node(2, 300, 0).Section(1, 50, 400, 2100000).Section(2, 1e30f, 400, 1e30f);
   model.Member(1, 0, 1, 0).Member(2, 0, 1, 1);
-  const RunError error = AssembleExpectingError(model);
+  const RunError error = ErrorOf([&] { Assemble(model); });
   EXPECT_EQ(error.cause(), RunErrorCause::Arithmetic);
   EXPECT_NE(std::string(error.what()).find("部材No＝2"), std::string::npos) << error.what();
   EXPECT_FALSE(FileExists(Work1Path()));

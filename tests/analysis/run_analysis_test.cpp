@@ -10,6 +10,7 @@
 #include "analysis/analysis_store.h"
 #include "analysis/file_lines.h"
 #include "analysis/run_analysis.h"
+#include "analysis/run_error_of.h"
 #include "analysis/work_files.h"
 #include "basics/number_text.h"
 #include "basics/program_directory.h"
@@ -39,16 +40,6 @@ std::string ReportOf(const std::string& modelPath) {
 
 std::string TracePath() { return ProgramFilePath("NColes.txt"); }
 
-RunError RunExpectingError() {
-  try {
-    RunAnalysis();
-  } catch (const RunError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "RunAnalysis did not fail";
-  return RunError(RunErrorCause::Arithmetic, "");
-}
-
 void ExpectRelative(double actual, double expected, double tolerance = 1e-9) {
   EXPECT_NEAR(actual, expected, std::fabs(expected) * tolerance);
 }
@@ -67,10 +58,7 @@ TEST(RunAnalysis, CantileverTipMovesByTheClosedForms) {
   EXPECT_EQ(FormatFixed5(store.displacements[5]), "-0.05357");
   ExpectRelative(store.displacements[4], -1000.0 * 300 * 300 * 300 / (3 * kEI));
 
-  const std::vector<double> forces = FileNumbers(Work2Path());
-  const std::vector<double> expected{0, 1, 300, 0, -1, 0};
-  ASSERT_EQ(forces.size(), 6u);
-  for (size_t i = 0; i < 6; ++i) EXPECT_NEAR(forces[i], expected[i], 1e-9) << i;
+  ExpectFileNumbersNear(Work2Path(), {0, 1, 300, 0, -1, 0}, 1e-9);
   EXPECT_EQ(FileLines(Work1Path()).size(), 36u);
 
   const std::vector<std::string> report = FileLines(ReportOf(model));
@@ -84,10 +72,7 @@ TEST(RunAnalysis, ReversedCantileverCarriesTheFixedEndMomentAsM2) {
   ScratchDirectory scratch;
   LoadModel(scratch, "cantilever_reversed.txt");
   RunAnalysis();
-  const std::vector<double> forces = FileNumbers(Work2Path());
-  const std::vector<double> expected{0, 1, 0, 0, -1, 300};
-  ASSERT_EQ(forces.size(), 6u);
-  for (size_t i = 0; i < 6; ++i) EXPECT_NEAR(forces[i], expected[i], 1e-9) << i;
+  ExpectFileNumbersNear(Work2Path(), {0, 1, 0, 0, -1, 300}, 1e-9);
 }
 
 TEST(RunAnalysis, TwoRunsLeaveByteIdenticalFiles) {
@@ -169,7 +154,7 @@ TEST(RunAnalysis, ZeroPivotNamesNodeAndDirectionAndKeepsEarlierOutputs) {
   WriteFileBytes(TracePath(), "earlier trace\r\n");
   WriteFileBytes(Work2Path(), " 1 \r\n");
   WriteFileBytes(ReportOf(model), "earlier report\r\n");
-  const RunError error = RunExpectingError();
+  const RunError error = ErrorOf(RunAnalysis);
   EXPECT_EQ(error.cause(), RunErrorCause::ZeroPivot);
   EXPECT_NE(std::string(error.what()).find("節点No＝3 の θ 方向"), std::string::npos)
       << error.what();
@@ -181,7 +166,7 @@ TEST(RunAnalysis, ZeroPivotNamesNodeAndDirectionAndKeepsEarlierOutputs) {
 TEST(RunAnalysis, ZeroLengthMemberStopsBeforeAnyOutput) {
   ScratchDirectory scratch;
   const std::string model = LoadModel(scratch, "zero_length_member.txt");
-  const RunError error = RunExpectingError();
+  const RunError error = ErrorOf(RunAnalysis);
   EXPECT_EQ(error.cause(), RunErrorCause::ZeroLengthMember);
   EXPECT_NE(std::string(error.what()).find("部材No＝5"), std::string::npos) << error.what();
   for (const std::string& file : {Work1Path(), Work2Path(), TracePath(), ReportOf(model)}) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "analysis/apply_supports.h"
 #include "analysis/assemble_stiffness.h"
@@ -95,38 +96,40 @@ class DamagedWorkFile : public testing::Test {
     goodRun.ExpectUnchanged();
   }
 
+  // Each damage to `file` between `prepare` and `step` stops the step with the read error naming
+  // the file; the other outputs keep the good run's bytes, and a new run puts everything right.
+  void ExpectEveryDamageStops(const std::string& file, const std::function<void()>& prepare,
+                              const std::function<void()>& step) {
+    const OutputSnapshot goodRun({Work1Path(), Work2Path(), ReportOfLoadedModel()});
+    for (const Damage& damage : kDamages) {
+      SCOPED_TRACE(file + " " + damage.name);
+      prepare();
+      damage.apply(file);
+      const RunError error = ErrorOf(step);
+      EXPECT_EQ(error.cause(), RunErrorCause::FileRead);
+      ExpectMessageHolds(error, {file});
+      goodRun.ExpectUnchanged({file});
+      ExpectANewRunRecovers(file, goodRun);
+    }
+  }
+
   ScratchDirectory scratch;
 };
 
 }  // namespace
 
 TEST_F(DamagedWorkFile, Work1BeforeTheMemberForces) {
-  const OutputSnapshot goodRun({Work1Path(), Work2Path(), ReportOfLoadedModel()});
-  for (const Damage& damage : kDamages) {
-    SCOPED_TRACE(std::string("work1.txt ") + damage.name);
-    SolveWithoutMemberForces();
-    damage.apply(Work1Path());
-    const RunError error = ErrorOf(ComputeMemberForces);
-    EXPECT_EQ(error.cause(), RunErrorCause::FileRead);
-    ExpectMessageHolds(error, {Work1Path()});
-    goodRun.ExpectUnchanged({Work1Path()});
-    ExpectANewRunRecovers(Work1Path(), goodRun);
-  }
+  ExpectEveryDamageStops(Work1Path(), SolveWithoutMemberForces, ComputeMemberForces);
 }
 
 TEST_F(DamagedWorkFile, Work2BeforeTheReport) {
-  const OutputSnapshot goodRun({Work1Path(), Work2Path(), ReportOfLoadedModel()});
-  for (const Damage& damage : kDamages) {
-    SCOPED_TRACE(std::string("work2.txt ") + damage.name);
-    SolveWithoutMemberForces();
-    ComputeMemberForces();
-    damage.apply(Work2Path());
-    const RunError error = ErrorOf(WriteResultsReport);
-    EXPECT_EQ(error.cause(), RunErrorCause::FileRead);
-    ExpectMessageHolds(error, {Work2Path()});
-    goodRun.ExpectUnchanged({Work2Path()});
-    ExpectANewRunRecovers(Work2Path(), goodRun);
-  }
+  ExpectEveryDamageStops(
+      Work2Path(),
+      [] {
+        SolveWithoutMemberForces();
+        ComputeMemberForces();
+      },
+      WriteResultsReport);
 }
 
 TEST_F(DamagedWorkFile, Work2BeforeTheForceDiagrams) {

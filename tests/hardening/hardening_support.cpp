@@ -57,16 +57,6 @@ void OutputSnapshot::ExpectUnchanged(const std::vector<std::string>& except) con
   }
 }
 
-RunError ErrorOf(const std::function<void()>& steps) {
-  try {
-    steps();
-  } catch (const RunError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "the steps did not fail";
-  return RunError(RunErrorCause::Arithmetic, "");
-}
-
 void ExpectMessageHolds(const RunError& error, const std::vector<std::string>& texts) {
   const std::string message = error.what();
   for (const std::string& text : texts) {

@@ -3,12 +3,12 @@
 // alone, and the things a hostile environment puts in a file's place.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "analysis/run_error_of.h"
 #include "basics/run_error.h"
 
 // Copies the file `source` to `target` and returns `target`.
@@ -33,8 +33,6 @@ class OutputSnapshot {
   std::map<std::string, std::optional<std::string>> files_;
 };
 
-// The RunError the steps throw; fails the test when they throw none.
-RunError ErrorOf(const std::function<void()>& steps);
 // Expects the error's message to hold each of the texts.
 void ExpectMessageHolds(const RunError& error, const std::vector<std::string>& texts);
 

@@ -6,6 +6,7 @@
 #include "analysis/analysis_store.h"
 #include "analysis/file_lines.h"
 #include "analysis/model_builder.h"
+#include "analysis/run_error_of.h"
 #include "analysis/work_files.h"
 #include "basics/run_error.h"
 #include "report/write_results_report.h"
@@ -71,16 +72,6 @@ const char kCantileverReport[] =
     "\x83\xC2[\x87p],\tM[t\xA5m],\tQ[t],\tN[t]\r\n"  // δ[㎝], M[t･m], Q[t], N[t]
     "10.71429,\t3.00000,\t1.00000,\t0.00000\r\n";  // 10.71429, 3.00000, 1.00000, 0.00000
 
-RunError WriteExpectingError() {
-  try {
-    WriteResultsReport();
-  } catch (const RunError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "WriteResultsReport did not fail";
-  return RunError(RunErrorCause::Arithmetic, "");
-}
-
 }  // namespace
 
 TEST(WriteResultsReport, CantileverReportMatchesByteForByte) {
@@ -132,7 +123,7 @@ TEST(WriteResultsReport, ShortWork2KeepsTheEarlierReport) {
   const std::string reportPath = InstallAnalysedCantilever(scratch);
   WriteFileBytes(reportPath, "earlier report\r\n");
   WriteFileBytes(Work2Path(), " 0 \r\n 1 \r\n");
-  const RunError error = WriteExpectingError();
+  const RunError error = ErrorOf(WriteResultsReport);
   EXPECT_EQ(error.cause(), RunErrorCause::FileRead);
   EXPECT_NE(std::string(error.what()).find(Work2Path()), std::string::npos) << error.what();
   EXPECT_EQ(ReadFileBytes(reportPath), "earlier report\r\n");
@@ -142,12 +133,12 @@ TEST(WriteResultsReport, UnwritableReportAndShortPathAreRefused) {
   ScratchDirectory scratch;
   InstallAnalysedCantilever(scratch);
   modelStore.modelPath = scratch.File("missing/cantilever.txt");
-  const RunError missing = WriteExpectingError();
+  const RunError missing = ErrorOf(WriteResultsReport);
   EXPECT_EQ(missing.cause(), RunErrorCause::FileCreate);
   EXPECT_NE(std::string(missing.what()).find(scratch.File("missing/cantilever_res.txt")),
             std::string::npos)
       << missing.what();
 
   modelStore.modelPath = "abc";
-  EXPECT_EQ(WriteExpectingError().cause(), RunErrorCause::ReportPath);
+  EXPECT_EQ(ErrorOf(WriteResultsReport).cause(), RunErrorCause::ReportPath);
 }

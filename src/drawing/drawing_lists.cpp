@@ -15,3 +15,12 @@ int16_t AxialForceLineCount = 0;
 
 float ModelWidth = 0.0f;
 float ModelHeight = 0.0f;
+
+const std::array<NamedDrawingList, 6> AllDrawingLists = {{
+    {"MemberLines", &MemberLines, &MemberLineCount},
+    {"LoadSymbols", &LoadSymbols, &LoadSymbolCount},
+    {"DeflectedShapeLines", &DeflectedShapeLines, &DeflectedShapeLineCount},
+    {"BendingMomentLines", &BendingMomentLines, &BendingMomentLineCount},
+    {"ShearForceLines", &ShearForceLines, &ShearForceLineCount},
+    {"AxialForceLines", &AxialForceLines, &AxialForceLineCount},
+}};

@@ -3,6 +3,7 @@
 // extents. Filled by the builders of this folder; the views only read them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -29,3 +30,13 @@ extern int16_t AxialForceLineCount;
 
 extern float ModelWidth;   // cm
 extern float ModelHeight;  // cm
+
+// The six lists in the order above, each with its name, for the code that treats them all alike
+// (the reset after a model load, the geometry file, the window's copy of the geometry).
+struct NamedDrawingList {
+  const char* name;
+  std::vector<LineSegment>* records;
+  int16_t* count;
+};
+
+extern const std::array<NamedDrawingList, 6> AllDrawingLists;

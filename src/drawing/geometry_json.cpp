@@ -55,15 +55,10 @@ std::string RecordList(const std::vector<LineSegment>& list, int16_t count) {
 std::string GeometryJson(const std::array<std::string, 5>* tabLabels) {
   std::string json = "{\n";
   json += "  \"ModelWidth\": " + FloatText(ModelWidth) + ",\n";
-  json += "  \"ModelHeight\": " + FloatText(ModelHeight) + ",\n";
-  json += "  \"MemberLines\": " + RecordList(MemberLines, MemberLineCount) + ",\n";
-  json += "  \"LoadSymbols\": " + RecordList(LoadSymbols, LoadSymbolCount) + ",\n";
-  json += "  \"DeflectedShapeLines\": " +
-          RecordList(DeflectedShapeLines, DeflectedShapeLineCount) + ",\n";
-  json += "  \"BendingMomentLines\": " +
-          RecordList(BendingMomentLines, BendingMomentLineCount) + ",\n";
-  json += "  \"ShearForceLines\": " + RecordList(ShearForceLines, ShearForceLineCount) + ",\n";
-  json += "  \"AxialForceLines\": " + RecordList(AxialForceLines, AxialForceLineCount);
+  json += "  \"ModelHeight\": " + FloatText(ModelHeight);
+  for (const NamedDrawingList& list : AllDrawingLists) {
+    json += ",\n  \"" + std::string(list.name) + "\": " + RecordList(*list.records, *list.count);
+  }
   if (tabLabels != nullptr) {
     json += ",\n  \"Label2\": {\n";
     for (size_t tab = 0; tab < tabLabels->size(); ++tab) {

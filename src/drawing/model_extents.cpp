@@ -8,11 +8,6 @@
 
 namespace {
 
-void ResetList(std::vector<LineSegment>& list, int16_t& count) {
-  list.assign(1, LineSegment{});
-  count = 0;
-}
-
 // max - min in single precision; a span beyond the float range is held at the largest float.
 float Span(float minimum, float maximum) {
   const float span = maximum - minimum;
@@ -22,12 +17,10 @@ float Span(float minimum, float maximum) {
 }  // namespace
 
 void ComputeModelExtents() {
-  ResetList(MemberLines, MemberLineCount);
-  ResetList(LoadSymbols, LoadSymbolCount);
-  ResetList(DeflectedShapeLines, DeflectedShapeLineCount);
-  ResetList(BendingMomentLines, BendingMomentLineCount);
-  ResetList(ShearForceLines, ShearForceLineCount);
-  ResetList(AxialForceLines, AxialForceLineCount);
+  for (const NamedDrawingList& list : AllDrawingLists) {
+    list.records->assign(1, LineSegment{});
+    *list.count = 0;
+  }
 
   // A model without nodes has no extents; the fit then treats it as a single point.
   if (modelStore.nodeCount < 1 || modelStore.nodes.empty()) {

@@ -6,12 +6,8 @@
 #include "ui/view_targets.h"
 
 void DrawDeflectionTab() {
-  DrawingSurface& surface = ViewSurface();
-  surface.Clear();
-  surface.SetScaleToTwips();
-  surface.SetPenWidth(1);
-  DrawStoredLines(MemberLines, MemberLineCount, kBlack);
-  surface.SetPenWidth(1);
+  ClearToTwips(ViewSurface());
+  DrawMemberLines(1);
   DrawStoredLines(DeflectedShapeLines, DeflectedShapeLineCount, kYellow);
   SetViewLabelText("変位最大値 [㎝]\r     " + FormatFixed5(analysisStore.maxDisplacement));
 }

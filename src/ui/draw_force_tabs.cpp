@@ -29,8 +29,7 @@ DevicePoint DeviceVertex(int16_t x, int16_t y) {
 
 void DrawForceDiagramTab(const ForceDiagramView& view) {
   DrawingSurface& surface = ViewSurface();
-  surface.Clear();
-  surface.SetScaleToTwips();
+  ClearToTwips(surface);
   // The offset lines are only meaningful beside the members they were built from.
   const int count = std::min<int>(view.offsetLineCount, MemberLineCount);
   for (int i = 0; i < count; ++i) {
@@ -50,9 +49,7 @@ void DrawForceDiagramTab(const ForceDiagramView& view) {
     DrawStoredLine(LineSegment{member.X1, member.Y1, offset.X1, offset.Y1}, kBlack);
     DrawStoredLine(LineSegment{member.X2, member.Y2, offset.X2, offset.Y2}, kBlack);
   }
-  surface.SetPenWidth(2);
-  DrawStoredLines(MemberLines, MemberLineCount, kBlack);
-  surface.SetPenWidth(1);
+  DrawMemberLines(2);
   SetViewLabelText(std::string(view.heading) + "\r     " + FormatFixed5(view.shownValue()));
 }
 

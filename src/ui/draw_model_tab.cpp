@@ -86,12 +86,8 @@ void DrawLoadComponent(const LoadComponent& component, float value, int& number,
 }  // namespace
 
 void DrawModelTab() {
-  DrawingSurface& surface = ViewSurface();
-  surface.Clear();
-  surface.SetScaleToTwips();
-  surface.SetPenWidth(2);
-  DrawStoredLines(MemberLines, MemberLineCount, kBlack);
-  surface.SetPenWidth(1);
+  ClearToTwips(ViewSurface());
+  DrawMemberLines(2);
 
   std::string listText = "節点荷重\r";
   int number = 1;

@@ -1,26 +1,23 @@
 #include "ui/drawing_lists_snapshot.h"
 
+#include <cstddef>
+
 DrawingListsSnapshot DrawingListsSnapshot::Take() {
-  return {MemberLines,         LoadSymbols,          DeflectedShapeLines,
-          BendingMomentLines,  ShearForceLines,      AxialForceLines,
-          MemberLineCount,     LoadSymbolCount,      DeflectedShapeLineCount,
-          BendingMomentLineCount, ShearForceLineCount, AxialForceLineCount,
-          ModelWidth,          ModelHeight};
+  DrawingListsSnapshot snapshot;
+  for (size_t i = 0; i < AllDrawingLists.size(); ++i) {
+    snapshot.records[i] = *AllDrawingLists[i].records;
+    snapshot.counts[i] = *AllDrawingLists[i].count;
+  }
+  snapshot.modelWidth = ModelWidth;
+  snapshot.modelHeight = ModelHeight;
+  return snapshot;
 }
 
 void DrawingListsSnapshot::Restore() const {
-  MemberLines = memberLines;
-  LoadSymbols = loadSymbols;
-  DeflectedShapeLines = deflectedShapeLines;
-  BendingMomentLines = bendingMomentLines;
-  ShearForceLines = shearForceLines;
-  AxialForceLines = axialForceLines;
-  MemberLineCount = memberLineCount;
-  LoadSymbolCount = loadSymbolCount;
-  DeflectedShapeLineCount = deflectedShapeLineCount;
-  BendingMomentLineCount = bendingMomentLineCount;
-  ShearForceLineCount = shearForceLineCount;
-  AxialForceLineCount = axialForceLineCount;
+  for (size_t i = 0; i < AllDrawingLists.size(); ++i) {
+    *AllDrawingLists[i].records = records[i];
+    *AllDrawingLists[i].count = counts[i];
+  }
   ModelWidth = modelWidth;
   ModelHeight = modelHeight;
 }

@@ -2,6 +2,7 @@
 // geometry of the model on show when the geometry of a newly chosen model cannot be built.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "drawing/drawing_lists.h"
@@ -10,10 +11,9 @@ struct DrawingListsSnapshot {
   static DrawingListsSnapshot Take();
   void Restore() const;
 
-  std::vector<LineSegment> memberLines, loadSymbols, deflectedShapeLines, bendingMomentLines,
-      shearForceLines, axialForceLines;
-  int16_t memberLineCount = 0, loadSymbolCount = 0, deflectedShapeLineCount = 0,
-          bendingMomentLineCount = 0, shearForceLineCount = 0, axialForceLineCount = 0;
+  // In the order of AllDrawingLists.
+  std::array<std::vector<LineSegment>, 6> records;
+  std::array<int16_t, 6> counts{};
   float modelWidth = 0.0f, modelHeight = 0.0f;
 };
 

@@ -58,5 +58,9 @@ class DrawingSurface {
                                  SurfaceColour fill) = 0;
 };
 
+// Erases the surface and sets its twips scale, as every view and every rebuild of the window's
+// geometry begins.
+void ClearToTwips(DrawingSurface& surface);
+
 // The text a printed integer shows: " 12" or "-12".
 std::string PrintedIntegerText(long value);

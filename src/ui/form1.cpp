@@ -156,11 +156,8 @@ void Form1::cmdSelect_Click() {
   }
   const DrawingListsSnapshot previousGeometry = DrawingListsSnapshot::Take();
   const auto failure = FailureOf([this] {
-    surface_->Clear();
-    surface_->SetScaleToTwips();
-    ComputeModelExtents();
-    LayoutMembers(PictureWidth(), PictureHeight());
-    BuildLoadSymbols(PictureWidth(), PictureHeight());
+    ClearToTwips(*surface_);
+    BuildModelGeometry();
   });
   if (failure) {
     modelStore = previousModel;
@@ -179,8 +176,7 @@ void Form1::cmdCalculate_Click() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const auto failure = FailureOf([this] {
     RunAnalysis();
-    surface_->Clear();
-    surface_->SetScaleToTwips();
+    ClearToTwips(*surface_);
     BuildResultGeometry();
   });
   if (failure) {
@@ -189,6 +185,12 @@ void Form1::cmdCalculate_Click() {
   }
   SelectTab(0);
   QApplication::restoreOverrideCursor();
+}
+
+void Form1::BuildModelGeometry() {
+  ComputeModelExtents();
+  LayoutMembers(PictureWidth(), PictureHeight());
+  BuildLoadSymbols(PictureWidth(), PictureHeight());
 }
 
 void Form1::BuildResultGeometry() {

@@ -62,7 +62,7 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
  private:
   void Form_Load();
   void CreateControls();
-  bool BuildModelGeometry();
+  void BuildModelGeometry();
   void BuildResultGeometry();
   void ShowRunFailure(const std::string& message);
   float PictureWidth() const;

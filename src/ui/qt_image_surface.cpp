@@ -15,6 +15,8 @@ namespace {
 
 QColor ToQColor(SurfaceColour colour) { return QColor(colour.red, colour.green, colour.blue); }
 
+int TwipsToPixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel)); }
+
 QPoint PixelPoint(double xTwips, double yTwips) {
   return QPoint(TwipsToPixels(xTwips), TwipsToPixels(yTwips));
 }
@@ -40,8 +42,6 @@ QPen CosmeticPen(QColor colour, int width) {
 }
 
 }  // namespace
-
-int TwipsToPixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel)); }
 
 QtImageSurface::QtImageSurface(QSize controlSize, QSize imageSize, qreal devicePixelRatio,
                                const QFont& font, QColor background, QColor textColour)

@@ -13,8 +13,6 @@
 
 inline constexpr int kTwipsPerPixel = 15;
 
-int TwipsToPixels(double twips);
-
 class QtImageSurface : public DrawingSurface {
  public:
   // controlSize is the laid-out size that Width and Height report (border included); the image

@@ -15,13 +15,14 @@ std::string Numbers(std::initializer_list<double> values) {
   return text;
 }
 
-}  // namespace
-
+// "#rrggbb", as the recorded operations write colours.
 std::string ColourText(SurfaceColour colour) {
   char text[8];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
   return text;
 }
+
+}  // namespace
 
 void RecordingSurface::Clear() {
   Record("clear");

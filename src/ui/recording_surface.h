@@ -39,6 +39,3 @@ class RecordingSurface : public DrawingSurface {
   void Record(std::string operation) { operations.push_back(std::move(operation)); }
   DrawingSurface* forwardTo_ = nullptr;
 };
-
-// "#rrggbb", as the recorded operations write colours.
-std::string ColourText(SurfaceColour colour);

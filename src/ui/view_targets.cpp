@@ -41,3 +41,10 @@ void DrawStoredLine(const LineSegment& line, SurfaceColour colour) {
 void DrawStoredLines(const std::vector<LineSegment>& lines, int count, SurfaceColour colour) {
   for (int i = 0; i < count; ++i) DrawStoredLine(lines[static_cast<size_t>(i)], colour);
 }
+
+void DrawMemberLines(int penWidth) {
+  DrawingSurface& surface = ViewSurface();
+  surface.SetPenWidth(penWidth);
+  DrawStoredLines(MemberLines, MemberLineCount, kBlack);
+  surface.SetPenWidth(1);
+}

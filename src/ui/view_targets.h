@@ -44,3 +44,5 @@ class ScopedViewTargets {
 void DrawStoredLine(const LineSegment& line, SurfaceColour colour);
 // The first count records of a list, each as DrawStoredLine draws it.
 void DrawStoredLines(const std::vector<LineSegment>& lines, int count, SurfaceColour colour);
+// The member lines in black with the given pen width; the pen is then back at 1 pixel.
+void DrawMemberLines(int penWidth);

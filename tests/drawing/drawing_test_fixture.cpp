@@ -1,8 +1,7 @@
 #include "drawing_test_fixture.h"
 
-#include <charconv>
-
 #include "analysis/analysis_store.h"
+#include "basics/number_text.h"
 #include "drawing/drawing_builders.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
@@ -34,11 +33,7 @@ void DrawingTest::LoadModel(const std::string& path, float pictureWidth, int16_t
 
 void DrawingTest::WriteWork2(const std::vector<double>& values) const {
   std::string text;
-  for (const double value : values) {
-    char number[32];
-    const auto result = std::to_chars(number, number + sizeof number, value);
-    text += (value < 0.0 ? "" : " ") + std::string(number, result.ptr) + " \r\n";
-  }
+  for (const double value : values) text += FormatWorkValue(value) + "\r\n";
   WriteFileBytes(scratch.File("work2.txt"), text);
 }
 

@@ -1,5 +1,6 @@
 // The five views drawn on a recording surface from hand-filled drawing lists and stores: every
-// operation in order, the label texts, the placement of the load numbers and the force fills.
+// operation in order, the label texts, the placement of the load numbers and the force fills;
+// and the window's copy of the geometry, put back after a model whose geometry failed.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,6 +13,7 @@
 #include "ui/draw_deflection_tab.h"
 #include "ui/draw_force_tabs.h"
 #include "ui/draw_model_tab.h"
+#include "ui/drawing_lists_snapshot.h"
 #include "ui/recording_surface.h"
 #include "ui/tab_views.h"
 #include "ui/view_targets.h"
@@ -225,6 +227,38 @@ TEST_F(ViewsTest, ForceTabReadsNoOffsetLineBeyondTheMembers) {
     if (operation.rfind("fill", 0) == 0) ++fills;
   }
   EXPECT_EQ(fills, 1);
+}
+
+// Every list keeps its records beyond the count as well as the count itself.
+TEST_F(ViewsTest, SnapshotPutsBackEveryListAndTheExtents) {
+  LoadSymbols = {{1, 2, 3, 4}, {5, 6, 7, 8}};
+  LoadSymbolCount = 1;
+  AxialForceLines = {{9, 9, 9, 9}};
+  AxialForceLineCount = 1;
+  ModelWidth = 600.0f;
+  ModelHeight = 300.0f;
+  std::vector<std::vector<LineSegment>> lists;
+  std::vector<int16_t> counts;
+  for (const NamedDrawingList& list : AllDrawingLists) {
+    lists.push_back(*list.records);
+    counts.push_back(*list.count);
+  }
+  const DrawingListsSnapshot snapshot = DrawingListsSnapshot::Take();
+  ComputeModelExtents();
+  snapshot.Restore();
+  for (size_t i = 0; i < AllDrawingLists.size(); ++i) {
+    SCOPED_TRACE(AllDrawingLists[i].name);
+    ASSERT_EQ(AllDrawingLists[i].records->size(), lists[i].size());
+    for (size_t j = 0; j < lists[i].size(); ++j) {
+      const LineSegment& restored = (*AllDrawingLists[i].records)[j];
+      EXPECT_TRUE(restored.X1 == lists[i][j].X1 && restored.Y1 == lists[i][j].Y1 &&
+                  restored.X2 == lists[i][j].X2 && restored.Y2 == lists[i][j].Y2);
+    }
+    EXPECT_EQ(*AllDrawingLists[i].count, counts[i]);
+  }
+  EXPECT_EQ(MemberLineCount, 2);
+  EXPECT_EQ(ModelWidth, 600.0f);
+  EXPECT_EQ(ModelHeight, 300.0f);
 }
 
 }  // namespace

@@ -18,16 +18,6 @@ namespace {
 constexpr float kPictureWidth = 6255.0f;
 constexpr int16_t kPictureHeight = 6015;
 
-void BuildGeometry() {
-  ComputeModelExtents();
-  LayoutMembers(kPictureWidth, kPictureHeight);
-  BuildLoadSymbols(kPictureWidth, kPictureHeight);
-  BuildDeflectedShape(kPictureWidth, kPictureHeight);
-  BuildBendingMomentDiagram(kPictureWidth, kPictureHeight);
-  BuildShearForceDiagram(kPictureWidth, kPictureHeight);
-  BuildAxialForceDiagram(kPictureWidth, kPictureHeight);
-}
-
 #ifdef FEMFRAME_BATCH_VIEWS
 // The pictures' directory is made when it does not exist yet, as "mkdir -p" would.
 void MakeDirectory(const std::string& directory) {
@@ -43,7 +33,8 @@ void MakeDirectory(const std::string& directory) {
 
 void ExportViews(const BatchArguments& arguments) {
   if (!arguments.geometryPath && !arguments.imagesDirectory) return;
-  BuildGeometry();
+  BuildModelGeometry(kPictureWidth, kPictureHeight);
+  BuildResultGeometry(kPictureWidth, kPictureHeight);
 #ifdef FEMFRAME_BATCH_VIEWS
   if (arguments.geometryPath) {
     const std::array<std::string, 5> labels = ViewLabelTexts();

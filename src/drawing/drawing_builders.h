@@ -17,3 +17,10 @@ void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight);
 void BuildBendingMomentDiagram(float pictureWidth, int16_t pictureHeight);
 void BuildShearForceDiagram(float pictureWidth, int16_t pictureHeight);
 void BuildAxialForceDiagram(float pictureWidth, int16_t pictureHeight);
+
+// The builders of one moment in their order, for a picture whose size does not change between
+// the calls (the batch pictures, the geometry file); the window reads its size before each call.
+// After a model load: the extents, the member lines and the load symbols.
+void BuildModelGeometry(float pictureWidth, int16_t pictureHeight);
+// After an analysis: the deflected shape and the moment, shear and axial-force diagrams.
+void BuildResultGeometry(float pictureWidth, int16_t pictureHeight);

@@ -21,10 +21,7 @@ class AnalysedExamplesTest : public DrawingTest {
     WriteFileBytes(model, ReadFileBytes(ExamplePath(example)));
     LoadModel(model, 6255.0f, 6015);
     RunAnalysis();
-    BuildDeflectedShape(6255.0f, 6015);
-    BuildBendingMomentDiagram(6255.0f, 6015);
-    BuildShearForceDiagram(6255.0f, 6015);
-    BuildAxialForceDiagram(6255.0f, 6015);
+    BuildResultGeometry(6255.0f, 6015);
   }
 };
 

@@ -58,22 +58,13 @@ Workplace& TheWorkplace() {
   return workplace;
 }
 
-void DrawModel() {
-  ComputeModelExtents();
-  LayoutMembers(kPictureWidth, kPictureHeight);
-  BuildLoadSymbols(kPictureWidth, kPictureHeight);
-}
-
 void AnalyseAndDrawResults() {
   try {
     RunAnalysis();
   } catch (const RunError&) {
     return;
   }
-  BuildDeflectedShape(kPictureWidth, kPictureHeight);
-  BuildBendingMomentDiagram(kPictureWidth, kPictureHeight);
-  BuildShearForceDiagram(kPictureWidth, kPictureHeight);
-  BuildAxialForceDiagram(kPictureWidth, kPictureHeight);
+  BuildResultGeometry(kPictureWidth, kPictureHeight);
 }
 
 }  // namespace
@@ -87,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   modelStore = ModelStore();
   if (!ReadModelFile(workplace.modelPath) || !CheckModelReferences()) return 0;
-  DrawModel();
+  BuildModelGeometry(kPictureWidth, kPictureHeight);
   if (modelStore.nodeCount <= kMaxAnalysedNodes && modelStore.memberCount <= kMaxAnalysedMembers) {
     AnalyseAndDrawResults();
   }

@@ -4,8 +4,6 @@
 // first cycle's, and memory in use must not grow between cycle 10 and the last.
 // Usage: hardening_long_use [CYCLES] (50 by default).
 #include <malloc.h>
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -49,12 +47,6 @@ long long HeapBytesInUse() {
 #endif
 }
 
-long PeakResidentKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
 // The outputs of one cycle: every file a model's run leaves, by name, and the messages.
 using CycleOutputs = std::map<std::string, std::string>;
 
@@ -72,14 +64,9 @@ void AnalyseAndDraw(const std::string& model, const std::string& name, const std
     result = "refused";
   } else {
     try {
-      ComputeModelExtents();
-      LayoutMembers(kPictureWidth, kPictureHeight);
-      BuildLoadSymbols(kPictureWidth, kPictureHeight);
+      BuildModelGeometry(kPictureWidth, kPictureHeight);
       RunAnalysis();
-      BuildDeflectedShape(kPictureWidth, kPictureHeight);
-      BuildBendingMomentDiagram(kPictureWidth, kPictureHeight);
-      BuildShearForceDiagram(kPictureWidth, kPictureHeight);
-      BuildAxialForceDiagram(kPictureWidth, kPictureHeight);
+      BuildResultGeometry(kPictureWidth, kPictureHeight);
     } catch (const RunError& error) {
       result = error.what();
     }

@@ -40,12 +40,6 @@ std::string LineModelText(int nodeCount, Layout layout) {
   return text;
 }
 
-long PeakResidentKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
 }  // namespace
 
 TEST(LargestModel, MoreThan10922NodesAreRefusedBeforeAnythingLargeIsAllocated) {

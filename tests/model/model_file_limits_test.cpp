@@ -1,8 +1,6 @@
 // The worst inputs a user could choose as a model file: no file, a directory, an empty or binary
 // file, an endless device, huge lines and numbers, counts at their limit with no records behind
 // them. Each ends in success or one of the two read messages, quickly and in bounded memory.
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
@@ -39,12 +37,6 @@ class ModelFileLimitsTest : public ModelTest {
 
   ScratchDirectory scratch;
 };
-
-long PeakResidentKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 // The worked cantilever from its counts line on, and its tables after the nodes.
 const std::string kTablesAfterNodes =

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -44,3 +45,9 @@ bool FileExists(const std::string& path) {
 
 std::string TestDataPath(const std::string& name) { return std::string(FEMFRAME_TEST_DATA) + "/" + name; }
 std::string ExamplePath(const std::string& name) { return std::string(FEMFRAME_EXAMPLES) + "/" + name; }
+
+long PeakResidentKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}

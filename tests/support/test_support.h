@@ -22,6 +22,8 @@ class ScratchDirectory {
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// The process's peak resident memory so far, in kB (getrusage).
+long PeakResidentKilobytes();
 // Path of a file under tests/data or examples/.
 std::string TestDataPath(const std::string& name);
 std::string ExamplePath(const std::string& name);

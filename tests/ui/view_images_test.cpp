@@ -25,14 +25,9 @@ void AnalyseModel(const ScratchDirectory& scratch, const std::string& name) {
   QVERIFY(CheckModelReferences());
   const float width = 6255.0f;
   const int16_t height = 6015;
-  ComputeModelExtents();
-  LayoutMembers(width, height);
-  BuildLoadSymbols(width, height);
+  BuildModelGeometry(width, height);
   RunAnalysis();
-  BuildDeflectedShape(width, height);
-  BuildBendingMomentDiagram(width, height);
-  BuildShearForceDiagram(width, height);
-  BuildAxialForceDiagram(width, height);
+  BuildResultGeometry(width, height);
 }
 
 int PixelsOf(const QImage& image, QColor colour) {

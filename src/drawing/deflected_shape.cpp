@@ -82,14 +82,15 @@ void AppendCurve(const LineSegment& line, const MemberDirection& direction, cons
 void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight) {
   const ViewFit fit = ComputeViewFit(pictureWidth, pictureHeight);
   const float drawScale = fit.DrawScale;
-  // Nothing moved: scale by 1 (the view then shows 1 as the maximum).
-  if (analysisStore.maxDisplacement == 0.0) analysisStore.maxDisplacement = 1.0;
+  // Nothing moved: scale by 1 so that nothing divides by zero; the stored maximum stays 0,
+  // which is what the tab shows.
+  const double maximum = analysisStore.maxDisplacement == 0.0 ? 1.0 : analysisStore.maxDisplacement;
   DeflectedShapeLineCount = 0;
 
   int32_t position = -1;
   try {
     // Twips per cm of displacement: the largest translation is drawn at 10 % of the extent.
-    const double scale = CheckedDiv(fit.LimitingExtent * 0.1, analysisStore.maxDisplacement);
+    const double scale = CheckedDiv(fit.LimitingExtent * 0.1, maximum);
     for (position = 0; position < modelStore.memberCount; ++position) {
       const MemberRecord& member = modelStore.members[static_cast<size_t>(position)];
       const LineSegment& line = MemberLines[static_cast<size_t>(position)];

@@ -41,9 +41,10 @@ const ForceDiagram kAxialForce{"Ｎ図", &AxialForceLines, &AxialForceLineCount,
 void BuildForceDiagram(const ForceDiagram& diagram, float pictureWidth, int16_t pictureHeight) {
   NumberFileReader work2(ProgramFilePath("work2.txt"));
   const ViewFit fit = ComputeViewFit(pictureWidth, pictureHeight);
-  // A diagram with nothing to show is scaled by 1; the view then shows that 1 as its maximum.
-  double& maximum = analysisStore.*diagram.maximum;
-  if (maximum == 0.0) maximum = 1.0;
+  // A diagram with nothing to show is scaled by 1 so that nothing divides by zero; the stored
+  // maximum stays 0, which is what the tab shows.
+  const double stored = analysisStore.*diagram.maximum;
+  const double maximum = stored == 0.0 ? 1.0 : stored;
 
   int32_t position = -1;
   try {

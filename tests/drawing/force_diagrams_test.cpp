@@ -55,14 +55,14 @@ TEST_F(ForceDiagramsTest, ShearAndAxialBandsTakeTheFirstEnd) {
   EXPECT_EQ(BendingMomentLines[1], (LineSegment{4800, 720, 4896, 3120}));
 }
 
-// A model in which nothing is loaded: every maximum 0 becomes 1 in the store, and every record
-// lies on its member line.
-TEST_F(ForceDiagramsTest, ZeroMaximaBecomeOne) {
+// A model in which nothing is loaded: every diagram is scaled by 1, every maximum stays 0 in the
+// store (the tabs show the true maximum), and every record lies on its member line.
+TEST_F(ForceDiagramsTest, ZeroMaximaScaleByOneAndStayZero) {
   WriteWork2(std::vector<double>(12, 0.0));
   BuildAll();
-  EXPECT_EQ(analysisStore.maxMoment, 1.0);
-  EXPECT_EQ(analysisStore.maxShearForce, 1.0);
-  EXPECT_EQ(analysisStore.maxAxialForce, 1.0);
+  EXPECT_EQ(analysisStore.maxMoment, 0.0);
+  EXPECT_EQ(analysisStore.maxShearForce, 0.0);
+  EXPECT_EQ(analysisStore.maxAxialForce, 0.0);
   const std::vector<LineSegment> members = InUse(MemberLines, MemberLineCount);
   EXPECT_EQ(InUse(BendingMomentLines, BendingMomentLineCount), members);
   EXPECT_EQ(InUse(ShearForceLines, ShearForceLineCount), members);

@@ -14,7 +14,7 @@ enum class RunErrorCause {
   OutOfMemory,       // the matrices of the model would not fit in memory
   FileCreate,        // a file could not be created or written
   FileRead,          // a file could not be opened or held too few numbers
-  ReportPath,        // the model path is too short to derive the report name
+  ReportPath,        // the model path has no file name to derive the report name from
 };
 
 class RunError : public std::runtime_error {

@@ -9,17 +9,20 @@ bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 
 }  // namespace
 
 std::string ReportPath(const std::string& modelPath) {
+  const size_t slash = modelPath.find_last_of('/');
+  const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  if (nameStart == modelPath.size()) {
+    throw RunError(RunErrorCause::ReportPath,
+                   "解析モデルファイルのパスにファイル名がないため、結果ファイルの名前を決められ"
+                   "ません。" +
+                       modelPath);
+  }
   size_t cut = modelPath.size();
-  for (int removed = 0; removed < 4; ++removed) {
-    if (cut == 0) {
-      throw RunError(RunErrorCause::ReportPath,
-                     "解析モデルファイルのパスが短すぎるため、結果ファイルの名前を決められません"
-                     "（4 文字以上必要です）。" +
-                         modelPath);
-    }
+  for (int removed = 0; removed < 4 && cut > nameStart; ++removed) {
     do {
       --cut;
-    } while (cut > 0 && IsContinuationByte(modelPath[cut]));
+    } while (cut > nameStart && IsContinuationByte(modelPath[cut]));
   }
+  if (cut <= nameStart) return modelPath + "_res.txt";
   return modelPath.substr(0, cut) + "_res.txt";
 }

@@ -89,10 +89,10 @@ void SetSystem(int16_t n, const ProfileMatrix& K, const std::vector<double>& F) 
   });
 }
 
-void SolveLDU() {
+void SolveLDU(double relativePivotTolerance) {
   SolverStore& store = solverStore;
   const size_t n = static_cast<size_t>(store.eqCount);
-  DecomposeProfileLDU(n, store.matA, store.matLDU);
+  DecomposeProfileLDU(n, store.matA, store.matLDU, relativePivotTolerance);
   ForwardSubstituteProfile(n, store.matLDU, store.vecB, store.vecY);
   BackSubstituteProfile(n, store.matLDU, store.vecY, store.vecX);
   WriteSolverTrace();

@@ -25,7 +25,11 @@ void SetSystem(int16_t n, const ProfileMatrix& K, const std::vector<double>& F);
 // overflow or invalid operation, and RunError when the trace cannot be written; after a
 // SolverError the trace of an earlier solve is left as it was. An empty system solves to an
 // empty solution and a trace with empty blocks.
-void SolveLDU();
+// A `relativePivotTolerance` above 0 also takes a pivot D(p,p) with
+// |D(p,p)| <= relativePivotTolerance·|A(p,p)| for a zero pivot of equation p: what rounding
+// leaves of the zero pivot of a singular system. It only refuses; a system it passes is solved
+// to the same bits as without it.
+void SolveLDU(double relativePivotTolerance = 0.0);
 
 // X(i) = vecX(i) for 0 <= i < n; entries of X from n on are left alone.
 void GetSolution(int16_t n, std::vector<double>& X);

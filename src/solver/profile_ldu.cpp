@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <stdexcept>
 
 #include "basics/checked_math.h"
@@ -74,7 +75,8 @@ bool BitSymmetric(size_t n, const ProfileMatrix& a) {
 // Column p of U is then row p of L, formed in earlier columns, and is copied rather than
 // formed again. No fault is lost: forming U(q,p) would repeat the operations of L(p,q), which
 // succeeded in column q.
-void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu) {
+void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
+                         double pivotTolerance) {
   RequireSameEnvelope(n, a, ldu);
   const bool symmetric = BitSymmetric(n, a);
   double* d = ldu.Diagonal();
@@ -101,6 +103,11 @@ void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu) {
     } catch (const ArithmeticFault& fault) {
       RaiseSolverFault(fault, p, p);
     }
+    // Compared by multiplying, never dividing: a zero diagonal with a zero pivot (a rotation only
+    // bars meet) is refused like any zero pivot, and a non-zero pivot over a zero diagonal passes.
+    if (pivotTolerance > 0.0 && std::fabs(d[p]) <= pivotTolerance * std::fabs(a.Diagonal()[p])) {
+      throw SolverError(FaultKind::DivisionByZero, p);
+    }
     // Over whole rows the first division by D(p,p) is in row p+1. When that row is outside the
     // envelope its division is skipped here, but a zero pivot must stop the decomposition all
     // the same. A zero last pivot is left to the back substitution, as over whole rows.
@@ -122,6 +129,18 @@ void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu) {
       }
     }
   }
+}
+
+RelativePivot SmallestRelativePivot(size_t n, const ProfileMatrix& a, const ProfileMatrix& ldu) {
+  RequireSameEnvelope(n, a, ldu);
+  RelativePivot smallest{0, std::numeric_limits<double>::infinity()};
+  for (size_t p = 0; p < n; ++p) {
+    const double diagonal = a.Diagonal()[p];
+    if (diagonal == 0.0) continue;
+    const double ratio = std::fabs(ldu.Diagonal()[p]) / std::fabs(diagonal);
+    if (ratio < smallest.ratio) smallest = {p, ratio};
+  }
+  return smallest;
 }
 
 void ForwardSubstituteProfile(size_t n, const ProfileMatrix& ldu, const std::vector<double>& b,

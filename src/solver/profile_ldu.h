@@ -14,8 +14,20 @@
 // (unit diagonal implied). Column by column, rows top to bottom, so that the first fault met is
 // the one a whole-row decomposition meets; a zero pivot D(p,p), p < n-1, is reported as equation
 // p even when no row below reaches column p. For a bit-symmetric a, U is copied from L, which
-// gives the same bits as forming it.
-void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu);
+// gives the same bits as forming it. With a `pivotTolerance` above 0, a pivot with
+// |D(p,p)| <= pivotTolerance·|A(p,p)| is reported as a zero pivot of equation p as soon as it is
+// formed (see SolveLDU); at 0 only an exact zero pivot fails, at its first division.
+void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
+                         double pivotTolerance = 0.0);
+
+// The equation p whose pivot is smallest against its diagonal, |D(p,p)| / |A(p,p)|, among the
+// equations of a finished decomposition with a non-zero diagonal (a pivot over a zero diagonal
+// comes from coupling alone), and that ratio; equation 0 and infinity when none has one.
+struct RelativePivot {
+  size_t equation;
+  double ratio;
+};
+RelativePivot SmallestRelativePivot(size_t n, const ProfileMatrix& a, const ProfileMatrix& ldu);
 
 // y(i) = b(i) - sum over first(i) <= k < i of y(k)·L(i,k), for i ascending.
 void ForwardSubstituteProfile(size_t n, const ProfileMatrix& ldu, const std::vector<double>& b,

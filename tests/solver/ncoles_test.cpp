@@ -1,9 +1,11 @@
 // The LDU solve: factors and solutions of small systems the analysis builds (supported beam
-// stiffness, diagonal, non-symmetric), and the errors of singular or overflowing systems, which
-// name the equation and leave the trace of an earlier solve untouched.
+// stiffness, diagonal, non-symmetric), the errors of singular or overflowing systems, which
+// name the equation and leave the trace of an earlier solve untouched, and the check of pivots
+// against their diagonal.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 
 #include "solver_fixture.h"
@@ -288,4 +290,50 @@ TEST(SolveLDU, OverflowIsReportedAndNeverStored) {
   EXPECT_EQ(inForward.equation(), 1);
   ExpectStoreFinite();
   EXPECT_FALSE(FileExists(scratch.File("NColes.txt")));
+}
+
+// With a tolerance, a pivot with |D(p,p)| <= tolerance·|A(p,p)| is a zero pivot of equation p:
+// sizes count, not signs; a zero diagonal refuses only a zero pivot, with no 0/0; a system the
+// check passes is solved to the same bits as without it.
+TEST(SolveLDU, PivotCheckRefusesPivotsSmallAgainstTheirDiagonalAndChangesNothingElse) {
+  ScratchDirectory scratch;
+  struct Case {
+    const char* what;
+    Rows rows;
+    double tolerance;
+    int refusedAt;  // -1: solved
+  };
+  const Rows half = {{4, 2}, {2, 2}};  // D(1,1) = 2 - 1 = 1, half its diagonal
+  const Rows zeroMiddle = {{2, 0, 0}, {0, 0, 0}, {0, 0, 3}};
+  const std::vector<Case> cases = {
+      {"pivot at the tolerance", half, 0.5, 1},
+      {"pivot just above it", half, 0.4375, -1},
+      {"negative diagonal and pivot", {{-4, -2}, {-2, -2}}, 0.5, 1},
+      {"zero diagonal, zero pivot, in the middle", zeroMiddle, 1e-13, 1},
+      {"zero diagonal, pivot from coupling alone", {{1, 1}, {1, 0}}, 1e-13, -1},
+      {"no check: the zero pivot fails at its division", zeroMiddle, 0.0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<double> rhs(c.rows.size(), 1.0);
+    SetRows(c.rows, rhs);
+    if (c.refusedAt >= 0) {
+      try {
+        SolveLDU(c.tolerance);
+        ADD_FAILURE() << "solved";
+      } catch (const SolverError& error) {
+        EXPECT_EQ(error.cause(), RunErrorCause::ZeroPivot);
+        EXPECT_EQ(error.equation(), c.refusedAt);
+      }
+      EXPECT_FALSE(FileExists(scratch.File("NColes.txt")));
+      continue;
+    }
+    SolveLDU(c.tolerance);
+    const std::string checkedTrace = ReadFileBytes(scratch.File("NColes.txt"));
+    const std::vector<double> checked = solverStore.vecX;
+    std::remove(scratch.File("NColes.txt").c_str());
+    EXPECT_EQ(Solve(c.rows, rhs), std::vector<double>(checked.begin(), checked.end() - 1));
+    EXPECT_EQ(ReadFileBytes(scratch.File("NColes.txt")), checkedTrace);
+    std::remove(scratch.File("NColes.txt").c_str());
+  }
 }

@@ -7,7 +7,9 @@
 #include "analysis_store.h"
 #include "basics/number_text.h"
 #include "dof_numbering.h"
+#include "rigid_motion.h"
 #include "solver/ncoles.h"
+#include "solver/profile_ldu.h"
 
 namespace {
 
@@ -38,13 +40,25 @@ RunError SolutionError(const SolverError& error) {
                                      "が発生しました（" + place + "の式）。");
 }
 
+// For a structure the supports leave free to move as a whole: factors the system the solver
+// holds (a zero pivot on the way, exact or relative, or an overflow is reported as the solve
+// would report it) and refuses it at the pivot smallest relative to its equation, where rounding
+// left the remains of the zero pivot. Nothing is written.
+[[noreturn]] void RefuseAtSmallestPivot() {
+  const auto n = static_cast<size_t>(solverStore.eqCount);
+  DecomposeProfileLDU(n, solverStore.matA, solverStore.matLDU, kMechanismPivotTolerance);
+  throw SolverError(FaultKind::DivisionByZero,
+                    SmallestRelativePivot(n, solverStore.matA, solverStore.matLDU).equation);
+}
+
 }  // namespace
 
 void SolveDisplacements() {
   AnalysisStore& store = analysisStore;
   try {
     SetSystem(store.dofCount, store.globalStiffness, store.loadVector);
-    SolveLDU();
+    if (SupportsAllowRigidMotion()) RefuseAtSmallestPivot();
+    SolveLDU(kMechanismPivotTolerance);
     GetSolution(store.dofCount, store.displacements);
   } catch (const SolverError& error) {
     throw SolutionError(error);

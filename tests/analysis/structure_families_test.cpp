@@ -1,0 +1,124 @@
+// Whole runs on generated structures, in table order and with scrambled node numbers: mechanisms
+// are refused naming a node and a direction, valid but badly conditioned structures analyse, and
+// long beams and beams with a stub deflect by their closed forms. The pivots these models reach
+// are measured by bench/pivot_survey (bench/README.md).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <stdexcept>
+#include <string>
+
+#include "analysis/analysis_store.h"
+#include "analysis/run_analysis.h"
+#include "analysis/run_error_of.h"
+#include "basics/run_error.h"
+#include "model/model_file_reader.h"
+#include "model/model_store.h"
+#include "model/reference_check.h"
+#include "support/structure_families.h"
+#include "support/test_support.h"
+
+namespace {
+
+void LoadText(const ScratchDirectory& scratch, const std::string& text) {
+  const std::string path = scratch.File("model.txt");
+  WriteFileBytes(path, text);
+  ASSERT_TRUE(ReadModelFile(path));
+  ASSERT_TRUE(CheckModelReferences());
+}
+
+const StructureGenerator& Generator(const std::string& name) {
+  for (const StructureGenerator& generator : StructureGenerators()) {
+    if (name == generator.name) return generator;
+  }
+  throw std::invalid_argument("no generator " + name);
+}
+
+// The displacement along `direction` (0 u, 1 v, 2 θ) of the node at (x, y), wherever the node
+// table put it.
+double DisplacementAt(float x, float y, int direction) {
+  for (size_t i = 0; i < static_cast<size_t>(modelStore.nodeCount); ++i) {
+    if (modelStore.nodes[i].x == x && modelStore.nodes[i].y == y) {
+      return analysisStore.displacements[3 * i + static_cast<size_t>(direction)];
+    }
+  }
+  ADD_FAILURE() << "no node at " << x << ", " << y;
+  return 0.0;
+}
+
+}  // namespace
+
+TEST(GeneratedStructures, MechanismsAreRefusedNamingANodeAndADirection) {
+  ScratchDirectory scratch;
+  const std::regex place("節点No＝-?[0-9]+ の (u|v|θ) 方向が自由");
+  for (const StructureGenerator& generator : StructureGenerators()) {
+    // Columns turning about their own pins inside supports that hold the whole: rounding leaves
+    // their pivots anywhere up to 1e-5 of the diagonal, where valid structures' pivots lie too,
+    // so the analysis cannot tell them from a valid structure.
+    if (generator.family != StructureFamily::Mechanism ||
+        std::string(generator.name) == "pinned columns joined by bars") {
+      continue;
+    }
+    for (int size : {0, 1}) {
+      for (int variant : {0, 1, 2}) {
+        for (bool scrambled : {false, true}) {
+          SCOPED_TRACE(StructureLabel(generator, size, variant, scrambled));
+          LoadText(scratch, generator.modelText(size, variant, scrambled));
+          const RunError error = ErrorOf(RunAnalysis);
+          EXPECT_EQ(error.cause(), RunErrorCause::ZeroPivot) << error.what();
+          EXPECT_TRUE(std::regex_search(error.what(), place)) << error.what();
+        }
+      }
+    }
+  }
+}
+
+TEST(GeneratedStructures, BadlyConditionedValidStructuresAnalyse) {
+  ScratchDirectory scratch;
+  for (const StructureGenerator& generator : StructureGenerators()) {
+    if (generator.family != StructureFamily::Valid) continue;
+    for (int size : {0, 1}) {
+      for (int variant : {0, 1}) {
+        for (bool scrambled : {false, true}) {
+          SCOPED_TRACE(StructureLabel(generator, size, variant, scrambled));
+          LoadText(scratch, generator.modelText(size, variant, scrambled));
+          try {
+            RunAnalysis();
+          } catch (const RunError& error) {
+            ADD_FAILURE() << error.what();
+          }
+        }
+      }
+    }
+  }
+}
+
+// Beams of A 50 cm², I 400 cm⁴, E 2100000 kg/cm² (variant 0). A stub 10⁴ times shorter than its
+// cantilever is the valid structure nearest the mechanism threshold (smallest relative pivot
+// 1e-12): it is analysed, to the 3·10⁻⁴ the rounding of that pivot leaves.
+TEST(GeneratedStructures, LongBeamsAndStubbedCantileversDeflectByTheirClosedForms) {
+  ScratchDirectory scratch;
+  constexpr double kEI = 2100000.0 * 400.0;  // kg·cm²
+  const float stubTip = 1000.1f;
+  struct Case {
+    const char* generator;
+    float x;                // cm, the node whose v is checked
+    double expected;        // cm
+    double tolerance;       // relative
+  };
+  const Case cases[] = {
+      {"long cantilever, 100-400 members", 3000, -100 * 3000.0 * 3000 * 3000 / (3 * kEI), 1e-7},
+      {"long span, 100-400 members", 1500, -1000 * 3000.0 * 3000 * 3000 / (48 * kEI), 1e-7},
+      {"lengths 1:1000", 1001, -1000 * 1001.0 * 1001 * 1001 / (3 * kEI), 1e-6},
+      {"lengths 1:10000", stubTip, -1000.0 * stubTip * stubTip * stubTip / (3 * kEI), 1e-3},
+  };
+  for (const Case& c : cases) {
+    for (bool scrambled : {false, true}) {
+      SCOPED_TRACE(std::string(c.generator) + (scrambled ? " scrambled" : ""));
+      LoadText(scratch, Generator(c.generator).modelText(0, 0, scrambled));
+      RunAnalysis();
+      EXPECT_NEAR(DisplacementAt(c.x, 0, 1), c.expected, std::fabs(c.expected) * c.tolerance);
+    }
+  }
+}

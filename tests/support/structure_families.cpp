@@ -1,0 +1,458 @@
+#include "support/structure_families.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <numeric>
+#include <random>
+#include <utility>
+
+namespace {
+
+struct Node {
+  double x, y;  // cm
+};
+struct Section {
+  double area, inertia, modulus;  // cm², cm⁴, kg/cm²
+};
+struct Member {
+  int node1, node2, section;  // positions in the unscrambled node list and the section list
+};
+struct Load {
+  int node;
+  double fx, fy, moment;  // kg, kg, kg·cm
+};
+struct Support {
+  int node, u, v, theta;
+};
+
+struct Structure {
+  std::vector<Node> nodes;
+  std::vector<Section> sections;
+  std::vector<Member> members;
+  std::vector<Load> loads;
+  std::vector<Support> supports;
+  int supportsShort = 0;  // how many support lines the counts line leaves out
+
+  int AddNode(double x, double y) {
+    nodes.push_back({x, y});
+    return static_cast<int>(nodes.size()) - 1;
+  }
+  int AddSection(Section section) {
+    sections.push_back(section);
+    return static_cast<int>(sections.size()) - 1;
+  }
+  void AddMember(int node1, int node2, int section) { members.push_back({node1, node2, section}); }
+};
+
+// Steel (E 2100000 or 2050000 kg/cm²), concrete and timber sections of everyday sizes: their
+// products A·E and E·c·I are rarely exact in single precision.
+constexpr std::array<Section, 12> kSectionTable{{
+    {26.35, 1000, 2050000},  {38.11, 2630, 2100000},   {55.49, 6040, 2050000},
+    {71.05, 11100, 2100000}, {99.53, 21200, 2050000},  {133.2, 37900, 2100000},
+    {159.2, 68900, 2050000}, {187.2, 114000, 2100000}, {63.53, 4720, 2050000},
+    {1600, 213333.3, 210000}, {1800, 540000, 235000},  {110.25, 1012.9, 70000},
+}};
+
+// Section `which` of a structure in variant `variant` (see StructureGenerator).
+Section TableSection(int variant, int which) {
+  if (variant == 0) return {50, 400, 2100000};
+  const auto index = static_cast<size_t>(variant * 5 + which * 3) % kSectionTable.size();
+  return kSectionTable[index];
+}
+
+Section WithArea(Section section, double area) {
+  section.area = area;
+  return section;
+}
+Section WithInertia(Section section, double inertia) {
+  section.inertia = inertia;
+  return section;
+}
+
+// Node positions of a regular frame, row by row from the base: level s, column line c.
+struct FrameGrid {
+  int storeys, bays, firstNode;
+  int At(int storey, int column) const { return firstNode + storey * (bays + 1) + column; }
+};
+
+// Columns 300 cm high, beams 600 cm long, all grid nodes first; with a `shortPiece` > 0 every
+// beam is split into three members around a piece of that length at its middle.
+FrameGrid AddFrame(Structure& s, int storeys, int bays, int column, int beam,
+                   double shortPiece = 0) {
+  constexpr double kHeight = 300, kSpan = 600;
+  const FrameGrid grid{storeys, bays, static_cast<int>(s.nodes.size())};
+  for (int storey = 0; storey <= storeys; ++storey) {
+    for (int c = 0; c <= bays; ++c) s.AddNode(c * kSpan, storey * kHeight);
+  }
+  for (int storey = 1; storey <= storeys; ++storey) {
+    for (int c = 0; c <= bays; ++c) s.AddMember(grid.At(storey - 1, c), grid.At(storey, c), column);
+    for (int c = 0; c < bays; ++c) {
+      const int left = grid.At(storey, c), right = grid.At(storey, c + 1);
+      if (shortPiece <= 0) {
+        s.AddMember(left, right, beam);
+        continue;
+      }
+      const double y = storey * kHeight;
+      const double middle = c * kSpan + kSpan / 2;
+      const int a = s.AddNode(middle - shortPiece / 2, y);
+      const int b = s.AddNode(middle + shortPiece / 2, y);
+      s.AddMember(left, a, beam);
+      s.AddMember(a, b, beam);
+      s.AddMember(b, right, beam);
+    }
+  }
+  return grid;
+}
+
+// 2000 kg down at every node above the bases, 1000 kg along +x at the left column's.
+void AddFrameLoads(Structure& s, const FrameGrid& grid) {
+  for (int storey = 1; storey <= grid.storeys; ++storey) {
+    for (int c = 0; c <= grid.bays; ++c) {
+      s.loads.push_back({grid.At(storey, c), c == 0 ? 1000.0 : 0.0, -2000, 0});
+    }
+  }
+}
+
+void SupportBases(Structure& s, const FrameGrid& grid, int u, int v, int theta) {
+  for (int c = 0; c <= grid.bays; ++c) s.supports.push_back({grid.At(0, c), u, v, theta});
+}
+
+// A Pratt truss of `panels` panels 300 cm wide and 400 cm high: bottom and top chords, a
+// vertical at every station, one diagonal per panel. Returns the bottom nodes (the top node of
+// station i is bottom[i] + 1). Panel `omitDiagonal` gets no diagonal; panel `thinDiagonal`'s has
+// the section `thin`.
+std::vector<int> AddPratt(Structure& s, int panels, int bar, int omitDiagonal = -1,
+                          int thinDiagonal = -1, int thin = -1) {
+  constexpr double kWidth = 300, kHeight = 400;
+  std::vector<int> bottom;
+  for (int i = 0; i <= panels; ++i) {
+    bottom.push_back(s.AddNode(i * kWidth, 0));
+    s.AddNode(i * kWidth, kHeight);
+  }
+  for (int i = 0; i <= panels; ++i) s.AddMember(bottom[i], bottom[i] + 1, bar);
+  for (int i = 0; i < panels; ++i) {
+    s.AddMember(bottom[i], bottom[i + 1], bar);
+    s.AddMember(bottom[i] + 1, bottom[i + 1] + 1, bar);
+    if (i == omitDiagonal) continue;
+    // Diagonals fall towards the middle, as in a Pratt truss under gravity.
+    const bool left = 2 * i < panels;
+    const int from = left ? bottom[i] + 1 : bottom[i];
+    const int to = left ? bottom[i + 1] : bottom[i + 1] + 1;
+    s.AddMember(from, to, i == thinDiagonal ? thin : bar);
+  }
+  return bottom;
+}
+
+// A pin at the left bottom node and a roller at the right one, rotations restrained at every
+// node (bars have no bending stiffness); 2000 kg down at the inner bottom nodes.
+void SupportAndLoadPratt(Structure& s, const std::vector<int>& bottom) {
+  const int last = static_cast<int>(bottom.size()) - 1;
+  s.supports.push_back({bottom[0], 1, 1, 1});
+  s.supports.push_back({bottom[static_cast<size_t>(last)], 0, 1, 1});
+  for (int i = 0; i <= last; ++i) {
+    if (i != 0 && i != last) s.supports.push_back({bottom[static_cast<size_t>(i)], 0, 0, 1});
+    s.supports.push_back({bottom[static_cast<size_t>(i)] + 1, 0, 0, 1});
+    if (i != 0 && i != last) s.loads.push_back({bottom[static_cast<size_t>(i)], 0, -2000, 0});
+  }
+}
+
+// `segments` members of `length` cm along x from the origin; returns the node positions.
+std::vector<int> AddBeamLine(Structure& s, int segments, double length, int section) {
+  std::vector<int> nodes{s.AddNode(0, 0)};
+  for (int i = 1; i <= segments; ++i) {
+    nodes.push_back(s.AddNode(i * length, 0));
+    s.AddMember(nodes[static_cast<size_t>(i) - 1], nodes.back(), section);
+  }
+  return nodes;
+}
+
+constexpr std::array<std::pair<int, int>, kStructureSizes> kFrameSizes{
+    {{2, 1}, {3, 2}, {6, 3}, {10, 5}, {20, 10}}};
+
+int FrameStoreys(int size) { return kFrameSizes[static_cast<size_t>(size)].first; }
+int FrameBays(int size) { return kFrameSizes[static_cast<size_t>(size)].second; }
+
+int Pick(std::initializer_list<int> values, int size) {
+  return *(values.begin() + size);
+}
+
+// The model file: the five tables in the order of the structure, or, scrambled, the node table
+// in a random order with a random permutation of the user numbers 1 .. nodes.
+std::string ModelText(const Structure& s, const char* title, int variant, bool scrambled) {
+  const size_t count = s.nodes.size();
+  std::vector<size_t> order(count);  // order[table position] = node
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::vector<int> number(count);  // user number of each node
+  std::iota(number.begin(), number.end(), 1);
+  if (scrambled) {
+    std::mt19937_64 random(static_cast<uint64_t>(variant) * 7919u + count);
+    std::shuffle(order.begin(), order.end(), random);
+    std::shuffle(number.begin(), number.end(), random);
+  }
+  std::string text;
+  char line[160];
+  auto add = [&text, &line](int length) { text.append(line, static_cast<size_t>(length)); };
+  add(std::snprintf(line, sizeof line, "FEMDATA\r\n%s%s\r\ncounts\r\n%zu,%zu,%zu,%zu,%zu\r\n",
+                    title, scrambled ? " (scrambled)" : "", count, s.sections.size(),
+                    s.members.size(), s.loads.size(),
+                    s.supports.size() - static_cast<size_t>(s.supportsShort)));
+  add(std::snprintf(line, sizeof line, "node,x,y\r\n"));
+  for (size_t position = 0; position < count; ++position) {
+    const Node& node = s.nodes[order[position]];
+    add(std::snprintf(line, sizeof line, "%d,%.9g,%.9g\r\n", number[order[position]], node.x,
+                      node.y));
+  }
+  add(std::snprintf(line, sizeof line, "section,A,I,E\r\n"));
+  for (size_t i = 0; i < s.sections.size(); ++i) {
+    const Section& section = s.sections[i];
+    add(std::snprintf(line, sizeof line, "%zu,%.9g,%.9g,%.9g\r\n", i + 1, section.area,
+                      section.inertia, section.modulus));
+  }
+  add(std::snprintf(line, sizeof line, "member,node1,node2,section\r\n"));
+  for (size_t i = 0; i < s.members.size(); ++i) {
+    const Member& member = s.members[i];
+    add(std::snprintf(line, sizeof line, "%zu,%d,%d,%d\r\n", i + 1,
+                      number[static_cast<size_t>(member.node1)],
+                      number[static_cast<size_t>(member.node2)], member.section + 1));
+  }
+  add(std::snprintf(line, sizeof line, "node,Fx,Fy,M\r\n"));
+  for (const Load& load : s.loads) {
+    add(std::snprintf(line, sizeof line, "%d,%.9g,%.9g,%.9g\r\n",
+                      number[static_cast<size_t>(load.node)], load.fx, load.fy, load.moment));
+  }
+  add(std::snprintf(line, sizeof line, "node,u,v,theta\r\n"));
+  for (const Support& support : s.supports) {
+    add(std::snprintf(line, sizeof line, "%d,%d,%d,%d\r\n",
+                      number[static_cast<size_t>(support.node)], support.u, support.v,
+                      support.theta));
+  }
+  return text;
+}
+
+// Mechanisms.
+
+// Every base on a roller (v restrained only): the frame slides sideways.
+std::string RollersOnly(int size, int variant, bool scrambled) {
+  Structure s;
+  const int column = s.AddSection(TableSection(variant, 0));
+  const int beam = s.AddSection(TableSection(variant, 1));
+  const FrameGrid grid = AddFrame(s, FrameStoreys(size), FrameBays(size), column, beam);
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, 0, 1, 0);
+  return ModelText(s, "frame on rollers only", variant, scrambled);
+}
+
+// The middle panel of a truss without its diagonal: that panel shears.
+std::string PanelWithoutDiagonal(int size, int variant, bool scrambled) {
+  Structure s;
+  const int bar = s.AddSection(WithInertia(TableSection(variant, 0), 0));
+  const int panels = Pick({2, 4, 8, 16, 64}, size);
+  SupportAndLoadPratt(s, AddPratt(s, panels, bar, panels / 2));
+  return ModelText(s, "truss with a panel missing its diagonal", variant, scrambled);
+}
+
+// A frame held by one pin at a base, the other bases' supports forgotten: it turns about the pin.
+std::string MissingSupport(int size, int variant, bool scrambled) {
+  Structure s;
+  const int column = s.AddSection(TableSection(variant, 0));
+  const int beam = s.AddSection(TableSection(variant, 1));
+  const FrameGrid grid = AddFrame(s, FrameStoreys(size), FrameBays(size), column, beam);
+  AddFrameLoads(s, grid);
+  s.supports.push_back({grid.At(0, 0), 1, 1, 0});
+  return ModelText(s, "frame on a single pin", variant, scrambled);
+}
+
+// A beam on a pin and a roller whose counts line says one support: the roller's line is read as
+// trailing text, and the beam turns about the pin.
+std::string MiscountedSupport(int size, int variant, bool scrambled) {
+  Structure s;
+  const int segments = Pick({2, 4, 10, 40, 160}, size);
+  const std::vector<int> nodes =
+      AddBeamLine(s, segments, 600.0 / 2, s.AddSection(TableSection(variant, 0)));
+  for (size_t i = 1; i + 1 < nodes.size(); ++i) s.loads.push_back({nodes[i], 0, -1000, 0});
+  s.supports.push_back({nodes.front(), 1, 1, 0});
+  s.supports.push_back({nodes.back(), 0, 1, 0});
+  s.supportsShort = 1;
+  return ModelText(s, "beam whose support count is one short", variant, scrambled);
+}
+
+// Bars (I = 0) in one straight inclined line between two pins: the inner hinges move across it.
+std::string HingeChain(int size, int variant, bool scrambled) {
+  Structure s;
+  const int bar = s.AddSection(WithInertia(TableSection(variant, 0), 0));
+  const int segments = Pick({2, 3, 6, 12, 48}, size);
+  std::vector<int> nodes{s.AddNode(0, 0)};
+  for (int i = 1; i <= segments; ++i) {
+    nodes.push_back(s.AddNode(400.0 * i, 300.0 * i));
+    s.AddMember(nodes[static_cast<size_t>(i) - 1], nodes.back(), bar);
+  }
+  s.supports.push_back({nodes.front(), 1, 1, 1});
+  s.supports.push_back({nodes.back(), 1, 1, 1});
+  for (size_t i = 1; i + 1 < nodes.size(); ++i) {
+    s.supports.push_back({nodes[i], 0, 0, 1});
+    s.loads.push_back({nodes[i], 0, -1000, 0});
+  }
+  return ModelText(s, "chain of bars with free hinges", variant, scrambled);
+}
+
+// A frame braced by X bars (I = 0) whose crossing node, met only by bars, keeps θ free.
+std::string BarsOnlyNode(int size, int variant, bool scrambled) {
+  Structure s;
+  const int column = s.AddSection(TableSection(variant, 0));
+  const int beam = s.AddSection(TableSection(variant, 1));
+  const int brace = s.AddSection(WithInertia(TableSection(variant, 2), 0));
+  const int storeys = Pick({1, 2, 3, 6, 10}, size), bays = Pick({1, 1, 2, 3, 5}, size);
+  const FrameGrid grid = AddFrame(s, storeys, bays, column, beam);
+  for (int storey = 1; storey <= storeys; ++storey) {
+    for (int c = 0; c < bays; ++c) {
+      const Node& corner = s.nodes[static_cast<size_t>(grid.At(storey - 1, c))];
+      const int centre = s.AddNode(corner.x + 300, corner.y + 150);
+      for (int corners : {grid.At(storey - 1, c), grid.At(storey - 1, c + 1), grid.At(storey, c),
+                          grid.At(storey, c + 1)}) {
+        s.AddMember(corners, centre, brace);
+      }
+    }
+  }
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, 1, 1, 1);
+  return ModelText(s, "frame with X braces whose crossing turns freely", variant, scrambled);
+}
+
+// Columns on pins joined by bars (I = 0): every column turns about its pin and the frame sways.
+std::string PinnedColumnsUnderBars(int size, int variant, bool scrambled) {
+  Structure s;
+  const int column = s.AddSection(TableSection(variant, 0));
+  const int bar = s.AddSection(WithInertia(TableSection(variant, 1), 0));
+  const FrameGrid grid = AddFrame(s, FrameStoreys(size), FrameBays(size), column, bar);
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, 1, 1, 0);
+  return ModelText(s, "pinned columns joined by bars", variant, scrambled);
+}
+
+// Valid structures.
+
+// Columns with A·L²/I = 10⁷ and a slender inclined strut of the same slenderness in the
+// first bay of every storey; fixed bases.
+std::string SlenderColumns(int size, int variant, bool scrambled) {
+  Structure s;
+  constexpr double kSlenderness = 1e7;
+  const Section columnSection = TableSection(variant, 0);
+  const int column = s.AddSection(
+      WithInertia(columnSection, columnSection.area * 300.0 * 300.0 / kSlenderness));
+  const int beam = s.AddSection(TableSection(variant, 1));
+  const double strutLength2 = 300.0 * 300.0 + 600.0 * 600.0;
+  const int strut = s.AddSection(
+      WithInertia(columnSection, columnSection.area * strutLength2 / kSlenderness));
+  const FrameGrid grid = AddFrame(s, FrameStoreys(size), FrameBays(size), column, beam);
+  for (int storey = 1; storey <= grid.storeys; ++storey) {
+    s.AddMember(grid.At(storey - 1, 0), grid.At(storey, 1), strut);
+  }
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, 1, 1, 1);
+  return ModelText(s, "frame with slender columns and struts", variant, scrambled);
+}
+
+// Beams 10⁶ times as stiff in bending as the columns, on pinned bases.
+std::string SoftColumnsStiffBeams(int size, int variant, bool scrambled) {
+  Structure s;
+  const Section beamSection = TableSection(variant, 1);
+  const int column = s.AddSection(WithInertia(TableSection(variant, 0), beamSection.inertia / 1e6));
+  const int beam = s.AddSection(beamSection);
+  const FrameGrid grid = AddFrame(s, FrameStoreys(size), FrameBays(size), column, beam);
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, 1, 1, 0);
+  return ModelText(s, "frame with soft columns under stiff beams", variant, scrambled);
+}
+
+// A truss whose middle diagonal has 1/10⁴ of the other bars' area.
+std::string HairThinBar(int size, int variant, bool scrambled) {
+  Structure s;
+  const Section barSection = WithInertia(TableSection(variant, 0), 0);
+  const int bar = s.AddSection(barSection);
+  const int thin = s.AddSection(WithArea(barSection, barSection.area / 1e4));
+  const int panels = Pick({2, 4, 8, 16, 64}, size);
+  SupportAndLoadPratt(s, AddPratt(s, panels, bar, -1, panels / 2, thin));
+  return ModelText(s, "truss with a hair-thin diagonal", variant, scrambled);
+}
+
+// A simply supported beam of 100 to 400 members 30 cm long, 1000 kg down at midspan.
+std::string LongSpan(int size, int variant, bool scrambled) {
+  Structure s;
+  const int segments = Pick({100, 150, 200, 300, 400}, size);
+  const std::vector<int> nodes =
+      AddBeamLine(s, segments, 30, s.AddSection(TableSection(variant, 1)));
+  s.loads.push_back({nodes[nodes.size() / 2], 0, -1000, 0});
+  s.supports.push_back({nodes.front(), 1, 1, 0});
+  s.supports.push_back({nodes.back(), 0, 1, 0});
+  return ModelText(s, "long beam in many members", variant, scrambled);
+}
+
+// A cantilever of 100 to 400 members 30 cm long, 100 kg down at the tip.
+std::string LongCantilever(int size, int variant, bool scrambled) {
+  Structure s;
+  const int segments = Pick({100, 150, 200, 300, 400}, size);
+  const std::vector<int> nodes =
+      AddBeamLine(s, segments, 30, s.AddSection(TableSection(variant, 1)));
+  s.loads.push_back({nodes.back(), 0, -100, 0});
+  s.supports.push_back({nodes.front(), 1, 1, 1});
+  return ModelText(s, "long cantilever in many members", variant, scrambled);
+}
+
+// Members whose lengths differ by `ratio`: a 1000 cm cantilever with a stub of 1000 / ratio cm
+// at its tip (size 0), or frames whose beams carry a piece of 600 / ratio cm at midspan.
+std::string DifferentLengths(int size, int variant, bool scrambled, double ratio) {
+  Structure s;
+  const int column = s.AddSection(TableSection(variant, 0));
+  if (size == 0) {
+    const int tip = s.AddNode(1000 + 1000 / ratio, 0);
+    const int joint = s.AddNode(1000, 0);
+    const int base = s.AddNode(0, 0);
+    s.AddMember(base, joint, column);
+    s.AddMember(joint, tip, column);
+    s.loads.push_back({tip, 0, -1000, 0});
+    s.supports.push_back({base, 1, 1, 1});
+  } else {
+    const int beam = s.AddSection(TableSection(variant, 1));
+    const FrameGrid grid =
+        AddFrame(s, FrameStoreys(size - 1), FrameBays(size - 1), column, beam, 600 / ratio);
+    AddFrameLoads(s, grid);
+    SupportBases(s, grid, 1, 1, 1);
+  }
+  return ModelText(s, "members of very different lengths", variant, scrambled);
+}
+
+std::string Lengths1000(int size, int variant, bool scrambled) {
+  return DifferentLengths(size, variant, scrambled, 1e3);
+}
+std::string Lengths10000(int size, int variant, bool scrambled) {
+  return DifferentLengths(size, variant, scrambled, 1e4);
+}
+
+}  // namespace
+
+const std::vector<StructureGenerator>& StructureGenerators() {
+  static const std::vector<StructureGenerator> generators{
+      {"rollers only", StructureFamily::Mechanism, RollersOnly},
+      {"panel without diagonal", StructureFamily::Mechanism, PanelWithoutDiagonal},
+      {"missing support", StructureFamily::Mechanism, MissingSupport},
+      {"miscounted support", StructureFamily::Mechanism, MiscountedSupport},
+      {"hinge chain of bars", StructureFamily::Mechanism, HingeChain},
+      {"node with bars only, theta free", StructureFamily::Mechanism, BarsOnlyNode},
+      {"pinned columns joined by bars", StructureFamily::Mechanism, PinnedColumnsUnderBars},
+      {"slender columns A.L2/I 1e7", StructureFamily::Valid, SlenderColumns},
+      {"soft columns, I ratio 1e6", StructureFamily::Valid, SoftColumnsStiffBeams},
+      {"hair-thin bar, A ratio 1e4", StructureFamily::Valid, HairThinBar},
+      {"long span, 100-400 members", StructureFamily::Valid, LongSpan},
+      {"long cantilever, 100-400 members", StructureFamily::Valid, LongCantilever},
+      {"lengths 1:1000", StructureFamily::Valid, Lengths1000},
+      {"lengths 1:10000", StructureFamily::Valid, Lengths10000},
+  };
+  return generators;
+}
+
+std::string StructureLabel(const StructureGenerator& generator, int size, int variant,
+                           bool scrambled) {
+  return std::string(generator.name) + " size " + std::to_string(size) + " variant " +
+         std::to_string(variant) + (scrambled ? " scrambled" : "");
+}

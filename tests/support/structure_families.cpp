@@ -230,17 +230,26 @@ std::string ModelText(const Structure& s, const char* title, int variant, bool s
   return text;
 }
 
+// A frame of the given size with its column and beam sections, the frame loads and every base
+// on the support flags u, v, θ.
+std::string LoadedFrame(const char* title, Section column, Section beam,
+                        std::array<int, 3> baseFlags, int size, int variant, bool scrambled) {
+  Structure s;
+  const int columnSection = s.AddSection(column);
+  const int beamSection = s.AddSection(beam);
+  const FrameGrid grid =
+      AddFrame(s, FrameStoreys(size), FrameBays(size), columnSection, beamSection);
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, baseFlags[0], baseFlags[1], baseFlags[2]);
+  return ModelText(s, title, variant, scrambled);
+}
+
 // Mechanisms.
 
 // Every base on a roller (v restrained only): the frame slides sideways.
 std::string RollersOnly(int size, int variant, bool scrambled) {
-  Structure s;
-  const int column = s.AddSection(TableSection(variant, 0));
-  const int beam = s.AddSection(TableSection(variant, 1));
-  const FrameGrid grid = AddFrame(s, FrameStoreys(size), FrameBays(size), column, beam);
-  AddFrameLoads(s, grid);
-  SupportBases(s, grid, 0, 1, 0);
-  return ModelText(s, "frame on rollers only", variant, scrambled);
+  return LoadedFrame("frame on rollers only", TableSection(variant, 0), TableSection(variant, 1),
+                     {0, 1, 0}, size, variant, scrambled);
 }
 
 // The middle panel of a truss without its diagonal: that panel shears.
@@ -321,13 +330,9 @@ std::string BarsOnlyNode(int size, int variant, bool scrambled) {
 
 // Columns on pins joined by bars (I = 0): every column turns about its pin and the frame sways.
 std::string PinnedColumnsUnderBars(int size, int variant, bool scrambled) {
-  Structure s;
-  const int column = s.AddSection(TableSection(variant, 0));
-  const int bar = s.AddSection(WithInertia(TableSection(variant, 1), 0));
-  const FrameGrid grid = AddFrame(s, FrameStoreys(size), FrameBays(size), column, bar);
-  AddFrameLoads(s, grid);
-  SupportBases(s, grid, 1, 1, 0);
-  return ModelText(s, "pinned columns joined by bars", variant, scrambled);
+  return LoadedFrame("pinned columns joined by bars", TableSection(variant, 0),
+                     WithInertia(TableSection(variant, 1), 0), {1, 1, 0}, size, variant,
+                     scrambled);
 }
 
 // Valid structures.
@@ -355,14 +360,10 @@ std::string SlenderColumns(int size, int variant, bool scrambled) {
 
 // Beams 10⁶ times as stiff in bending as the columns, on pinned bases.
 std::string SoftColumnsStiffBeams(int size, int variant, bool scrambled) {
-  Structure s;
-  const Section beamSection = TableSection(variant, 1);
-  const int column = s.AddSection(WithInertia(TableSection(variant, 0), beamSection.inertia / 1e6));
-  const int beam = s.AddSection(beamSection);
-  const FrameGrid grid = AddFrame(s, FrameStoreys(size), FrameBays(size), column, beam);
-  AddFrameLoads(s, grid);
-  SupportBases(s, grid, 1, 1, 0);
-  return ModelText(s, "frame with soft columns under stiff beams", variant, scrambled);
+  const Section beam = TableSection(variant, 1);
+  return LoadedFrame("frame with soft columns under stiff beams",
+                     WithInertia(TableSection(variant, 0), beam.inertia / 1e6), beam, {1, 1, 0},
+                     size, variant, scrambled);
 }
 
 // A truss whose middle diagonal has 1/10⁴ of the other bars' area.
@@ -376,27 +377,30 @@ std::string HairThinBar(int size, int variant, bool scrambled) {
   return ModelText(s, "truss with a hair-thin diagonal", variant, scrambled);
 }
 
-// A simply supported beam of 100 to 400 members 30 cm long, 1000 kg down at midspan.
-std::string LongSpan(int size, int variant, bool scrambled) {
+// A beam of 100 to 400 members 30 cm long: simply supported with 1000 kg down at midspan, or a
+// cantilever with 100 kg down at its tip.
+std::string LongBeam(int size, int variant, bool scrambled, bool cantilever) {
   Structure s;
   const int segments = Pick({100, 150, 200, 300, 400}, size);
   const std::vector<int> nodes =
       AddBeamLine(s, segments, 30, s.AddSection(TableSection(variant, 1)));
-  s.loads.push_back({nodes[nodes.size() / 2], 0, -1000, 0});
-  s.supports.push_back({nodes.front(), 1, 1, 0});
-  s.supports.push_back({nodes.back(), 0, 1, 0});
-  return ModelText(s, "long beam in many members", variant, scrambled);
+  if (cantilever) {
+    s.loads.push_back({nodes.back(), 0, -100, 0});
+    s.supports.push_back({nodes.front(), 1, 1, 1});
+  } else {
+    s.loads.push_back({nodes[nodes.size() / 2], 0, -1000, 0});
+    s.supports.push_back({nodes.front(), 1, 1, 0});
+    s.supports.push_back({nodes.back(), 0, 1, 0});
+  }
+  return ModelText(s, cantilever ? "long cantilever in many members" : "long beam in many members",
+                   variant, scrambled);
 }
 
-// A cantilever of 100 to 400 members 30 cm long, 100 kg down at the tip.
+std::string LongSpan(int size, int variant, bool scrambled) {
+  return LongBeam(size, variant, scrambled, false);
+}
 std::string LongCantilever(int size, int variant, bool scrambled) {
-  Structure s;
-  const int segments = Pick({100, 150, 200, 300, 400}, size);
-  const std::vector<int> nodes =
-      AddBeamLine(s, segments, 30, s.AddSection(TableSection(variant, 1)));
-  s.loads.push_back({nodes.back(), 0, -100, 0});
-  s.supports.push_back({nodes.front(), 1, 1, 1});
-  return ModelText(s, "long cantilever in many members", variant, scrambled);
+  return LongBeam(size, variant, scrambled, true);
 }
 
 // Members whose lengths differ by `ratio`: a 1000 cm cantilever with a stub of 1000 / ratio cm

@@ -118,42 +118,48 @@ void SupportBases(Structure& s, const FrameGrid& grid, int u, int v, int theta) 
   for (int c = 0; c <= grid.bays; ++c) s.supports.push_back({grid.At(0, c), u, v, theta});
 }
 
+// The stations of a Pratt truss: the bottom node of station i and the top node above it.
+struct PrattStations {
+  int panels, firstNode;
+  int Bottom(int station) const { return firstNode + 2 * station; }
+  int Top(int station) const { return firstNode + 2 * station + 1; }
+};
+
 // A Pratt truss of `panels` panels 300 cm wide and 400 cm high: bottom and top chords, a
-// vertical at every station, one diagonal per panel. Returns the bottom nodes (the top node of
-// station i is bottom[i] + 1). Panel `omitDiagonal` gets no diagonal; panel `thinDiagonal`'s has
-// the section `thin`.
-std::vector<int> AddPratt(Structure& s, int panels, int bar, int omitDiagonal = -1,
-                          int thinDiagonal = -1, int thin = -1) {
+// vertical at every station, one diagonal per panel. Panel `omitDiagonal` gets no diagonal;
+// panel `thinDiagonal`'s has the section `thin`.
+PrattStations AddPratt(Structure& s, int panels, int bar, int omitDiagonal = -1,
+                       int thinDiagonal = -1, int thin = -1) {
   constexpr double kWidth = 300, kHeight = 400;
-  std::vector<int> bottom;
+  const PrattStations truss{panels, static_cast<int>(s.nodes.size())};
   for (int i = 0; i <= panels; ++i) {
-    bottom.push_back(s.AddNode(i * kWidth, 0));
+    s.AddNode(i * kWidth, 0);
     s.AddNode(i * kWidth, kHeight);
   }
-  for (int i = 0; i <= panels; ++i) s.AddMember(bottom[i], bottom[i] + 1, bar);
+  for (int i = 0; i <= panels; ++i) s.AddMember(truss.Bottom(i), truss.Top(i), bar);
   for (int i = 0; i < panels; ++i) {
-    s.AddMember(bottom[i], bottom[i + 1], bar);
-    s.AddMember(bottom[i] + 1, bottom[i + 1] + 1, bar);
+    s.AddMember(truss.Bottom(i), truss.Bottom(i + 1), bar);
+    s.AddMember(truss.Top(i), truss.Top(i + 1), bar);
     if (i == omitDiagonal) continue;
     // Diagonals fall towards the middle, as in a Pratt truss under gravity.
     const bool left = 2 * i < panels;
-    const int from = left ? bottom[i] + 1 : bottom[i];
-    const int to = left ? bottom[i + 1] : bottom[i + 1] + 1;
+    const int from = left ? truss.Top(i) : truss.Bottom(i);
+    const int to = left ? truss.Bottom(i + 1) : truss.Top(i + 1);
     s.AddMember(from, to, i == thinDiagonal ? thin : bar);
   }
-  return bottom;
+  return truss;
 }
 
 // A pin at the left bottom node and a roller at the right one, rotations restrained at every
 // node (bars have no bending stiffness); 2000 kg down at the inner bottom nodes.
-void SupportAndLoadPratt(Structure& s, const std::vector<int>& bottom) {
-  const int last = static_cast<int>(bottom.size()) - 1;
-  s.supports.push_back({bottom[0], 1, 1, 1});
-  s.supports.push_back({bottom[static_cast<size_t>(last)], 0, 1, 1});
-  for (int i = 0; i <= last; ++i) {
-    if (i != 0 && i != last) s.supports.push_back({bottom[static_cast<size_t>(i)], 0, 0, 1});
-    s.supports.push_back({bottom[static_cast<size_t>(i)] + 1, 0, 0, 1});
-    if (i != 0 && i != last) s.loads.push_back({bottom[static_cast<size_t>(i)], 0, -2000, 0});
+void SupportAndLoadPratt(Structure& s, const PrattStations& truss) {
+  s.supports.push_back({truss.Bottom(0), 1, 1, 1});
+  s.supports.push_back({truss.Bottom(truss.panels), 0, 1, 1});
+  for (int i = 0; i <= truss.panels; ++i) {
+    const bool inner = i != 0 && i != truss.panels;
+    if (inner) s.supports.push_back({truss.Bottom(i), 0, 0, 1});
+    s.supports.push_back({truss.Top(i), 0, 0, 1});
+    if (inner) s.loads.push_back({truss.Bottom(i), 0, -2000, 0});
   }
 }
 

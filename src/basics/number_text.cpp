@@ -108,23 +108,17 @@ std::string FormatFixed5(double value) {
   return out;
 }
 
-void AppendGeneral15(std::string& out, double value) { AppendGeneral(out, value, 15); }
-
 std::string FormatGeneral15(double value) {
   std::string out;
-  AppendGeneral15(out, value);
+  AppendGeneral(out, value, 15);
   return out;
-}
-
-void AppendWorkValue(std::string& out, double value) {
-  out += value < 0.0 ? '-' : ' ';
-  AppendGeneral15(out, std::fabs(value));
-  out += ' ';
 }
 
 std::string FormatWorkValue(double value) {
   std::string out;
-  AppendWorkValue(out, value);
+  out += value < 0.0 ? '-' : ' ';
+  AppendGeneral(out, std::fabs(value), 15);
+  out += ' ';
   return out;
 }
 
@@ -138,5 +132,6 @@ std::string FormatInteger(long value) { return std::to_string(value); }
 
 std::string FormatMegabytes(uint64_t bytes) {
   constexpr uint64_t kMegabyte = 1024 * 1024;
-  return std::to_string(bytes / kMegabyte + (bytes % kMegabyte != 0 ? 1 : 0)) + " MB";
+  return FormatInteger(static_cast<long>(bytes / kMegabyte + (bytes % kMegabyte != 0 ? 1 : 0))) +
+         " MB";
 }

@@ -1,5 +1,5 @@
 // The number texts of the report, the solver trace, the work files and the window's labels.
-// Each formats into a std::string; AppendX variants add to an existing line without a copy.
+// Each formats into a std::string; AppendFixed5 adds to an existing line without a copy.
 #pragma once
 
 #include <cstddef>
@@ -18,12 +18,10 @@ char* WriteFixed5(char* out, double value);
 // At most 15 significant digits, no trailing zeros, exponent form with an uppercase E, a sign and
 // at least two digits for very large or small magnitudes (1.5E-07): C's "%.15G".
 std::string FormatGeneral15(double value);
-void AppendGeneral15(std::string& out, double value);
 
 // A work-file line without its line end: " " or "-" in the sign place, the digits of the
 // magnitude as FormatGeneral15 writes them, then one blank (" 2.5 ", "-0.125 ").
 std::string FormatWorkValue(double value);
-void AppendWorkValue(std::string& out, double value);
 
 // Short general form of a single-precision model value: at most 7 significant digits, like
 // "%.7G" of the float (150, 0.5, 2100000, 1E+07).

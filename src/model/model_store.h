@@ -29,7 +29,8 @@ struct MemberRecord {
   int16_t node1No = 0;  // user numbers from the file
   int16_t node2No = 0;
   int16_t sectionNo = 0;
-  int16_t node1Index = 0;  // table positions, -1 while unresolved
+  // Table positions: 0 as read, then set by the reference check; -1 where a number was not found.
+  int16_t node1Index = 0;
   int16_t node2Index = 0;
   int16_t sectionIndex = 0;
 
@@ -41,7 +42,7 @@ struct NodalLoadRecord {
   float fx = 0.0f;      // kg, along global x
   float fy = 0.0f;      // kg, along global y
   float moment = 0.0f;  // kg·cm, counter-clockwise positive
-  int16_t nodeIndex = 0;
+  int16_t nodeIndex = 0;  // table position, as a member's
 
   bool operator==(const NodalLoadRecord&) const = default;
 };
@@ -51,7 +52,7 @@ struct SupportRecord {
   int16_t fixU = 0;  // 0 free, any other value restrained
   int16_t fixV = 0;
   int16_t fixTheta = 0;
-  int16_t nodeIndex = 0;
+  int16_t nodeIndex = 0;  // table position, as a member's
 
   bool operator==(const SupportRecord&) const = default;
 };

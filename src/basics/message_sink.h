@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 class MessageSink {
  public:
@@ -14,10 +13,3 @@ class MessageSink {
 // Installs the sink for the rest of the process; nullptr restores standard error.
 void SetMessageSink(MessageSink* sink);
 void ShowMessage(const std::string& text);
-
-// Keeps every message in order, for tests.
-class RecordingMessageSink : public MessageSink {
- public:
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  std::vector<std::string> messages;
-};

@@ -11,6 +11,7 @@
 
 #include "basics/message_sink.h"
 #include "drawing/drawing_lists.h"
+#include "support/recording_message_sink.h"
 #include "support/test_support.h"
 
 inline bool operator==(const LineSegment& a, const LineSegment& b) {

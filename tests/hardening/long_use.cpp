@@ -23,6 +23,7 @@
 #include "model/model_store.h"
 #include "model/reference_check.h"
 #include "report/report_path.h"
+#include "support/recording_message_sink.h"
 #include "support/test_support.h"
 
 #if defined(__SANITIZE_ADDRESS__)

@@ -12,6 +12,7 @@
 #include "hardening/hardening_support.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
+#include "support/recording_message_sink.h"
 #include "support/test_support.h"
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include "basics/message_sink.h"
 #include "model/model_store.h"
+#include "support/recording_message_sink.h"
 #include "support/test_support.h"
 
 inline const std::string kFileTypeMessage =

@@ -14,6 +14,7 @@
 #include "basics/run_error.h"
 #include "basics/text_file.h"
 #include "solver_store.h"
+#include "trace_file.h"
 
 namespace {
 
@@ -29,9 +30,9 @@ constexpr std::string_view kLowerCaption = "下三角行列";
 constexpr std::string_view kSolutionCaption = "解";
 
 // The trace being written: the file grows with n² and is streamed a row at a time.
-TextFileWriter* openTrace = nullptr;
+TraceFileWriter* openTrace = nullptr;
 
-TextFileWriter& TraceFile() {
+TraceFileWriter& TraceFile() {
   if (openTrace == nullptr) {
     throw std::logic_error("solver trace block written outside WriteSolverTrace");
   }
@@ -48,7 +49,7 @@ size_t TraceCount(size_t available) {
 // shared block of ready-made texts.
 constexpr std::string_view kZero = "0.00000";
 
-void WriteZeros(TextFileWriter& file, size_t count) {
+void WriteZeros(TraceFileWriter& file, size_t count) {
   static const RepeatedText zeros(kZero, 64 * 1024);
   file.WriteRepeated(zeros, count);
 }
@@ -64,7 +65,7 @@ char* WriteEntry(char* out, double value) {
 // Entries entry(0) .. entry(count-1) formatted into the writer's buffer, a bounded number of
 // them per reservation so that a long row never needs a buffer of its own size.
 template <typename Entry>
-void WriteEntries(TextFileWriter& file, size_t count, Entry entry) {
+void WriteEntries(TraceFileWriter& file, size_t count, Entry entry) {
   constexpr size_t kPerReservation = 1024;
   for (size_t done = 0; done < count;) {
     const size_t chunkEnd = std::min(count, done + kPerReservation);
@@ -76,7 +77,7 @@ void WriteEntries(TextFileWriter& file, size_t count, Entry entry) {
 
 // Row i of the shown matrix, columns 0 .. n-1: the envelope of row i left of the diagonal, the
 // diagonal, then the columns right of it whose envelope reaches row i.
-void WriteRow(TextFileWriter& file, const ProfileMatrix& matrix, TracedPart part, size_t i,
+void WriteRow(TraceFileWriter& file, const ProfileMatrix& matrix, TracedPart part, size_t i,
               size_t n) {
   const bool left = part == TracedPart::Whole || part == TracedPart::UnitLower;
   const bool right = part == TracedPart::Whole || part == TracedPart::UnitUpper;
@@ -140,7 +141,7 @@ void WriteSolverTrace() {
   const std::string directory = ProgramDirectory();
   CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
                   SpaceForTrace(directory));
-  TextFileWriter file(path);
+  TraceFileWriter file(path);
   openTrace = &file;
   struct Release {
     ~Release() { openTrace = nullptr; }
@@ -156,7 +157,7 @@ void WriteSolverTrace() {
 }
 
 void PrintMatrix(std::string_view caption, const ProfileMatrix& matrix, TracedPart part) {
-  TextFileWriter& file = TraceFile();
+  TraceFileWriter& file = TraceFile();
   const size_t n = TraceCount(matrix.size());
   file.WriteLine(caption);
   for (size_t i = 0; i < n; ++i) WriteRow(file, matrix, part, i, n);
@@ -164,7 +165,7 @@ void PrintMatrix(std::string_view caption, const ProfileMatrix& matrix, TracedPa
 }
 
 void PrintVector(std::string_view caption, const std::vector<double>& vector) {
-  TextFileWriter& file = TraceFile();
+  TraceFileWriter& file = TraceFile();
   const size_t n = TraceCount(vector.size());
   file.WriteLine(caption);
   WriteEntries(file, n, [&vector](size_t j) { return vector[j]; });

@@ -1,0 +1,37 @@
+// A file that is written whole or not at all: the bytes go to a temporary file beside the target,
+// which takes the target's name only when complete, so a write that fails part-way (a full disk)
+// leaves the earlier file as it was. Failures throw RunError naming the file.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+class AtomicFile {
+ public:
+  // Creates the temporary file; throws RunError (FileCreate) when it cannot: the directory is
+  // missing or not writable, or the path is taken by something that is not a regular file (a
+  // directory, a device, a link to nowhere). A link to a regular file is followed: the file it
+  // names is replaced.
+  explicit AtomicFile(const std::string& path);
+  // Without Commit the temporary file is removed and the target stays as it was.
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  // Writes the pieces one after the other, gathered into as few system calls as the system
+  // allows; throws RunError when they do not all reach the file.
+  void Write(std::span<const std::string_view> pieces);
+  void Write(std::string_view bytes) { Write(std::span<const std::string_view>(&bytes, 1)); }
+  // Closes the file and puts it in place of the target; throws RunError when the data did not
+  // reach the file or the target cannot be replaced.
+  void Commit();
+  // The path as the caller named it, for messages.
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+  std::string targetPath_;  // the regular file that is replaced, links followed
+  std::string tempPath_;    // the new bytes until Commit
+  int fd_ = -1;
+};

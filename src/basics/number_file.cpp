@@ -6,44 +6,25 @@
 #include "run_error.h"
 
 namespace {
-constexpr size_t kChunk = 1 << 20;
-}
+// No number of a work file comes near this length: a longer line is not a work file.
+constexpr size_t kMaxLineLength = 4096;
+}  // namespace
 
-NumberFileReader::NumberFileReader(const std::string& path) : path_(path) {
-  file_ = std::fopen(path.c_str(), "rb");
-  if (file_ == nullptr) throw FileReadError(path);
-}
-
-NumberFileReader::~NumberFileReader() {
-  if (file_ != nullptr) std::fclose(file_);
+NumberFileReader::NumberFileReader(const std::string& path) : path_(path), source_(path) {
+  if (!source_.isOpen()) throw FileReadError(path);
 }
 
 // The program ends every line it writes with CR LF, so text after the last line end is a line
 // cut short (the file was truncated behind the program's back) and would read as a wrong number.
 bool NumberFileReader::ReadLine() {
   line_.clear();
-  for (;;) {
-    if (bufferPos_ == buffer_.size()) {
-      if (atEnd_) return false;
-      buffer_.resize(kChunk);
-      const size_t got = std::fread(buffer_.data(), 1, kChunk, file_);
-      if (std::ferror(file_)) throw FileReadError(path_);
-      buffer_.resize(got);
-      bufferPos_ = 0;
-      if (got < kChunk) atEnd_ = true;
-      if (got == 0) return false;
-    }
-    const size_t newline = buffer_.find('\n', bufferPos_);
-    if (newline == std::string::npos) {
-      line_.append(buffer_, bufferPos_, std::string::npos);
-      bufferPos_ = buffer_.size();
-      if (line_.size() > 4096) throw FileReadError(path_);  // not a work file
-    } else {
-      line_.append(buffer_, bufferPos_, newline - bufferPos_);
-      bufferPos_ = newline + 1;
-      return true;
-    }
+  for (int c = source_.Next(); c != -1; c = source_.Next()) {
+    if (c == '\n') return true;
+    if (line_.size() == kMaxLineLength) throw FileReadError(path_);
+    line_.push_back(static_cast<char>(c));
   }
+  if (source_.failed()) throw FileReadError(path_);
+  return false;
 }
 
 double NumberFileReader::Next() {

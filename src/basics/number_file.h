@@ -2,16 +2,14 @@
 // reads "work1.txt" this way, the report and the diagram builders "work2.txt".
 #pragma once
 
-#include <cstdio>
 #include <string>
+
+#include "byte_source.h"
 
 class NumberFileReader {
  public:
   // Opens the file; throws RunError (FileRead) when it cannot.
   explicit NumberFileReader(const std::string& path);
-  ~NumberFileReader();
-  NumberFileReader(const NumberFileReader&) = delete;
-  NumberFileReader& operator=(const NumberFileReader&) = delete;
 
   // The number on the next line; throws RunError (FileRead) at the end of the file, when the
   // line is not a finite number, or when it lacks its line end (a file cut short).
@@ -21,9 +19,6 @@ class NumberFileReader {
   bool ReadLine();
 
   std::string path_;
-  std::FILE* file_ = nullptr;
+  ByteSource source_;
   std::string line_;
-  std::string buffer_;
-  size_t bufferPos_ = 0;
-  bool atEnd_ = false;
 };

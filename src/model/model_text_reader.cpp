@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr size_t kBufferSize = 64 * 1024;
 // No number a model needs comes near this length; a longer value is a fault in the file, and
 // the limit keeps a line of digits from growing memory.
 constexpr size_t kMaxValueLength = 256;
@@ -35,26 +34,14 @@ double ParseNumber(std::string_view text) {
 
 }  // namespace
 
-ModelTextReader::ModelTextReader(const std::string& path) : buffer_(kBufferSize) {
-  file_ = std::fopen(path.c_str(), "rb");
-  if (file_ == nullptr) throw ModelFileReadFailure{};
+ModelTextReader::ModelTextReader(const std::string& path) : source_(path) {
+  if (!source_.isOpen()) throw ModelFileReadFailure{};
 }
 
-ModelTextReader::~ModelTextReader() { std::fclose(file_); }
-
 int ModelTextReader::NextByte() {
-  if (bufferPos_ == bufferEnd_) {
-    if (atEnd_) return -1;
-    bufferEnd_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-    bufferPos_ = 0;
-    // A directory opens on Linux but fails here.
-    if (std::ferror(file_)) throw ModelFileReadFailure{};
-    if (bufferEnd_ == 0) {
-      atEnd_ = true;
-      return -1;
-    }
-  }
-  return static_cast<unsigned char>(buffer_[bufferPos_++]);
+  const int c = source_.Next();
+  if (c == -1 && source_.failed()) throw ModelFileReadFailure{};
+  return c;
 }
 
 bool ModelTextReader::FirstLineIs(std::string_view expected) {

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "basics/byte_source.h"
 
 // The file could not be opened or read, ended early, or held a value that is not a number of
 // the kind its field needs.
@@ -17,9 +17,6 @@ class ModelTextReader {
  public:
   // Opens the file; throws ModelFileReadFailure when it cannot.
   explicit ModelTextReader(const std::string& path);
-  ~ModelTextReader();
-  ModelTextReader(const ModelTextReader&) = delete;
-  ModelTextReader& operator=(const ModelTextReader&) = delete;
 
   // Reads the first line and tells whether it is exactly `expected`. A longer line is known to
   // differ after a few bytes, so the rest of it is never read.
@@ -39,10 +36,6 @@ class ModelTextReader {
   // The next byte, or -1 at the end of the file.
   int NextByte();
 
-  std::FILE* file_ = nullptr;
-  std::vector<char> buffer_;
-  size_t bufferPos_ = 0;
-  size_t bufferEnd_ = 0;
-  bool atEnd_ = false;
+  ByteSource source_;
   std::string value_;
 };

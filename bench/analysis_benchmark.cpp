@@ -163,7 +163,7 @@ void MeasureFrame(const std::string& directory, FrameSize size, bool reference) 
   const double read = Seconds([&] {
     if (!ReadModelFile(modelPath) || !CheckModelReferences()) std::exit(1);
   });
-  const std::string tracePath = ProgramFilePath("NColes.txt");
+  const std::string tracePath = TracePath();
   StepTimes best;
   double trace = 0, floor = 0, solve = 0;
   uintmax_t traceBytes = 0;

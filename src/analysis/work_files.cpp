@@ -1,7 +1,8 @@
 #include "work_files.h"
 
+#include <string>
+
 #include "basics/number_text.h"
-#include "basics/program_directory.h"
 #include "basics/text_file.h"
 
 namespace {
@@ -14,9 +15,6 @@ void WriteNumberLines(const std::string& path, const std::vector<double>& values
 }
 
 }  // namespace
-
-std::string Work1Path() { return ProgramFilePath("work1.txt"); }
-std::string Work2Path() { return ProgramFilePath("work2.txt"); }
 
 void WriteWork1(const std::vector<double>& values) {
   WriteNumberLines(Work1Path(), values, FormatGeneral15);

@@ -3,11 +3,9 @@
 // end forces for the report and the force diagrams. Both hold one number a line.
 #pragma once
 
-#include <string>
 #include <vector>
 
-std::string Work1Path();
-std::string Work2Path();
+#include "basics/program_directory.h"  // Work1Path, Work2Path
 
 // "work1.txt": each value in the general 15-digit form ("350000", "373.333333333333").
 void WriteWork1(const std::vector<double>& values);

@@ -36,4 +36,8 @@ std::string ProgramFilePath(std::string_view fileName) {
   return directory;
 }
 
+std::string Work1Path() { return ProgramFilePath("work1.txt"); }
+std::string Work2Path() { return ProgramFilePath("work2.txt"); }
+std::string TracePath() { return ProgramFilePath("NColes.txt"); }
+
 void SetProgramDirectoryForTests(const std::string& directory) { OverrideDirectory() = directory; }

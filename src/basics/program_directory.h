@@ -8,5 +8,10 @@
 std::string ProgramDirectory();
 // Full path of a file in the program's directory.
 std::string ProgramFilePath(std::string_view fileName);
+// The three scratch files of a run there: the member matrices, the member end forces and the
+// solver trace.
+std::string Work1Path();
+std::string Work2Path();
+std::string TracePath();
 // Replaces the directory for the rest of the process (tests and benchmarks only); "" restores it.
 void SetProgramDirectoryForTests(const std::string& directory);

@@ -137,7 +137,7 @@ void CheckTraceSpace(const std::string& directory, uint64_t neededBytes, uint64_
 }
 
 void WriteSolverTrace() {
-  const std::string path = ProgramFilePath("NColes.txt");
+  const std::string path = TracePath();
   const std::string directory = ProgramDirectory();
   CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
                   SpaceForTrace(directory));

@@ -38,8 +38,6 @@ std::string ReportOf(const std::string& modelPath) {
   return modelPath.substr(0, modelPath.size() - 4) + "_res.txt";
 }
 
-std::string TracePath() { return ProgramFilePath("NColes.txt"); }
-
 void ExpectRelative(double actual, double expected, double tolerance = 1e-9) {
   EXPECT_NEAR(actual, expected, std::fabs(expected) * tolerance);
 }

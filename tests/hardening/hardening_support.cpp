@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "basics/program_directory.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
@@ -23,8 +22,6 @@ void LoadModel(const std::string& path) {
   ASSERT_TRUE(ReadModelFile(path)) << path;
   ASSERT_TRUE(CheckModelReferences()) << path;
 }
-
-std::string TracePath() { return ProgramFilePath("NColes.txt"); }
 
 std::string ReportOfLoadedModel() { return ReportPath(modelStore.modelPath); }
 

@@ -17,8 +17,6 @@ std::string CopyModelFile(const std::string& source, const std::string& target);
 // reader or the check refuses it.
 void LoadModel(const std::string& path);
 
-// "NColes.txt" in the program's directory.
-std::string TracePath();
 // The report beside the model in modelStore.
 std::string ReportOfLoadedModel();
 

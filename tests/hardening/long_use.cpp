@@ -80,7 +80,7 @@ void AnalyseAndDraw(const std::string& model, const std::string& name, const std
   outputs[name + " result"] = result;
   Keep(outputs, name + " work1.txt", Work1Path());
   Keep(outputs, name + " work2.txt", Work2Path());
-  Keep(outputs, name + " NColes.txt", ProgramFilePath("NColes.txt"));
+  Keep(outputs, name + " NColes.txt", TracePath());
 }
 
 // Copies the example models and the two failing ones into the directory, in a fixed order.

@@ -4,7 +4,7 @@
 
 #include "analysis/analysis_memory.h"
 #include "analysis/analysis_store.h"
-#include "analysis/model_builder.h"
+#include "support/model_builder.h"
 #include "analysis/size_analysis_store.h"
 #include "basics/run_error.h"
 

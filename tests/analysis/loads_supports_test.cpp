@@ -7,9 +7,9 @@
 #include "analysis/apply_supports.h"
 #include "analysis/assemble_stiffness.h"
 #include "analysis/build_load_vector.h"
-#include "analysis/model_builder.h"
 #include "analysis/rigid_motion.h"
 #include "analysis/size_analysis_store.h"
+#include "support/model_builder.h"
 #include "support/test_support.h"
 
 namespace {

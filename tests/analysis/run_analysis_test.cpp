@@ -8,9 +8,9 @@
 
 #include "analysis/analysis_memory.h"
 #include "analysis/analysis_store.h"
-#include "analysis/file_lines.h"
+#include "support/file_lines.h"
 #include "analysis/run_analysis.h"
-#include "analysis/run_error_of.h"
+#include "support/run_error_of.h"
 #include "analysis/work_files.h"
 #include "basics/number_text.h"
 #include "basics/program_directory.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/run_error_of.h"
+#include "support/run_error_of.h"
 #include "basics/run_error.h"
 
 // Copies the file `source` to `target` and returns `target`.

@@ -1,4 +1,4 @@
-#include "analysis/file_lines.h"
+#include "support/file_lines.h"
 
 #include <gtest/gtest.h>
 

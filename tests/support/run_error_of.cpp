@@ -1,4 +1,4 @@
-#include "analysis/run_error_of.h"
+#include "support/run_error_of.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "analysis/model_builder.h"
+#include "support/model_builder.h"
 
 #include <vector>
 

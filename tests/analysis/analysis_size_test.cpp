@@ -4,9 +4,9 @@
 
 #include "analysis/analysis_memory.h"
 #include "analysis/analysis_store.h"
-#include "support/model_builder.h"
 #include "analysis/size_analysis_store.h"
 #include "basics/run_error.h"
+#include "support/model_builder.h"
 
 TEST(SizeAnalysisStore, ClearsThePreviousRun) {
   ModelBuilder model;

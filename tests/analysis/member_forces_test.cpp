@@ -5,11 +5,11 @@
 #include "analysis/analysis_store.h"
 #include "analysis/assemble_stiffness.h"
 #include "analysis/compute_member_forces.h"
-#include "support/file_lines.h"
-#include "support/model_builder.h"
 #include "analysis/size_analysis_store.h"
 #include "analysis/work_files.h"
 #include "basics/run_error.h"
+#include "support/file_lines.h"
+#include "support/model_builder.h"
 #include "support/test_support.h"
 
 namespace {

@@ -6,12 +6,12 @@
 
 #include "analysis/analysis_store.h"
 #include "analysis/assemble_stiffness.h"
-#include "support/file_lines.h"
-#include "support/model_builder.h"
-#include "support/run_error_of.h"
 #include "analysis/size_analysis_store.h"
 #include "analysis/work_files.h"
 #include "basics/run_error.h"
+#include "support/file_lines.h"
+#include "support/model_builder.h"
+#include "support/run_error_of.h"
 #include "support/test_support.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "support/run_error_of.h"
 #include "basics/run_error.h"
+#include "support/run_error_of.h"
 
 // Copies the file `source` to `target` and returns `target`.
 std::string CopyModelFile(const std::string& source, const std::string& target);

@@ -7,6 +7,7 @@
 #include "analysis/size_analysis_store.h"
 #include "basics/run_error.h"
 #include "support/model_builder.h"
+#include "support/run_error_of.h"
 
 TEST(SizeAnalysisStore, ClearsThePreviousRun) {
   ModelBuilder model;
@@ -94,7 +95,11 @@ TEST(AnalysisMemory, TheLargestModelFitsWhenItsEnvelopeIsNarrow) {
   star.Install();
   const uint64_t full = AnalysisMatrixBytes(32766);
   EXPECT_GT(full, uint64_t{24} << 30);
-  EXPECT_THROW(CheckAnalysisMemory(32766, full, uint64_t{24} << 30), RunError);
+  const RunError refused = ErrorOf([full] { CheckAnalysisMemory(32766, full, uint64_t{24} << 30); });
+  EXPECT_EQ(refused.cause(), RunErrorCause::OutOfMemory);
+  for (const char* text : {"解析に必要なメモリが足りません。", "32766", "19661 MB"}) {
+    EXPECT_NE(std::string(refused.what()).find(text), std::string::npos) << refused.what();
+  }
   if (PhysicalMemoryBytes() / 10 * 8 < full) {
     analysisStore = AnalysisStore();
     analysisStore.dofCount = 3;

@@ -1,6 +1,6 @@
-// Model paths a user can meet: a name too short to cut four characters from, a file that is
-// gone (or is a folder) when it is read, and names with spaces and Japanese characters, whose
-// report is cut by characters and lands beside the model.
+// Model paths a user can meet: a name too short to cut four characters from, and names with
+// spaces and Japanese characters, whose report is cut by characters and lands beside the model.
+// (A file gone, or a folder, when it is read is among the model file limits.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,15 +10,10 @@
 #include "analysis/work_files.h"
 #include "basics/message_sink.h"
 #include "hardening/hardening_support.h"
-#include "model/model_file_reader.h"
-#include "model/model_store.h"
 #include "support/recording_message_sink.h"
 #include "support/test_support.h"
 
 namespace {
-
-const std::string kReadFailure =
-    "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。";
 
 // Runs in the given working directory and returns to the previous one afterwards.
 class WorkingDirectory {
@@ -52,23 +47,6 @@ TEST_F(ModelPath, AShortNameKeepsItsReportBesideIt) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()),
                           std::filesystem::directory_iterator()),
             5) << "the model, its report, the two work files and the trace";
-  EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST_F(ModelPath, AFileGoneBeforeTheReadOrAFolderGivesTheReadFailure) {
-  const std::string model = CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("model.txt"));
-  std::filesystem::remove(model);
-  std::filesystem::create_directory(scratch.File("folder.txt"));
-  for (const std::string& path : {model, scratch.File("folder.txt")}) {
-    messages.messages.clear();
-    EXPECT_FALSE(ReadModelFile(path)) << path;
-    EXPECT_EQ(messages.messages, std::vector<std::string>{kReadFailure}) << path;
-    EXPECT_EQ(modelStore.modelPath, path);
-  }
-  messages.messages.clear();
-  LoadModel(CopyModelFile(ExamplePath("cantilever.txt"), model));
-  RunAnalysis();
-  EXPECT_TRUE(FileExists(scratch.File("model_res.txt")));
   EXPECT_TRUE(messages.messages.empty());
 }
 

@@ -82,19 +82,6 @@ TEST(LargestModel, TenThousandNineHundredTwentyTwoNodesPassTheSizeCheck) {
   analysisStore = AnalysisStore();
 }
 
-TEST(LargestModel, TenThousandNineHundredTwentyTwoNodesThatDoNotFitMemoryAreRefused) {
-  ScratchDirectory scratch;
-  WriteFileBytes(scratch.File("fan.txt"), LineModelText(10922, Layout::Fan));
-  LoadModel(scratch.File("fan.txt"));
-  // The whole 32767 x 32767 matrix is inside the envelope: at least 8 GB for each copy.
-  const uint64_t bytes = AnalysisMatrixBytes(32766);
-  std::printf("10922-node fan: estimate %llu bytes\n", static_cast<unsigned long long>(bytes));
-  EXPECT_GT(bytes, 16 * kGigabyte);
-  const RunError refused = ErrorOf([bytes] { CheckAnalysisMemory(32766, bytes, 16 * kGigabyte); });
-  EXPECT_EQ(refused.cause(), RunErrorCause::OutOfMemory);
-  ExpectMessageHolds(refused, {"解析に必要なメモリが足りません。", "32766", "13108 MB"});
-}
-
 // Sizing the store for that model in a child process whose address space is capped at 1 GB:
 // whether this machine's memory check refuses it or the allocation then fails, the run ends
 // with the memory's RunError, never with a crash or a bad_alloc out of the run.

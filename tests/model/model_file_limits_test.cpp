@@ -3,6 +3,7 @@
 // them. Each ends in success or one of the two read messages, quickly and in bounded memory.
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 #include "model/model_file_reader.h"
@@ -45,22 +46,30 @@ const std::string kTablesAfterNodes =
 const std::string kCantileverTables = "2,1,1,1,1\r\nnodes\r\n1,0,0\r\n2,300,0\r\n" + kTablesAfterNodes;
 
 TEST_F(ModelFileLimitsTest, FilesThatAreNoModelFileAtAll) {
-  EXPECT_FALSE(ReadModelFile(scratch.path()));  // a directory opens, then fails to read
-  ExpectOnlyMessage(kReadFailureMessage);
-  EXPECT_FALSE(ReadModelFile(""));
-  ExpectOnlyMessage(kReadFailureMessage);
-  EXPECT_FALSE(ReadModelFile(WriteModel("", ' ', 0)));  // empty
-  ExpectOnlyMessage(kReadFailureMessage);
-  EXPECT_FALSE(ReadModelFile(WriteModel("FEMDATA\r\n", ' ', 0)));
-  ExpectOnlyMessage(kReadFailureMessage);
-
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 37) % 256));
-  EXPECT_FALSE(ReadModelFile(WriteModel(binary, '\0', 0)));
-  ExpectOnlyMessage(kFileTypeMessage);
-  // An endless first line: a few bytes decide that it is not "FEMDATA".
-  EXPECT_FALSE(ReadModelFile("/dev/zero"));
-  ExpectOnlyMessage(kFileTypeMessage);
+  struct Case {
+    std::string path;
+    std::optional<std::string> bytes;  // written there first
+    std::string message;
+  };
+  const Case cases[] = {
+      {scratch.path(), std::nullopt, kReadFailureMessage},  // a directory opens, then fails to read
+      {"", std::nullopt, kReadFailureMessage},
+      {scratch.File("gone.txt"), std::nullopt, kReadFailureMessage},  // removed after the choice
+      {scratch.File("empty.txt"), "", kReadFailureMessage},
+      {scratch.File("first_line.txt"), "FEMDATA\r\n", kReadFailureMessage},
+      {scratch.File("binary.txt"), binary, kFileTypeMessage},
+      // An endless first line: a few bytes decide that it is not "FEMDATA".
+      {"/dev/zero", std::nullopt, kFileTypeMessage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    if (c.bytes) WriteFileBytes(c.path, *c.bytes);
+    EXPECT_FALSE(ReadModelFile(c.path));
+    ExpectOnlyMessage(c.message);
+    EXPECT_EQ(modelStore.modelPath, c.path);
+  }
 }
 
 TEST_F(ModelFileLimitsTest, CountsAtTheLimitWithNothingBehindThem) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/run_analysis.h"
+#include "run/run_analysis.h"
 #include "batch_arguments.h"
 #include "batch_views.h"
 #include "model/model_file_reader.h"

@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "analysis/analysis_store.h"
-#include "analysis/run_analysis.h"
+#include "run/run_analysis.h"
 #include "basics/arithmetic_fault.h"
 #include "basics/int16_math.h"
 #include "basics/run_error.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "analysis/analysis_store.h"
-#include "analysis/run_analysis.h"
+#include "run/run_analysis.h"
 #include "drawing/drawing_builders.h"
 #include "drawing_test_fixture.h"
 

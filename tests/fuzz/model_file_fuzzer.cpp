@@ -10,7 +10,6 @@
 #include <string>
 
 #include "analysis/analysis_store.h"
-#include "analysis/run_analysis.h"
 #include "basics/message_sink.h"
 #include "basics/program_directory.h"
 #include "basics/run_error.h"
@@ -18,6 +17,7 @@
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
+#include "run/run_analysis.h"
 
 namespace {
 

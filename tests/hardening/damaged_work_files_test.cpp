@@ -11,14 +11,14 @@
 #include "analysis/assemble_stiffness.h"
 #include "analysis/build_load_vector.h"
 #include "analysis/compute_member_forces.h"
-#include "analysis/run_analysis.h"
 #include "analysis/size_analysis_store.h"
-#include "analysis/solve_displacements.h"
 #include "analysis/work_files.h"
 #include "drawing/drawing_builders.h"
 #include "drawing/drawing_lists.h"
 #include "hardening/hardening_support.h"
 #include "report/write_results_report.h"
+#include "run/run_analysis.h"
+#include "run/solve_displacements.h"
 #include "support/test_support.h"
 
 namespace {

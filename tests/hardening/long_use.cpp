@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "analysis/run_analysis.h"
 #include "analysis/work_files.h"
 #include "basics/message_sink.h"
 #include "basics/program_directory.h"
@@ -23,6 +22,7 @@
 #include "model/model_store.h"
 #include "model/reference_check.h"
 #include "report/report_path.h"
+#include "run/run_analysis.h"
 #include "support/recording_message_sink.h"
 #include "support/test_support.h"
 

@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "analysis/run_analysis.h"
 #include "analysis/work_files.h"
 #include "basics/message_sink.h"
 #include "hardening/hardening_support.h"
+#include "run/run_analysis.h"
 #include "support/recording_message_sink.h"
 #include "support/test_support.h"
 

@@ -11,11 +11,11 @@
 
 #include "analysis/analysis_memory.h"
 #include "analysis/analysis_store.h"
-#include "analysis/run_analysis.h"
 #include "analysis/size_analysis_store.h"
 #include "analysis/work_files.h"
 #include "hardening/hardening_support.h"
 #include "model/model_store.h"
+#include "run/run_analysis.h"
 #include "support/test_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "analysis/analysis_store.h"
-#include "analysis/run_analysis.h"
+#include "run/run_analysis.h"
 #include "basics/run_error.h"
 #include "drawing/drawing_builders.h"
 #include "model/model_file_reader.h"

@@ -10,11 +10,11 @@
 #include <string>
 
 #include "analysis/analysis_store.h"
-#include "analysis/run_analysis.h"
 #include "basics/run_error.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
+#include "run/run_analysis.h"
 #include "support/run_error_of.h"
 #include "support/structure_families.h"
 #include "support/test_support.h"

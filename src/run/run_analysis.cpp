@@ -3,16 +3,16 @@
 #include <new>
 #include <string>
 
-#include "analysis_memory.h"
-#include "analysis_store.h"
-#include "apply_supports.h"
-#include "assemble_stiffness.h"
+#include "analysis/analysis_memory.h"
+#include "analysis/analysis_store.h"
+#include "analysis/apply_supports.h"
+#include "analysis/assemble_stiffness.h"
+#include "analysis/build_load_vector.h"
+#include "analysis/compute_member_forces.h"
+#include "analysis/size_analysis_store.h"
 #include "basics/arithmetic_fault.h"
 #include "basics/run_error.h"
-#include "build_load_vector.h"
-#include "compute_member_forces.h"
 #include "report/write_results_report.h"
-#include "size_analysis_store.h"
 #include "solve_displacements.h"
 
 // Each step finishes, its files closed, before the next begins; the first error ends the run

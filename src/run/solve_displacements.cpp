@@ -3,11 +3,11 @@
 #include <new>
 #include <string>
 
-#include "analysis_memory.h"
-#include "analysis_store.h"
+#include "analysis/analysis_memory.h"
+#include "analysis/analysis_store.h"
+#include "analysis/dof_numbering.h"
+#include "analysis/rigid_motion.h"
 #include "basics/number_text.h"
-#include "dof_numbering.h"
-#include "rigid_motion.h"
 #include "solver/ncoles.h"
 #include "solver/profile_ldu.h"
 

@@ -8,6 +8,8 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "basics/number_text.h"
 #include "basics/program_directory.h"
@@ -29,15 +31,9 @@ constexpr std::string_view kDiagonalCaption = "対角角行列";
 constexpr std::string_view kLowerCaption = "下三角行列";
 constexpr std::string_view kSolutionCaption = "解";
 
-// The trace being written: the file grows with n² and is streamed a row at a time.
-TraceFileWriter* openTrace = nullptr;
-
-TraceFileWriter& TraceFile() {
-  if (openTrace == nullptr) {
-    throw std::logic_error("solver trace block written outside WriteSolverTrace");
-  }
-  return *openTrace;
-}
+// Which full matrix a block shows of a matrix held by its envelope: all of it (the system), or
+// one factor of the combined L·D·U storage with the zeros and unit diagonal it implies.
+enum class TracedPart { Whole, UnitUpper, Diagonal, UnitLower };
 
 size_t TraceCount(size_t available) {
   const size_t n = static_cast<size_t>(solverStore.eqCount);
@@ -98,6 +94,26 @@ void WriteRow(TraceFileWriter& file, const ProfileMatrix& matrix, TracedPart par
   file.EndLine();
 }
 
+// The blocks of the trace: the caption, then every row or the vector's line over indices
+// 0 .. eqCount-1, zeros outside the envelope included, then an empty line. The file grows with n²
+// and is streamed a row at a time.
+void PrintMatrix(TraceFileWriter& file, std::string_view caption, const ProfileMatrix& matrix,
+                 TracedPart part) {
+  const size_t n = TraceCount(matrix.size());
+  file.WriteLine(caption);
+  for (size_t i = 0; i < n; ++i) WriteRow(file, matrix, part, i, n);
+  file.WriteLine("");
+}
+
+void PrintVector(TraceFileWriter& file, std::string_view caption,
+                 const std::vector<double>& vector) {
+  const size_t n = TraceCount(vector.size());
+  file.WriteLine(caption);
+  WriteEntries(file, n, [&vector](size_t j) { return vector[j]; });
+  file.EndLine();
+  file.WriteLine("");
+}
+
 // Bytes of a line in the file: its CP932 text and CR LF.
 uint64_t LineBytes(std::string_view utf8) { return ToCp932(utf8).size() + 2; }
 
@@ -142,33 +158,12 @@ void WriteSolverTrace() {
   CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
                   SpaceForTrace(directory));
   TraceFileWriter file(path);
-  openTrace = &file;
-  struct Release {
-    ~Release() { openTrace = nullptr; }
-  } release;
   file.WriteLine(kTitle);
-  PrintMatrix(kSystemCaption, solverStore.matA, TracedPart::Whole);
-  PrintVector(kRightHandCaption, solverStore.vecB);
-  PrintMatrix(kUpperCaption, solverStore.matLDU, TracedPart::UnitUpper);
-  PrintMatrix(kDiagonalCaption, solverStore.matLDU, TracedPart::Diagonal);
-  PrintMatrix(kLowerCaption, solverStore.matLDU, TracedPart::UnitLower);
-  PrintVector(kSolutionCaption, solverStore.vecX);
+  PrintMatrix(file, kSystemCaption, solverStore.matA, TracedPart::Whole);
+  PrintVector(file, kRightHandCaption, solverStore.vecB);
+  PrintMatrix(file, kUpperCaption, solverStore.matLDU, TracedPart::UnitUpper);
+  PrintMatrix(file, kDiagonalCaption, solverStore.matLDU, TracedPart::Diagonal);
+  PrintMatrix(file, kLowerCaption, solverStore.matLDU, TracedPart::UnitLower);
+  PrintVector(file, kSolutionCaption, solverStore.vecX);
   file.Close();
-}
-
-void PrintMatrix(std::string_view caption, const ProfileMatrix& matrix, TracedPart part) {
-  TraceFileWriter& file = TraceFile();
-  const size_t n = TraceCount(matrix.size());
-  file.WriteLine(caption);
-  for (size_t i = 0; i < n; ++i) WriteRow(file, matrix, part, i, n);
-  file.WriteLine("");
-}
-
-void PrintVector(std::string_view caption, const std::vector<double>& vector) {
-  TraceFileWriter& file = TraceFile();
-  const size_t n = TraceCount(vector.size());
-  file.WriteLine(caption);
-  WriteEntries(file, n, [&vector](size_t j) { return vector[j]; });
-  file.EndLine();
-  file.WriteLine("");
 }

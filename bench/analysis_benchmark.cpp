@@ -30,13 +30,13 @@
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
-#include "reference_ldu.h"
 #include "regular_frame.h"
 #include "report/write_results_report.h"
 #include "run/solve_displacements.h"
 #include "solver/ncoles.h"
 #include "solver/profile_ldu.h"
 #include "solver/solver_trace.h"
+#include "support/reference_ldu.h"
 
 namespace {
 

@@ -43,8 +43,6 @@ class ProfileMatrix {
   // removes its degree of freedom from the system before the diagonal is set to 1.
   void ZeroRowAndColumn(size_t i);
 
-  // Entries stored off the diagonal on one side (the lower part holds as many as the upper).
-  size_t SideEntryCount() const { return lower_.size(); }
   // Bytes the matrix holds: the three value arrays and its index arrays.
   size_t MemoryBytes() const;
   // The bytes a matrix of envelope `first` will hold, known before it is allocated.

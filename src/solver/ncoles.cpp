@@ -6,87 +6,45 @@
 #include <string>
 #include <utility>
 
+#include "basics/number_text.h"
 #include "profile_ldu.h"
 #include "solver_trace.h"
 
-namespace {
-
-// The envelope of the leading n x n part of k: row and column i start at the first j <= i with
-// k(i,j) or k(j,i) non-zero. The spare index n holds only its diagonal.
-std::vector<size_t> EnvelopeOf(const DenseMatrix& k, size_t n) {
-  std::vector<size_t> first(n + 1);
-  for (size_t i = 0; i < n; ++i) {
-    size_t j = 0;
-    while (j < i && k(i, j) == 0.0 && k(j, i) == 0.0) ++j;
-    first[i] = j;
-  }
-  first[n] = n;
-  return first;
-}
-
-void RequireSystemSize(int16_t n, size_t matrixSize, size_t vectorSize) {
+// The system is copied with the envelope of K over the n equations; the spare index n holds only
+// its diagonal. The previous system is released first, so that two systems never hold memory at
+// once.
+void SetSystem(int16_t n, const ProfileMatrix& K, const std::vector<double>& F) {
   if (n < 0) throw std::invalid_argument("SetSystem: negative equation count");
   const size_t count = static_cast<size_t>(n);
-  if (matrixSize < count || vectorSize < count) {
+  if (K.size() < count || F.size() < count) {
     throw std::invalid_argument("SetSystem: system smaller than the equation count");
   }
-}
-
-// Recreates the store around a copy of the system whose envelope `first` (n + 1 entries) holds
-// every non-zero of K; copyMatrix fills matA within it.
-template <typename CopyMatrix>
-void StoreSystem(size_t n, std::vector<size_t> first, const std::vector<double>& F,
-                 CopyMatrix copyMatrix) {
-  // Release the previous system first, so that two systems never hold memory at once.
+  std::vector<size_t> first(count + 1);
+  for (size_t i = 0; i < count; ++i) first[i] = K.first(i);
+  first[count] = count;
   solverStore = SolverStore{};
   try {
     SolverStore& store = solverStore;
     store.matA = ProfileMatrix(first);
     store.matLDU = ProfileMatrix(std::move(first));
-    store.vecB.assign(n + 1, 0.0);
-    store.vecY.assign(n + 1, 0.0);
-    store.vecX.assign(n + 1, 0.0);
-    copyMatrix(store.matA);
-    std::copy_n(F.begin(), n, store.vecB.begin());
-    store.eqCount = static_cast<int16_t>(n);
-  } catch (const std::bad_alloc&) {
-    solverStore = SolverStore{};
-    throw RunError(RunErrorCause::OutOfMemory,
-                   "連立方程式（" + std::to_string(n) +
-                       " 元）の行列を確保できません。メモリが足りません。");
-  }
-}
-
-}  // namespace
-
-void SetSystem(int16_t n, const DenseMatrix& K, const std::vector<double>& F) {
-  RequireSystemSize(n, K.size(), F.size());
-  const size_t count = static_cast<size_t>(n);
-  StoreSystem(count, EnvelopeOf(K, count), F, [&K, count](ProfileMatrix& a) {
-    for (size_t i = 0; i < count; ++i) {
-      for (size_t j = a.first(i); j < i; ++j) {
-        a.At(i, j) = K(i, j);
-        a.At(j, i) = K(j, i);
-      }
-      a.At(i, i) = K(i, i);
-    }
-  });
-}
-
-void SetSystem(int16_t n, const ProfileMatrix& K, const std::vector<double>& F) {
-  RequireSystemSize(n, K.size(), F.size());
-  const size_t count = static_cast<size_t>(n);
-  std::vector<size_t> first(count + 1);
-  for (size_t i = 0; i < count; ++i) first[i] = K.first(i);
-  first[count] = count;
-  StoreSystem(count, std::move(first), F, [&K, count](ProfileMatrix& a) {
+    store.vecB.assign(count + 1, 0.0);
+    store.vecY.assign(count + 1, 0.0);
+    store.vecX.assign(count + 1, 0.0);
+    ProfileMatrix& a = store.matA;
     for (size_t i = 0; i < count; ++i) {
       const size_t width = i - a.first(i);
       std::copy_n(K.LowerRow(i), width, a.LowerRow(i));
       std::copy_n(K.UpperColumn(i), width, a.UpperColumn(i));
       a.Diagonal()[i] = K.Diagonal()[i];
     }
-  });
+    std::copy_n(F.begin(), count, store.vecB.begin());
+    store.eqCount = n;
+  } catch (const std::bad_alloc&) {
+    solverStore = SolverStore{};
+    throw RunError(RunErrorCause::OutOfMemory,
+                   "連立方程式（" + FormatInteger(n) +
+                       " 元）の行列を確保できません。メモリが足りません。");
+  }
 }
 
 void SolveLDU(double relativePivotTolerance) {

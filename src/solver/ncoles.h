@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "basics/dense_matrix.h"
 #include "basics/profile_matrix.h"
 #include "solver_error.h"
 #include "solver_store.h"
@@ -15,10 +14,8 @@
 // columns 0 .. n-1 of K and entries 0 .. n-1 of F. n = 0 is an empty system; n < 0, or K or F
 // holding fewer than n entries, is a caller's mistake (std::invalid_argument). Throws RunError
 // (OutOfMemory) when the arrays cannot be allocated. F must not be the store's own vector.
-// A dense K is held by the envelope of its non-zeros, found by scanning it.
-void SetSystem(int16_t n, const DenseMatrix& K, const std::vector<double>& F);
-// A K held by its envelope is copied with that envelope, which must hold all its non-zeros; a
-// wider envelope than needed gives the same results, only more work.
+// K is copied with its envelope, which must hold all its non-zeros; a wider envelope than needed
+// gives the same results, only more work.
 void SetSystem(int16_t n, const ProfileMatrix& K, const std::vector<double>& F);
 
 // Factors, solves and then writes the trace. Throws SolverError at the first zero pivot,

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "basics/number_text.h"
+
 namespace {
 
 RunErrorCause CauseOf(FaultKind kind) {
@@ -9,7 +11,7 @@ RunErrorCause CauseOf(FaultKind kind) {
 }
 
 std::string MessageFor(FaultKind kind, size_t equation) {
-  const std::string number = std::to_string(equation + 1);
+  const std::string number = FormatInteger(static_cast<long>(equation) + 1);
   if (kind == FaultKind::DivisionByZero) {
     return "連立方程式を解けません。第 " + number +
            " 式のピボットが 0 です（構造が不安定か、剛性のない自由度があります）。";

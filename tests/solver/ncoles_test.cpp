@@ -225,10 +225,11 @@ TEST(SetSystem, AnEnvelopeSystemKeepsItsEnvelopeForTheCountedEquations) {
 }
 
 TEST(SetSystem, RejectsANegativeCountOrTooSmallArrays) {
-  EXPECT_THROW(SetSystem(-1, DenseMatrix(1), {0.0}), std::invalid_argument);
-  EXPECT_THROW(SetSystem(3, DenseMatrix(2), {0.0, 0.0, 0.0}), std::invalid_argument);
-  EXPECT_THROW(SetSystem(2, DenseMatrix(3), {0.0}), std::invalid_argument);
-  SetSystem(1, DenseMatrix(2), {0.0, 0.0});
+  using Envelope = std::vector<size_t>;
+  EXPECT_THROW(SetSystem(-1, ProfileMatrix(Envelope{0}), {0.0}), std::invalid_argument);
+  EXPECT_THROW(SetSystem(3, ProfileMatrix(Envelope{0, 1}), {0.0, 0.0, 0.0}), std::invalid_argument);
+  EXPECT_THROW(SetSystem(2, ProfileMatrix(Envelope{0, 1, 2}), {0.0}), std::invalid_argument);
+  SetSystem(1, ProfileMatrix(Envelope{0, 1}), {0.0, 0.0});
   std::vector<double> x(3);
   EXPECT_THROW(GetSolution(2, x), std::invalid_argument);
 }

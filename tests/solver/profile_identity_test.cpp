@@ -15,8 +15,8 @@
 #include <random>
 #include <sstream>
 
-#include "reference_ldu.h"
 #include "solver_fixture.h"
+#include "support/reference_ldu.h"
 #include "support/test_support.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "basics/dense_matrix.h"
 #include "solver/ncoles.h"
+#include "support/dense_system.h"
 
 using Rows = std::vector<std::vector<double>>;
 

@@ -1,5 +1,5 @@
-// A square matrix of doubles indexed (row, column) from 0, zero-filled when created. The global
-// stiffness matrix and the solver's copies and factors use it.
+// A square matrix of doubles indexed (row, column) from 0, zero-filled when created: systems the
+// solver tests write in full, and the matrices of the literal dense solve they are held to.
 #pragma once
 
 #include <cstddef>

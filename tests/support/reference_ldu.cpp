@@ -1,4 +1,4 @@
-#include "reference_ldu.h"
+#include "support/reference_ldu.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "basics/dense_matrix.h"
+#include "support/dense_matrix.h"
 
 // Fills u (strict upper part and a unit diagonal), d (diagonal) and l (strict lower part and a
 // unit diagonal) of the n x n matrix a, column by column, rows top to bottom, every sum over

@@ -115,7 +115,7 @@ TEST(AssembleStiffness, InclinedMemberKeepsEquilibriumOfItsMatrix) {
   EXPECT_NEAR(p[0], 50.0 * 2100000.0 / 500.0 * 0.8, 1e-6);
   EXPECT_NEAR(p[1], 50.0 * 2100000.0 / 500.0 * 0.6, 1e-6);
   // A rigid translation of the member gives no end forces: each row of P sums to 0 over u and v.
-  for (int i = 0; i < 6; ++i) {
+  for (size_t i = 0; i < 6; ++i) {
     EXPECT_NEAR(p[6 * i + 0] + p[6 * i + 3], 0.0, 1e-6) << i;
     EXPECT_NEAR(p[6 * i + 1] + p[6 * i + 4], 0.0, 1e-6) << i;
   }

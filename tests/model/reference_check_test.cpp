@@ -114,11 +114,13 @@ TEST_F(ReferenceCheckTest, EveryExampleResolves) {
   }
   const ModelStore& truss = modelStore;  // simple_truss.txt, read last
   ASSERT_GT(truss.sectionCount, 0);
-  for (int i = 0; i < truss.sectionCount; ++i) EXPECT_EQ(truss.sections[i].inertia, 0.0f);
+  for (size_t i = 0; i < static_cast<size_t>(truss.sectionCount); ++i) {
+    EXPECT_EQ(truss.sections[i].inertia, 0.0f);
+  }
   ASSERT_EQ(truss.supportCount, truss.nodeCount);
   // Statically determinate: members plus restrained translations equal twice the nodes.
   int restrainedTranslations = 0;
-  for (int i = 0; i < truss.supportCount; ++i) {
+  for (size_t i = 0; i < static_cast<size_t>(truss.supportCount); ++i) {
     EXPECT_EQ(truss.supports[i].fixTheta, 1);
     restrainedTranslations += truss.supports[i].fixU + truss.supports[i].fixV;
   }

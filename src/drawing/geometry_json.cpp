@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cstdio>
 #include <string_view>
-#include <vector>
 
 #include "basics/run_error.h"
 #include "drawing_lists.h"
@@ -40,24 +39,25 @@ std::string Quoted(std::string_view text) {
   return quoted + "\"";
 }
 
-std::string RecordList(const std::vector<LineSegment>& list, int16_t count) {
-  if (count <= 0) return "[]";
+std::string RecordList(const DrawingList& list) {
+  if (list.count <= 0) return "[]";
   std::string text = "[\n";
-  for (int16_t i = 0; i < count; ++i) {
-    const LineSegment& r = list[static_cast<size_t>(i)];
+  const char* separator = "";
+  for (const LineSegment& r : list.InUse()) {
+    text += separator;
     text += "    [" + std::to_string(r.X1) + ", " + std::to_string(r.Y1) + ", " +
             std::to_string(r.X2) + ", " + std::to_string(r.Y2) + "]";
-    text += i + 1 < count ? ",\n" : "\n";
+    separator = ",\n";
   }
-  return text + "  ]";
+  return text + "\n  ]";
 }
 
 std::string GeometryJson(const std::array<std::string, 5>* tabLabels) {
   std::string json = "{\n";
   json += "  \"ModelWidth\": " + FloatText(ModelWidth) + ",\n";
   json += "  \"ModelHeight\": " + FloatText(ModelHeight);
-  for (const NamedDrawingList& list : AllDrawingLists) {
-    json += ",\n  \"" + std::string(list.name) + "\": " + RecordList(*list.records, *list.count);
+  for (const NamedDrawingList& named : AllDrawingLists) {
+    json += ",\n  \"" + std::string(named.name) + "\": " + RecordList(*named.list);
   }
   if (tabLabels != nullptr) {
     json += ",\n  \"Label2\": {\n";

@@ -8,6 +8,6 @@
 void DrawDeflectionTab() {
   ClearToTwips(ViewSurface());
   DrawMemberLines(1);
-  DrawStoredLines(DeflectedShapeLines, DeflectedShapeLineCount, kYellow);
+  DrawStoredLines(DeflectedShapeLines, kYellow);
   SetViewLabelText("変位最大値 [㎝]\r     " + FormatFixed5(analysisStore.maxDisplacement));
 }

@@ -13,8 +13,7 @@
 namespace {
 
 struct ForceDiagramView {
-  const std::vector<LineSegment>& offsetLines;  // record i belongs to member i
-  const int16_t& offsetLineCount;
+  const DrawingList& offsetLines;  // record i belongs to member i
   SurfaceColour fill;
   const char* heading;
   double (*shownValue)();
@@ -31,10 +30,10 @@ void DrawForceDiagramTab(const ForceDiagramView& view) {
   DrawingSurface& surface = ViewSurface();
   ClearToTwips(surface);
   // The offset lines are only meaningful beside the members they were built from.
-  const int count = std::min<int>(view.offsetLineCount, MemberLineCount);
-  for (int i = 0; i < count; ++i) {
-    const LineSegment& member = MemberLines[static_cast<size_t>(i)];
-    const LineSegment& offset = view.offsetLines[static_cast<size_t>(i)];
+  const size_t count = std::min(view.offsetLines.InUse().size(), MemberLines.InUse().size());
+  for (size_t i = 0; i < count; ++i) {
+    const LineSegment& member = MemberLines.records[i];
+    const LineSegment& offset = view.offsetLines.records[i];
     surface.FillQuadrilateral({DeviceVertex(member.X1, member.Y1),
                                DeviceVertex(offset.X1, offset.Y1),
                                DeviceVertex(offset.X2, offset.Y2),
@@ -42,9 +41,9 @@ void DrawForceDiagramTab(const ForceDiagramView& view) {
                               view.fill);
   }
   surface.SetPenWidth(1);
-  for (int i = 0; i < count; ++i) {
-    const LineSegment& member = MemberLines[static_cast<size_t>(i)];
-    const LineSegment& offset = view.offsetLines[static_cast<size_t>(i)];
+  for (size_t i = 0; i < count; ++i) {
+    const LineSegment& member = MemberLines.records[i];
+    const LineSegment& offset = view.offsetLines.records[i];
     DrawStoredLine(offset, kBlack);
     DrawStoredLine(LineSegment{member.X1, member.Y1, offset.X1, offset.Y1}, kBlack);
     DrawStoredLine(LineSegment{member.X2, member.Y2, offset.X2, offset.Y2}, kBlack);
@@ -61,14 +60,14 @@ double AxialForce() { return analysisStore.maxAxialForce; }
 }  // namespace
 
 void DrawMomentTab() {
-  DrawForceDiagramTab({BendingMomentLines, BendingMomentLineCount, kBlue, "Ｍ最大値 [t･m]",
+  DrawForceDiagramTab({BendingMomentLines, kBlue, "Ｍ最大値 [t･m]",
                        MomentInTonneMetres});
 }
 
 void DrawShearTab() {
-  DrawForceDiagramTab({ShearForceLines, ShearForceLineCount, kRed, "Ｑ最大値 [t]", ShearForce});
+  DrawForceDiagramTab({ShearForceLines, kRed, "Ｑ最大値 [t]", ShearForce});
 }
 
 void DrawAxialTab() {
-  DrawForceDiagramTab({AxialForceLines, AxialForceLineCount, kGreen, "Ｎ最大値 [t]", AxialForce});
+  DrawForceDiagramTab({AxialForceLines, kGreen, "Ｎ最大値 [t]", AxialForce});
 }

@@ -69,16 +69,16 @@ void DrawLoadComponent(const LoadComponent& component, float value, int& number,
   listText += "   " + FormatInteger(number) + component.listText + FormatSingle(std::fabs(value)) +
               component.unit + "\r";
   const int first = 3 * (number - 1);
-  if (first + 2 < LoadSymbolCount) {
-    const LineSegment& firstRecord = LoadSymbols[static_cast<size_t>(first)];
+  if (first + 2 < LoadSymbols.count) {
+    const LineSegment& firstRecord = LoadSymbols.records[static_cast<size_t>(first)];
     PrintLoadNumber(number, firstRecord, component.isMoment);
     if (component.isMoment) {
       DrawMomentArc(firstRecord, value);
     } else {
       DrawStoredLine(firstRecord, kYellow);
     }
-    DrawStoredLine(LoadSymbols[static_cast<size_t>(first + 1)], kYellow);
-    DrawStoredLine(LoadSymbols[static_cast<size_t>(first + 2)], kYellow);
+    DrawStoredLine(LoadSymbols.records[static_cast<size_t>(first + 1)], kYellow);
+    DrawStoredLine(LoadSymbols.records[static_cast<size_t>(first + 2)], kYellow);
   }
   ++number;
 }

@@ -18,10 +18,10 @@
 #include "basics/int16_math.h"
 #include "basics/run_error.h"
 #include "drawing/drawing_builders.h"
+#include "drawing/drawing_lists.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
-#include "ui/drawing_lists_snapshot.h"
 #include "ui/picture_box.h"
 #include "ui/qt_image_surface.h"
 #include "ui/tab_views.h"
@@ -154,7 +154,7 @@ void Form1::cmdSelect_Click() {
     modelStore = previousModel;
     return;
   }
-  const DrawingListsSnapshot previousGeometry = DrawingListsSnapshot::Take();
+  const DrawingGeometry previousGeometry = DrawingGeometry::Current();
   const auto failure = FailureOf([this] {
     ClearToTwips(*surface_);
     BuildModelGeometry();

@@ -38,13 +38,13 @@ void DrawStoredLine(const LineSegment& line, SurfaceColour colour) {
                height - static_cast<float>(line.Y2), colour);
 }
 
-void DrawStoredLines(const std::vector<LineSegment>& lines, int count, SurfaceColour colour) {
-  for (int i = 0; i < count; ++i) DrawStoredLine(lines[static_cast<size_t>(i)], colour);
+void DrawStoredLines(const DrawingList& list, SurfaceColour colour) {
+  for (const LineSegment& line : list.InUse()) DrawStoredLine(line, colour);
 }
 
 void DrawMemberLines(int penWidth) {
   DrawingSurface& surface = ViewSurface();
   surface.SetPenWidth(penWidth);
-  DrawStoredLines(MemberLines, MemberLineCount, kBlack);
+  DrawStoredLines(MemberLines, kBlack);
   surface.SetPenWidth(1);
 }

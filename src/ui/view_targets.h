@@ -42,7 +42,7 @@ class ScopedViewTargets {
 // Draws a stored line record, y measured upward, at (X, H - Y) with H the surface height read
 // just before the line is drawn.
 void DrawStoredLine(const LineSegment& line, SurfaceColour colour);
-// The first count records of a list, each as DrawStoredLine draws it.
-void DrawStoredLines(const std::vector<LineSegment>& lines, int count, SurfaceColour colour);
+// The records in use of a list, each as DrawStoredLine draws it.
+void DrawStoredLines(const DrawingList& list, SurfaceColour colour);
 // The member lines in black with the given pen width; the pen is then back at 1 pixel.
 void DrawMemberLines(int penWidth);

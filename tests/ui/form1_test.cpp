@@ -196,18 +196,18 @@ class Form1Test : public QObject {
     QCOMPARE(form->Label2->text(), QString::fromStdString(loadList).replace('\r', '\n'));
 
     // What tab 1 drew, against the drawing lists of the model.
-    QCOMPARE(MemberLineCount, int16_t{3});
-    QCOMPARE(LoadSymbolCount, int16_t{15});
+    QCOMPARE(MemberLines.count, int16_t{3});
+    QCOMPARE(LoadSymbols.count, int16_t{15});
     // The window clears the picture before it builds the geometry, then tab 1 draws.
     const std::vector<std::string>& drawn = recording->operations;
     QCOMPARE(std::count(drawn.begin(), drawn.end(), "clear"), 2);
     const std::vector<std::string> tab1(std::find(drawn.begin(), drawn.end(), "pen 2"), drawn.end());
     std::vector<std::string> members, yellow;
-    for (int i = 0; i < MemberLineCount; ++i) members.push_back(LineText(MemberLines[i], "#000000"));
+    for (int i = 0; i < MemberLines.count; ++i) members.push_back(LineText(MemberLines.records[i], "#000000"));
     for (int symbol = 0; symbol < 5; ++symbol) {
       const bool moment = symbol == 1 || symbol == 4;
       for (int record = moment ? 1 : 0; record < 3; ++record) {
-        yellow.push_back(LineText(LoadSymbols[symbol * 3 + record], "#ffff00"));
+        yellow.push_back(LineText(LoadSymbols.records[symbol * 3 + record], "#ffff00"));
       }
     }
     QCOMPARE(std::vector<std::string>(tab1.begin() + 1, tab1.begin() + 4), members);
@@ -253,7 +253,7 @@ class Form1Test : public QObject {
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     QVERIFY(FileExists(path.substr(0, path.size() - 4) + "_res.txt"));
     QVERIFY(FileExists(scratch->File("work2.txt")));
-    QCOMPARE(DeflectedShapeLineCount > 0 && BendingMomentLineCount == 1, true);
+    QCOMPARE(DeflectedShapeLines.count > 0 && BendingMomentLines.count == 1, true);
 
     const char* const labels[] = {
         "節点荷重\r   1. Fy = 1234.56 [㎏]\r", "変位最大値 [㎝]\r     0.01235",

@@ -2,9 +2,9 @@
 // line, offset along the member's right-hand normal in proportion to the end forces read back
 // from "work2.txt". One builder serves all three; the table below is all that differs.
 #include "analysis/analysis_store.h"
+#include "analysis/work_files.h"
 #include "basics/checked_math.h"
 #include "basics/number_file.h"
-#include "basics/program_directory.h"
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
 #include "drawing_fault.h"
@@ -37,7 +37,7 @@ const ForceDiagram kAxialForce{"Ｎ図", &AxialForceLines, 0, 0, 1.0,
                                &AnalysisStore::maxAxialForce};
 
 void BuildForceDiagram(const ForceDiagram& diagram, float pictureWidth, int16_t pictureHeight) {
-  NumberFileReader work2(ProgramFilePath("work2.txt"));
+  NumberFileReader work2(Work2Path());
   const ViewFit fit = ComputeViewFit(pictureWidth, pictureHeight);
   // A diagram with nothing to show is scaled by 1 so that nothing divides by zero; the stored
   // maximum stays 0, which is what the tab shows.

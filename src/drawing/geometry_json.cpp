@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "basics/number_text.h"
 #include "basics/run_error.h"
 #include "drawing_lists.h"
 
@@ -45,8 +46,8 @@ std::string RecordList(const DrawingList& list) {
   const char* separator = "";
   for (const LineSegment& r : list.InUse()) {
     text += separator;
-    text += "    [" + std::to_string(r.X1) + ", " + std::to_string(r.Y1) + ", " +
-            std::to_string(r.X2) + ", " + std::to_string(r.Y2) + "]";
+    text += "    [" + FormatInteger(r.X1) + ", " + FormatInteger(r.Y1) + ", " +
+            FormatInteger(r.X2) + ", " + FormatInteger(r.Y2) + "]";
     separator = ",\n";
   }
   return text + "\n  ]";
@@ -62,7 +63,7 @@ std::string GeometryJson(const std::array<std::string, 5>* tabLabels) {
   if (tabLabels != nullptr) {
     json += ",\n  \"Label2\": {\n";
     for (size_t tab = 0; tab < tabLabels->size(); ++tab) {
-      json += "    \"" + std::to_string(tab + 1) + "\": " + Quoted((*tabLabels)[tab]);
+      json += "    \"" + FormatInteger(static_cast<long>(tab) + 1) + "\": " + Quoted((*tabLabels)[tab]);
       json += tab + 1 < tabLabels->size() ? ",\n" : "\n";
     }
     json += "  }";

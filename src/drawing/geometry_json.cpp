@@ -53,27 +53,24 @@ std::string RecordList(const DrawingList& list) {
   return text + "\n  ]";
 }
 
-std::string GeometryJson(const std::array<std::string, 5>* tabLabels) {
+std::string GeometryJson(const std::array<std::string, 5>& tabLabels) {
   std::string json = "{\n";
   json += "  \"ModelWidth\": " + FloatText(ModelWidth) + ",\n";
   json += "  \"ModelHeight\": " + FloatText(ModelHeight);
   for (const NamedDrawingList& named : AllDrawingLists) {
     json += ",\n  \"" + std::string(named.name) + "\": " + RecordList(*named.list);
   }
-  if (tabLabels != nullptr) {
-    json += ",\n  \"Label2\": {\n";
-    for (size_t tab = 0; tab < tabLabels->size(); ++tab) {
-      json += "    \"" + FormatInteger(static_cast<long>(tab) + 1) + "\": " + Quoted((*tabLabels)[tab]);
-      json += tab + 1 < tabLabels->size() ? ",\n" : "\n";
-    }
-    json += "  }";
+  json += ",\n  \"Label2\": {\n";
+  for (size_t tab = 0; tab < tabLabels.size(); ++tab) {
+    json += "    \"" + FormatInteger(static_cast<long>(tab) + 1) + "\": " + Quoted(tabLabels[tab]);
+    json += tab + 1 < tabLabels.size() ? ",\n" : "\n";
   }
-  return json + "\n}\n";
+  return json + "  }\n}\n";
 }
 
 }  // namespace
 
-void WriteGeometryJson(const std::string& path, const std::array<std::string, 5>* tabLabels) {
+void WriteGeometryJson(const std::string& path, const std::array<std::string, 5>& tabLabels) {
   const std::string json = GeometryJson(tabLabels);
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) throw FileCreateError(path);

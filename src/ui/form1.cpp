@@ -24,7 +24,7 @@
 #include "model/reference_check.h"
 #include "ui/picture_box.h"
 #include "ui/qt_image_surface.h"
-#include "ui/tab_views.h"
+#include "views/tab_views.h"
 
 namespace {
 
@@ -215,8 +215,7 @@ void Form1::cmdCancel_Click() { seams_.endProgram(); }
 void Form1::TabStrip1_Click() {
   const int index = TabStrip1->currentIndex();
   if (index < 0 || index >= static_cast<int>(TabViews.size())) return;
-  ScopedViewTargets targets(*surface_, *this);
-  TabViews[static_cast<size_t>(index)].draw();
+  TabViews[static_cast<size_t>(index)].draw(*surface_, *this);
 }
 
 void Form1::SelectTab(int index) {

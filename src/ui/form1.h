@@ -8,7 +8,8 @@
 #include <string>
 
 #include "basics/message_sink.h"
-#include "ui/view_targets.h"
+#include "views/drawing_surface.h"
+#include "views/label_target.h"
 
 class QFrame;
 class QLabel;

@@ -9,7 +9,7 @@
 #include <QSize>
 #include <functional>
 
-#include "ui/drawing_surface.h"
+#include "views/drawing_surface.h"
 
 inline constexpr int kTwipsPerPixel = 15;
 

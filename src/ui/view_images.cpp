@@ -7,10 +7,9 @@
 
 #include "basics/run_error.h"
 #include "ui/qt_image_surface.h"
-#include "ui/recording_surface.h"
-#include "ui/tab_views.h"
-#include "ui/view_targets.h"
 #include "ui/window_font.h"
+#include "views/label_target.h"
+#include "views/tab_views.h"
 
 namespace {
 
@@ -35,25 +34,12 @@ void SaveViewImages(const std::string& directory) {
   const QPalette palette = QGuiApplication::palette();
   QtImageSurface surface(kPictureSize, kPictureSize, 1.0, WindowFont(),
                          palette.color(QPalette::Window), palette.color(QPalette::WindowText));
-  RecordingLabel label;
-  ScopedViewTargets targets(surface, label);
+  LabelCapture label;
   for (const TabView& tab : TabViews) {
-    tab.draw();
+    tab.draw(surface, label);
     const std::string path = directory + "/" + tab.caption + ".png";
     if (!surface.image().save(QFile::decodeName(path.c_str()), "PNG")) {
       throw FileCreateError(path);
     }
   }
-}
-
-std::array<std::string, 5> ViewLabelTexts() {
-  RecordingSurface surface;
-  RecordingLabel label;
-  ScopedViewTargets targets(surface, label);
-  std::array<std::string, 5> texts;
-  for (size_t i = 0; i < TabViews.size(); ++i) {
-    TabViews[i].draw();
-    texts[i] = label.text;
-  }
-  return texts;
 }

@@ -16,10 +16,10 @@
 #include "drawing/drawing_builders.h"
 #include "drawing/drawing_lists.h"
 #include "model/model_store.h"
+#include "support/recording_surface.h"
 #include "support/test_support.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
-#include "ui/recording_surface.h"
 #include "ui/window_font.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/drawing_surface.h"
+#include "views/drawing_surface.h"
 
 class RecordingSurface : public DrawingSurface {
  public:

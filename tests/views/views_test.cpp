@@ -1,6 +1,5 @@
 // The five views drawn on a recording surface from hand-filled drawing lists and stores: every
-// operation in order, the label texts, the placement of the load numbers and the force fills;
-// and the window's copy of the geometry, put back after a model whose geometry failed.
+// operation in order, the label texts, the placement of the load numbers and the force fills.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,12 +9,12 @@
 #include "drawing/drawing_builders.h"
 #include "drawing/drawing_lists.h"
 #include "model/model_store.h"
-#include "ui/draw_deflection_tab.h"
-#include "ui/draw_force_tabs.h"
-#include "ui/draw_model_tab.h"
-#include "ui/recording_surface.h"
-#include "ui/tab_views.h"
-#include "ui/view_targets.h"
+#include "support/recording_surface.h"
+#include "views/draw_deflection_tab.h"
+#include "views/draw_force_tabs.h"
+#include "views/draw_model_tab.h"
+#include "views/tab_label_texts.h"
+#include "views/tab_views.h"
 
 namespace {
 
@@ -35,11 +34,9 @@ class ViewsTest : public ::testing::Test {
     modelStore = ModelStore{};
     analysisStore = AnalysisStore{};
     ComputeModelExtents();
-    SetViewTargets(&surface, &label);
     // An L of two members; the picture is 6015 twips high, so y = 500 is drawn at 5515.
     MemberLines = {{{500, 500, 2500, 500}, {2500, 500, 2500, 2500}}, 2};
   }
-  void TearDown() override { SetViewTargets(nullptr, nullptr); }
 
   void SetLoads(std::vector<NodalLoadRecord> loads) {
     modelStore.loadCount = static_cast<int32_t>(loads.size());
@@ -48,7 +45,7 @@ class ViewsTest : public ::testing::Test {
   }
 
   RecordingSurface surface;
-  RecordingLabel label;
+  LabelCapture label;
 };
 
 TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
@@ -59,7 +56,7 @@ TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
                  {2500, 2590, 2500, 2500}, {2522, 2522, 2500, 2500}, {2478, 2522, 2500, 2500},
                  {2500, 2500, -68, -68},   {2432, 2500, 2454, 2522}, {2432, 2500, 2410, 2522}}, 12};
 
-  DrawModelTab();
+  DrawModelTab(surface, label);
 
   const Operations expected = {
       "clear", "scale twips", "pen 2",
@@ -87,7 +84,7 @@ TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
   // Drawing the tab again gives the same picture and text.
   const Operations first = surface.operations;
   surface.operations.clear();
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations, first);
 }
 
@@ -96,22 +93,22 @@ TEST_F(ViewsTest, LoadNumberHalvesInFloatingPointAndRoundsTheTextHeightHalfToEve
   // An odd shaft sum halves to .5; the text height 202.5 rounds to 202, 203.5 to 204.
   LoadSymbols = {{{909, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}}, 3};
   surface.textHeight = 202.5f;
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations[6], "position 909.5 3914");
   surface.operations.clear();
   surface.textHeight = 203.5f;
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations[6], "position 909.5 3913");
 }
 
 TEST_F(ViewsTest, ModelTabWithoutLoadsOrBeforeAnyModelShowsTheHeadingAlone) {
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(label.text, "節点荷重\r");
   EXPECT_EQ(surface.operations.size(), 6u);
 
   MemberLines.count = 0;
   surface.operations.clear();
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations, (Operations{"clear", "scale twips", "pen 2", "pen 1"}));
   EXPECT_EQ(label.text, "節点荷重\r");
 }
@@ -120,7 +117,7 @@ TEST_F(ViewsTest, ModelTabListsButDoesNotDrawSymbolsBeyondTheListCount) {
   // Three records for the first symbol only, as when the list was built for another load table.
   SetLoads({Load(10.0f, 20.0f, 0.0f)});
   LoadSymbols = {{{910, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}}, 3};
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(label.text, "節点荷重\r   1. Fx = 10 [㎏]\r   2. Fy = 20 [㎏]\r");
   EXPECT_EQ(surface.operations.size(), 6u + 5u);
   EXPECT_EQ(surface.operations.back(), "line 978 4037 1000 4015 #ffff00");
@@ -129,7 +126,7 @@ TEST_F(ViewsTest, ModelTabListsButDoesNotDrawSymbolsBeyondTheListCount) {
 TEST_F(ViewsTest, DeflectionTabDrawsThinMembersThenTheYellowShape) {
   DeflectedShapeLines = {{{500, 500, 1500, 450}, {1500, 450, 2500, 380}, {0, 0, 0, 0}}, 2};
   analysisStore.maxDisplacement = 0.0123456;
-  DrawDeflectionTab();
+  DrawDeflectionTab(surface, label);
   const Operations expected = {"clear", "scale twips", "pen 1",
                                "line 500 5515 2500 5515 #000000",
                                "line 2500 5515 2500 3515 #000000",
@@ -140,12 +137,12 @@ TEST_F(ViewsTest, DeflectionTabDrawsThinMembersThenTheYellowShape) {
   EXPECT_EQ(label.text, "変位最大値 [㎝]\r     0.01235");
 
   analysisStore.maxDisplacement = 1.0;
-  DrawDeflectionTab();
+  DrawDeflectionTab(surface, label);
   EXPECT_EQ(label.text, "変位最大値 [㎝]\r     1.00000");
 }
 
 struct ForceTab {
-  void (*draw)();
+  void (*draw)(DrawingSurface&, LabelTarget&);
   DrawingList* lines;
   const char* fill;
   double* maximum;
@@ -168,7 +165,7 @@ TEST_F(ViewsTest, ForceTabsFillOneQuadrilateralPerMemberThenOutlineAndThickMembe
     *tab.lines = {{{500, 800, 2500, 300}, {2200, 500, 2300, 2500}}, 2};
     *tab.maximum = tab.value;
     surface.operations.clear();
-    tab.draw();
+    tab.draw(surface, label);
     const std::string fill = tab.fill;
     const Operations expected = {
         "clear", "scale twips",
@@ -187,7 +184,7 @@ TEST_F(ViewsTest, ForceTabsFillOneQuadrilateralPerMemberThenOutlineAndThickMembe
     tab.lines->count = 0;
   }
   analysisStore.maxMoment = 1.0;
-  DrawMomentTab();
+  DrawMomentTab(surface, label);
   EXPECT_EQ(label.text, "Ｍ最大値 [t･m]\r     0.01000");
 }
 
@@ -196,7 +193,7 @@ TEST_F(ViewsTest, ResultTabsBeforeAnAnalysisDrawOnlyTheMembersWithZeroMaxima) {
                                 "Ｑ最大値 [t]\r     0.00000", "Ｎ最大値 [t]\r     0.00000"};
   for (size_t tab = 1; tab < TabViews.size(); ++tab) {
     surface.operations.clear();
-    TabViews[tab].draw();
+    TabViews[tab].draw(surface, label);
     EXPECT_EQ(label.text, labels[tab - 1]);
     int lines = 0;
     for (const std::string& operation : surface.operations) {
@@ -211,7 +208,7 @@ TEST_F(ViewsTest, ForceTabReadsNoOffsetLineBeyondTheMembers) {
   // A diagram list longer than the member list, as after a new model without a new analysis.
   ShearForceLines = {{{500, 600, 2500, 600}, {2600, 500, 2600, 2500}}, 2};
   MemberLines = {{{500, 500, 2500, 500}}, 1};
-  DrawShearTab();
+  DrawShearTab(surface, label);
   int fills = 0;
   for (const std::string& operation : surface.operations) {
     if (operation.rfind("fill", 0) == 0) ++fills;

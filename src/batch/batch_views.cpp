@@ -9,15 +9,12 @@
 #include "drawing/drawing_builders.h"
 #include "drawing/geometry_json.h"
 #include "views/tab_label_texts.h"
+#include "views/window_picture.h"
 #ifdef FEMFRAME_BATCH_PICTURES
 #include "ui/view_images.h"
 #endif
 
 namespace {
-
-// The window's drawing area, Picture2, in twips.
-constexpr float kPictureWidth = 6255.0f;
-constexpr int16_t kPictureHeight = 6015;
 
 #ifdef FEMFRAME_BATCH_PICTURES
 // The pictures' directory is made when it does not exist yet, as "mkdir -p" would.
@@ -34,8 +31,10 @@ void MakeDirectory(const std::string& directory) {
 
 void ExportViews(const BatchArguments& arguments) {
   if (!arguments.geometryPath && !arguments.imagesDirectory) return;
-  BuildModelGeometry(kPictureWidth, kPictureHeight);
-  BuildResultGeometry(kPictureWidth, kPictureHeight);
+  const float width = kPictureWidthTwips;
+  const int16_t height = kPictureHeightTwips;
+  BuildModelGeometry(width, height);
+  BuildResultGeometry(width, height);
   if (arguments.geometryPath) {
     const std::array<std::string, 5> labels = TabLabelTexts();
     WriteGeometryJson(*arguments.geometryPath, labels);

@@ -10,8 +10,7 @@
 #include <functional>
 
 #include "views/drawing_surface.h"
-
-inline constexpr int kTwipsPerPixel = 15;
+#include "views/window_picture.h"
 
 class QtImageSurface : public DrawingSurface {
  public:

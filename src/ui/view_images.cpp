@@ -10,11 +10,9 @@
 #include "ui/window_font.h"
 #include "views/label_target.h"
 #include "views/tab_views.h"
+#include "views/window_picture.h"
 
 namespace {
-
-// The window's picture: 6255 × 6015 twips.
-const QSize kPictureSize(417, 401);
 
 // Drawing text needs a Qt application; without a display it draws offscreen.
 void EnsureGuiApplication() {
@@ -32,7 +30,8 @@ void EnsureGuiApplication() {
 void SaveViewImages(const std::string& directory) {
   EnsureGuiApplication();
   const QPalette palette = QGuiApplication::palette();
-  QtImageSurface surface(kPictureSize, kPictureSize, 1.0, WindowFont(),
+  const QSize picture(kPictureWidthPixels, kPictureHeightPixels);
+  QtImageSurface surface(picture, picture, 1.0, WindowFont(),
                          palette.color(QPalette::Window), palette.color(QPalette::WindowText));
   LabelCapture label;
   for (const TabView& tab : TabViews) {

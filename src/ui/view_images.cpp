@@ -30,9 +30,11 @@ void EnsureGuiApplication() {
 void SaveViewImages(const std::string& directory) {
   EnsureGuiApplication();
   const QPalette palette = QGuiApplication::palette();
-  const QSize picture(kPictureWidthPixels, kPictureHeightPixels);
-  QtImageSurface surface(picture, picture, 1.0, WindowFont(),
-                         palette.color(QPalette::Window), palette.color(QPalette::WindowText));
+  // The window's picture: the control's size for the views, the image inside its frame.
+  QtImageSurface surface(QSize(kPictureWidthPixels, kPictureHeightPixels),
+                         QSize(kPictureImageWidthPixels, kPictureImageHeightPixels), 1.0,
+                         WindowFont(), palette.color(QPalette::Window),
+                         palette.color(QPalette::WindowText));
   LabelCapture label;
   for (const TabView& tab : TabViews) {
     tab.draw(surface, label);

@@ -1,5 +1,6 @@
 // The five views as the batch front end exports them: PNG pictures drawn by the same view code
-// on an offscreen surface of the window's picture size.
+// on an offscreen surface that is the window's picture, pixel for pixel: the 413 × 397 image
+// inside the control's frame.
 #pragma once
 
 #include <string>

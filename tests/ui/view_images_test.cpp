@@ -57,7 +57,7 @@ class ViewImagesTest : public QObject {
                               QColor(255, 0, 0), QColor(0, 255, 0)};
     for (int tab = 0; tab < 5; ++tab) {
       const QImage image(QString::fromStdString(directory + "/" + names[tab] + ".png"));
-      QCOMPARE(image.size(), QSize(417, 401));
+      QCOMPARE(image.size(), QSize(413, 397));
       QVERIFY2(PixelsOf(image, colours[tab]) > 20, names[tab]);
       QVERIFY(PixelsOf(image, Qt::black) > 20);
     }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "basics/run_error.h"
+#include "analysis/run_error_of.h"
 #include "drawing/drawing_builders.h"
 #include "drawing_test_fixture.h"
 
@@ -43,12 +43,8 @@ TEST_F(DrawingListsTest, TheCopyOfTheGeometryPutsBackEveryListAndTheExtents) {
 TEST_F(DrawingListsTest, ACountBeyondItsTypeIsARunErrorNamingTheView) {
   DrawingList list;
   list.SetCount(32767, "δ図");
-  try {
-    list.Append(LineSegment{}, "δ図");
-    ADD_FAILURE() << "no error";
-  } catch (const RunError& error) {
-    EXPECT_EQ(std::string(error.what()), "δ図の線分が多すぎて描けません（32768 本、32767 本まで）。");
-  }
+  EXPECT_EQ(std::string(ErrorOf([&] { list.Append(LineSegment{}, "δ図"); }).what()),
+            "δ図の線分が多すぎて描けません（32768 本、32767 本まで）。");
   EXPECT_EQ(list.count, 32767);
 }
 

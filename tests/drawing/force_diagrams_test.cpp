@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_store.h"
-#include "basics/run_error.h"
+#include "analysis/run_error_of.h"
 #include "drawing/drawing_builders.h"
 #include "drawing_test_fixture.h"
 
@@ -97,14 +97,9 @@ TEST_F(ForceDiagramsTest, RebuildStartsFromTheWorkFile) {
 }
 
 TEST_F(ForceDiagramsTest, MissingOrShortWorkFileIsARunError) {
-  const std::string path = scratch.File("work2.txt");
-  try {
-    BuildShearForceDiagram(6000.0f, 4000);
-    ADD_FAILURE() << "no error";
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.cause(), RunErrorCause::FileRead);
-    EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
-  }
+  const RunError error = ErrorOf([] { BuildShearForceDiagram(6000.0f, 4000); });
+  EXPECT_EQ(error.cause(), RunErrorCause::FileRead);
+  EXPECT_NE(std::string(error.what()).find(scratch.File("work2.txt")), std::string::npos);
   WriteWork2({0, 0, 0, 0, 0, 0, 0, 0});  // eight values for two members
   EXPECT_THROW(BuildShearForceDiagram(6000.0f, 4000), RunError);
 }
@@ -114,14 +109,10 @@ TEST_F(ForceDiagramsTest, MissingOrShortWorkFileIsARunError) {
 TEST_F(ForceDiagramsTest, OverflowNamesTheViewAndMember) {
   analysisStore.maxMoment = 1e-300;
   WriteWork2({0, 0, 1e300, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-  try {
-    BuildBendingMomentDiagram(6000.0f, 4000);
-    ADD_FAILURE() << "no error";
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.cause(), RunErrorCause::Arithmetic);
-    EXPECT_EQ(std::string(error.what()),
-              "Ｍ図の作図で桁あふれ（オーバーフロー）が起きました（部材 1）。");
-  }
+  const RunError error = ErrorOf([] { BuildBendingMomentDiagram(6000.0f, 4000); });
+  EXPECT_EQ(error.cause(), RunErrorCause::Arithmetic);
+  EXPECT_EQ(std::string(error.what()),
+            "Ｍ図の作図で桁あふれ（オーバーフロー）が起きました（部材 1）。");
 }
 
 // A member whose nodes coincide has no direction: its record collapses onto its point.

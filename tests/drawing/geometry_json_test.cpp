@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "basics/run_error.h"
+#include "analysis/run_error_of.h"
 #include "drawing_test_fixture.h"
 
 namespace {
@@ -47,13 +47,9 @@ TEST_F(GeometryJsonTest, CantileverExactText) {
 
 TEST_F(GeometryJsonTest, UnwritableFileIsARunErrorNamingIt) {
   const std::string path = scratch.File("no such folder/geometry.json");
-  try {
-    WriteGeometryJson(path, {});
-    ADD_FAILURE() << "no error";
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
-    EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
-  }
+  const RunError error = ErrorOf([&] { WriteGeometryJson(path, {}); });
+  EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
+  EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
 }
 
 }  // namespace

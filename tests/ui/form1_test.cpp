@@ -64,11 +64,15 @@ class WatchingSurface : public RecordingSurface {
   std::vector<bool> waitCursorAtClear;
 };
 
+// The operations that start with prefix and, when colour is given, name it.
 std::vector<std::string> OperationsStartingWith(const std::vector<std::string>& operations,
-                                                const std::string& prefix) {
+                                                const std::string& prefix,
+                                                const std::string& colour = "") {
   std::vector<std::string> found;
   for (const std::string& operation : operations) {
-    if (operation.rfind(prefix, 0) == 0) found.push_back(operation);
+    if (operation.rfind(prefix, 0) == 0 && operation.find(colour) != std::string::npos) {
+      found.push_back(operation);
+    }
   }
   return found;
 }
@@ -211,11 +215,7 @@ class Form1Test : public QObject {
       }
     }
     QCOMPARE(std::vector<std::string>(tab1.begin() + 1, tab1.begin() + 4), members);
-    std::vector<std::string> drawnYellow;
-    for (const std::string& operation : OperationsStartingWith(tab1, "line")) {
-      if (operation.find("#ffff00") != std::string::npos) drawnYellow.push_back(operation);
-    }
-    QCOMPARE(drawnYellow, yellow);
+    QCOMPARE(OperationsStartingWith(tab1, "line", "#ffff00"), yellow);
     const std::vector<std::string> arcs = OperationsStartingWith(tab1, "arc");
     QCOMPARE(arcs.size(), size_t{2});
     QVERIFY(arcs[0].size() > 6 && arcs[0].substr(arcs[0].size() - 7) == " 0 4.71");
@@ -277,11 +277,8 @@ class Form1Test : public QObject {
     recording->operations.clear();
     CompareLabels(labels);
     QCOMPARE(OperationsStartingWith(recording->operations, "fill").size(), size_t{0});
-    std::vector<std::string> yellow;
-    for (const std::string& operation : OperationsStartingWith(recording->operations, "line")) {
-      if (operation.find("#ffff00") != std::string::npos) yellow.push_back(operation);
-    }
-    QCOMPARE(yellow.size(), size_t{3});  // the load arrow of tab 1, no deflected shape
+    // The load arrow of tab 1, no deflected shape.
+    QCOMPARE(OperationsStartingWith(recording->operations, "line", "#ffff00").size(), size_t{3});
   }
 
   void switchingTabsRedrawsTheSameEachTime() {

@@ -2,6 +2,7 @@
 // operation in order, the label texts, the placement of the load numbers and the force fills.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@
 namespace {
 
 using Operations = std::vector<std::string>;
+
+long CountOf(const Operations& operations, const std::string& prefix) {
+  return std::count_if(operations.begin(), operations.end(),
+                       [&](const std::string& operation) { return operation.rfind(prefix, 0) == 0; });
+}
 
 NodalLoadRecord Load(float fx, float fy, float moment) {
   NodalLoadRecord load;
@@ -52,9 +58,10 @@ TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
   // Fx < 0 and M > 0 at (1000, 2000); a load of zeros; Fy < 0 and M < 0 at (2500, 2500).
   SetLoads({Load(-1500.0f, 0.0f, 2500.0f), Load(0.0f, 0.0f, 0.0f), Load(0.0f, -200.0f, -75.5f)});
   LoadSymbols = {{{1090, 2000, 1000, 2000}, {1068, 2022, 1000, 2000}, {1068, 1978, 1000, 2000},
-                 {1000, 2000, 68, 68},     {1068, 2000, 1090, 2022}, {1068, 2000, 1046, 2022},
-                 {2500, 2590, 2500, 2500}, {2522, 2522, 2500, 2500}, {2478, 2522, 2500, 2500},
-                 {2500, 2500, -68, -68},   {2432, 2500, 2454, 2522}, {2432, 2500, 2410, 2522}}, 12};
+                  {1000, 2000, 68, 68},     {1068, 2000, 1090, 2022}, {1068, 2000, 1046, 2022},
+                  {2500, 2590, 2500, 2500}, {2522, 2522, 2500, 2500}, {2478, 2522, 2500, 2500},
+                  {2500, 2500, -68, -68},   {2432, 2500, 2454, 2522}, {2432, 2500, 2410, 2522}},
+                 12};
 
   DrawModelTab(surface, label);
 
@@ -86,6 +93,7 @@ TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
   surface.operations.clear();
   DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations, first);
+  EXPECT_EQ(TabLabelTexts()[0], label.text);  // the same text with nothing drawn
 }
 
 TEST_F(ViewsTest, LoadNumberHalvesInFloatingPointAndRoundsTheTextHeightHalfToEven) {
@@ -195,12 +203,9 @@ TEST_F(ViewsTest, ResultTabsBeforeAnAnalysisDrawOnlyTheMembersWithZeroMaxima) {
     surface.operations.clear();
     TabViews[tab].draw(surface, label);
     EXPECT_EQ(label.text, labels[tab - 1]);
-    int lines = 0;
-    for (const std::string& operation : surface.operations) {
-      EXPECT_EQ(operation.rfind("fill", 0), std::string::npos) << operation;
-      if (operation.rfind("line", 0) == 0) ++lines;
-    }
-    EXPECT_EQ(lines, 2) << TabViews[tab].caption;
+    EXPECT_EQ(TabLabelTexts()[tab], labels[tab - 1]);  // the same text with nothing drawn
+    EXPECT_EQ(CountOf(surface.operations, "fill"), 0) << TabViews[tab].caption;
+    EXPECT_EQ(CountOf(surface.operations, "line"), 2) << TabViews[tab].caption;
   }
 }
 
@@ -209,11 +214,7 @@ TEST_F(ViewsTest, ForceTabReadsNoOffsetLineBeyondTheMembers) {
   ShearForceLines = {{{500, 600, 2500, 600}, {2600, 500, 2600, 2500}}, 2};
   MemberLines = {{{500, 500, 2500, 500}}, 1};
   DrawShearTab(surface, label);
-  int fills = 0;
-  for (const std::string& operation : surface.operations) {
-    if (operation.rfind("fill", 0) == 0) ++fills;
-  }
-  EXPECT_EQ(fills, 1);
+  EXPECT_EQ(CountOf(surface.operations, "fill"), 1);
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ class Form1Test : public QObject {
 
   void CompareLabels(const char* const (&expected)[5]) {
     const std::vector<std::string> labels = LabelsOfEveryTab();
-    for (int tab = 0; tab < 5; ++tab) QCOMPARE(labels[tab], std::string(expected[tab]));
+    for (size_t tab = 0; tab < 5; ++tab) QCOMPARE(labels[tab], std::string(expected[tab]));
   }
 
  private slots:
@@ -207,10 +207,10 @@ class Form1Test : public QObject {
     QCOMPARE(std::count(drawn.begin(), drawn.end(), "clear"), 2);
     const std::vector<std::string> tab1(std::find(drawn.begin(), drawn.end(), "pen 2"), drawn.end());
     std::vector<std::string> members, yellow;
-    for (int i = 0; i < MemberLines.count; ++i) members.push_back(LineText(MemberLines.records[i], "#000000"));
-    for (int symbol = 0; symbol < 5; ++symbol) {
+    for (const LineSegment& line : MemberLines.InUse()) members.push_back(LineText(line, "#000000"));
+    for (size_t symbol = 0; symbol < 5; ++symbol) {
       const bool moment = symbol == 1 || symbol == 4;
-      for (int record = moment ? 1 : 0; record < 3; ++record) {
+      for (size_t record = moment ? 1 : 0; record < 3; ++record) {
         yellow.push_back(LineText(LoadSymbols.records[symbol * 3 + record], "#ffff00"));
       }
     }

@@ -5,20 +5,18 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "drawing/drawing_builders.h"
 #include "basics/run_error.h"
+#include "drawing/drawing_builders.h"
 #include "drawing/geometry_json.h"
-#ifdef FEMFRAME_BATCH_VIEWS
+#include "views/tab_label_texts.h"
+#include "views/window_picture.h"
+#ifdef FEMFRAME_BATCH_PICTURES
 #include "ui/view_images.h"
 #endif
 
 namespace {
 
-// The window's drawing area, Picture2, in twips.
-constexpr float kPictureWidth = 6255.0f;
-constexpr int16_t kPictureHeight = 6015;
-
-#ifdef FEMFRAME_BATCH_VIEWS
+#ifdef FEMFRAME_BATCH_PICTURES
 // The pictures' directory is made when it does not exist yet, as "mkdir -p" would.
 void MakeDirectory(const std::string& directory) {
   std::error_code error;
@@ -33,21 +31,19 @@ void MakeDirectory(const std::string& directory) {
 
 void ExportViews(const BatchArguments& arguments) {
   if (!arguments.geometryPath && !arguments.imagesDirectory) return;
-  BuildModelGeometry(kPictureWidth, kPictureHeight);
-  BuildResultGeometry(kPictureWidth, kPictureHeight);
-#ifdef FEMFRAME_BATCH_VIEWS
+  const float width = kPictureWidthTwips;
+  const int16_t height = kPictureHeightTwips;
+  BuildModelGeometry(width, height);
+  BuildResultGeometry(width, height);
   if (arguments.geometryPath) {
-    const std::array<std::string, 5> labels = ViewLabelTexts();
-    WriteGeometryJson(*arguments.geometryPath, &labels);
+    const std::array<std::string, 5> labels = TabLabelTexts();
+    WriteGeometryJson(*arguments.geometryPath, labels);
   }
-  if (arguments.imagesDirectory) {
-    MakeDirectory(*arguments.imagesDirectory);
-    SaveViewImages(*arguments.imagesDirectory);
-  }
+  if (!arguments.imagesDirectory) return;
+#ifdef FEMFRAME_BATCH_PICTURES
+  MakeDirectory(*arguments.imagesDirectory);
+  SaveViewImages(*arguments.imagesDirectory);
 #else
-  if (arguments.geometryPath) WriteGeometryJson(*arguments.geometryPath, nullptr);
-  if (arguments.imagesDirectory) {
-    throw std::runtime_error("この femframe-batch は画面なしで作られたため --images は使えません。");
-  }
+  throw std::runtime_error("この femframe-batch は画面なしで作られたため --images は使えません。");
 #endif
 }

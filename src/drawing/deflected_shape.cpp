@@ -6,7 +6,6 @@
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
 #include "drawing_fault.h"
-#include "drawing_list_fill.h"
 #include "drawing_lists.h"
 #include "member_direction.h"
 #include "model/model_store.h"
@@ -71,8 +70,7 @@ void AppendCurve(const LineSegment& line, const MemberDirection& direction, cons
     const double along = xi * static_cast<double>(drawScale) + u * scale;
     const Offset next{direction.cosTheta * along - direction.sinTheta * w * scale,
                       direction.sinTheta * along + direction.cosTheta * w * scale};
-    AppendRecord(DeflectedShapeLines, DeflectedShapeLineCount, Piece(line, previous, next),
-                 kViewName);
+    DeflectedShapeLines.Append(Piece(line, previous, next), kViewName);
     previous = next;
   }
 }
@@ -85,7 +83,7 @@ void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight) {
   // Nothing moved: scale by 1 so that nothing divides by zero; the stored maximum stays 0,
   // which is what the tab shows.
   const double maximum = analysisStore.maxDisplacement == 0.0 ? 1.0 : analysisStore.maxDisplacement;
-  DeflectedShapeLineCount = 0;
+  DeflectedShapeLines.count = 0;
 
   int32_t position = -1;
   try {
@@ -93,7 +91,7 @@ void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight) {
     const double scale = CheckedDiv(fit.LimitingExtent * 0.1, maximum);
     for (position = 0; position < modelStore.memberCount; ++position) {
       const MemberRecord& member = modelStore.members[static_cast<size_t>(position)];
-      const LineSegment& line = MemberLines[static_cast<size_t>(position)];
+      const LineSegment& line = MemberLines.records[static_cast<size_t>(position)];
       const MemberDirection direction = MemberDirectionOf(member);
       const LocalEnd end1 = LocalEndOf(direction, member.node1Index);
       const LocalEnd end2 = LocalEndOf(direction, member.node2Index);
@@ -102,10 +100,10 @@ void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight) {
         // No bending stiffness: a straight chord between the displaced ends.
         const Offset start = EndOffset(direction, end1, scale);
         const Offset end = EndOffset(direction, end2, scale);
-        AppendRecord(DeflectedShapeLines, DeflectedShapeLineCount,
-                     {ShiftCoordinate(line.X1, start.dx), ShiftCoordinate(line.Y1, start.dy),
-                      ShiftCoordinate(line.X2, end.dx), ShiftCoordinate(line.Y2, end.dy)},
-                     kViewName);
+        DeflectedShapeLines.Append(
+            {ShiftCoordinate(line.X1, start.dx), ShiftCoordinate(line.Y1, start.dy),
+             ShiftCoordinate(line.X2, end.dx), ShiftCoordinate(line.Y2, end.dy)},
+            kViewName);
       } else {
         AppendCurve(line, direction, end1, end2, drawScale, scale);
       }

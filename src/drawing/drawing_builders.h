@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 // After every model load, before any other builder: the model extents; resets the six lists.
 void ComputeModelExtents();
@@ -18,9 +19,18 @@ void BuildBendingMomentDiagram(float pictureWidth, int16_t pictureHeight);
 void BuildShearForceDiagram(float pictureWidth, int16_t pictureHeight);
 void BuildAxialForceDiagram(float pictureWidth, int16_t pictureHeight);
 
-// The builders of one moment in their order, for a picture whose size does not change between
-// the calls (the batch pictures, the geometry file); the window reads its size before each call.
+// A picture size as the builders take it, in twips.
+struct PictureSize {
+  float width = 0.0f;
+  int16_t height = 0;
+};
+
+// The builders of one moment in their order, each given the size pictureSize answers just
+// before it is called, as the window reads its picture afresh before every builder.
 // After a model load: the extents, the member lines and the load symbols.
-void BuildModelGeometry(float pictureWidth, int16_t pictureHeight);
+void BuildModelGeometry(const std::function<PictureSize()>& pictureSize);
 // After an analysis: the deflected shape and the moment, shear and axial-force diagrams.
+void BuildResultGeometry(const std::function<PictureSize()>& pictureSize);
+// The same for a picture whose size does not change between the calls (the batch front end).
+void BuildModelGeometry(float pictureWidth, int16_t pictureHeight);
 void BuildResultGeometry(float pictureWidth, int16_t pictureHeight);

@@ -1,10 +1,12 @@
 // The drawing geometry the views draw: six lists of line records in twips (y upward from the
-// bottom of the drawing area), each with a 16-bit count of records in use, and the model
-// extents. Filled by the builders of this folder; the views only read them.
+// bottom of the drawing area), each with a count of records in use, and the model extents.
+// Filled by the builders of this folder; the views only read them.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string_view>
 #include <vector>
 
 struct LineSegment {
@@ -12,21 +14,35 @@ struct LineSegment {
   int16_t Y1 = 0;
   int16_t X2 = 0;
   int16_t Y2 = 0;
+  bool operator==(const LineSegment&) const = default;
 };
 
-// A list may hold more records than its count; readers look only below the count.
-extern std::vector<LineSegment> MemberLines;
-extern int16_t MemberLineCount;
-extern std::vector<LineSegment> LoadSymbols;
-extern int16_t LoadSymbolCount;
-extern std::vector<LineSegment> DeflectedShapeLines;
-extern int16_t DeflectedShapeLineCount;
-extern std::vector<LineSegment> BendingMomentLines;
-extern int16_t BendingMomentLineCount;
-extern std::vector<LineSegment> ShearForceLines;
-extern int16_t ShearForceLineCount;
-extern std::vector<LineSegment> AxialForceLines;
-extern int16_t AxialForceLineCount;
+// How many records a list can hold in use: 16-bit, the one place the count's type is named.
+using DrawingListCount = int16_t;
+
+// One list: its records and the count of those in use. It may hold more records than its
+// count; readers look only below the count.
+struct DrawingList {
+  std::vector<LineSegment> records{LineSegment{}};
+  DrawingListCount count = 0;
+
+  // Back to one record of zeros and a count of 0, as after a model load.
+  void Reset();
+  // count = newCount, and the list holds at least that many records. A count beyond the count
+  // type gets a RunError naming the view instead of a wrapped count.
+  void SetCount(long newCount, std::string_view viewName);
+  // Writes the record at index count and increments count.
+  void Append(const LineSegment& record, std::string_view viewName);
+  // The records in use.
+  std::span<const LineSegment> InUse() const;
+};
+
+extern DrawingList MemberLines;
+extern DrawingList LoadSymbols;
+extern DrawingList DeflectedShapeLines;
+extern DrawingList BendingMomentLines;
+extern DrawingList ShearForceLines;
+extern DrawingList AxialForceLines;
 
 extern float ModelWidth;   // cm
 extern float ModelHeight;  // cm
@@ -35,8 +51,21 @@ extern float ModelHeight;  // cm
 // (the reset after a model load, the geometry file, the window's copy of the geometry).
 struct NamedDrawingList {
   const char* name;
-  std::vector<LineSegment>* records;
-  int16_t* count;
+  DrawingList* list;
 };
 
 extern const std::array<NamedDrawingList, 6> AllDrawingLists;
+
+// Empties the four lists of the analysis results; the member lines and load symbols stay.
+void ClearResultLists();
+
+// The six lists and the model extents as one value: the window keeps a copy of the model on
+// show and puts it back when the geometry of a newly chosen model cannot be built.
+struct DrawingGeometry {
+  std::array<DrawingList, 6> lists;  // in the order of AllDrawingLists
+  float modelWidth = 0.0f;
+  float modelHeight = 0.0f;
+
+  static DrawingGeometry Current();
+  void Restore() const;
+};

@@ -2,13 +2,12 @@
 // line, offset along the member's right-hand normal in proportion to the end forces read back
 // from "work2.txt". One builder serves all three; the table below is all that differs.
 #include "analysis/analysis_store.h"
+#include "analysis/work_files.h"
 #include "basics/checked_math.h"
 #include "basics/number_file.h"
-#include "basics/program_directory.h"
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
 #include "drawing_fault.h"
-#include "drawing_list_fill.h"
 #include "drawing_lists.h"
 #include "member_direction.h"
 #include "model/model_store.h"
@@ -21,8 +20,7 @@ constexpr int kValuesPerMember = 6;
 
 struct ForceDiagram {
   const char* viewName;
-  std::vector<LineSegment>* list;
-  int16_t* count;
+  DrawingList* list;
   int firstEndValue;    // position among the member's six values, plotted at end 1
   int secondEndValue;   // plotted at end 2
   double firstEndSign;  // -1 plots end 1 against the normal (the moment diagram's sign convention)
@@ -31,15 +29,15 @@ struct ForceDiagram {
 
 // Axial and shear diagrams are bands of constant width (the end-1 value at both ends); the moment
 // diagram runs from -M1 at end 1 to +M2 at end 2.
-const ForceDiagram kBendingMoment{"Ｍ図", &BendingMomentLines, &BendingMomentLineCount, 2, 5, -1.0,
+const ForceDiagram kBendingMoment{"Ｍ図", &BendingMomentLines, 2, 5, -1.0,
                                   &AnalysisStore::maxMoment};
-const ForceDiagram kShearForce{"Ｑ図", &ShearForceLines, &ShearForceLineCount, 1, 1, 1.0,
+const ForceDiagram kShearForce{"Ｑ図", &ShearForceLines, 1, 1, 1.0,
                                &AnalysisStore::maxShearForce};
-const ForceDiagram kAxialForce{"Ｎ図", &AxialForceLines, &AxialForceLineCount, 0, 0, 1.0,
+const ForceDiagram kAxialForce{"Ｎ図", &AxialForceLines, 0, 0, 1.0,
                                &AnalysisStore::maxAxialForce};
 
 void BuildForceDiagram(const ForceDiagram& diagram, float pictureWidth, int16_t pictureHeight) {
-  NumberFileReader work2(ProgramFilePath("work2.txt"));
+  NumberFileReader work2(Work2Path());
   const ViewFit fit = ComputeViewFit(pictureWidth, pictureHeight);
   // A diagram with nothing to show is scaled by 1 so that nothing divides by zero; the stored
   // maximum stays 0, which is what the tab shows.
@@ -50,7 +48,7 @@ void BuildForceDiagram(const ForceDiagram& diagram, float pictureWidth, int16_t 
   try {
     // Twips per tonne (or tonne-centimetre): the maximum is drawn at 10 % of the limiting extent.
     const double scale = CheckedDiv(fit.LimitingExtent * 0.1, maximum);
-    SetListCount(*diagram.list, *diagram.count, modelStore.memberCount, diagram.viewName);
+    diagram.list->SetCount(modelStore.memberCount, diagram.viewName);
     for (position = 0; position < modelStore.memberCount; ++position) {
       const size_t j = static_cast<size_t>(position);
       const MemberDirection direction = MemberDirectionOf(modelStore.members[j]);
@@ -61,8 +59,8 @@ void BuildForceDiagram(const ForceDiagram& diagram, float pictureWidth, int16_t 
       const double sign = diagram.firstEndSign;
       // The normal n = (sinθ, -cosθ) points to the right of the member; each offset is rounded
       // on its own and added to the member line's integer coordinate.
-      const LineSegment& line = MemberLines[j];
-      (*diagram.list)[j] = {
+      const LineSegment& line = MemberLines.records[j];
+      diagram.list->records[j] = {
           ShiftCoordinate(line.X1, sign * (direction.sinTheta * first * scale)),
           ShiftCoordinate(line.Y1, -sign * (direction.cosTheta * first * scale)),
           ShiftCoordinate(line.X2, direction.sinTheta * second * scale),

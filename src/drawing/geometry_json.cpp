@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdio>
 #include <string_view>
-#include <vector>
 
+#include "basics/number_text.h"
 #include "basics/run_error.h"
 #include "drawing_lists.h"
 
@@ -40,39 +40,37 @@ std::string Quoted(std::string_view text) {
   return quoted + "\"";
 }
 
-std::string RecordList(const std::vector<LineSegment>& list, int16_t count) {
-  if (count <= 0) return "[]";
+std::string RecordList(const DrawingList& list) {
+  if (list.count <= 0) return "[]";
   std::string text = "[\n";
-  for (int16_t i = 0; i < count; ++i) {
-    const LineSegment& r = list[static_cast<size_t>(i)];
-    text += "    [" + std::to_string(r.X1) + ", " + std::to_string(r.Y1) + ", " +
-            std::to_string(r.X2) + ", " + std::to_string(r.Y2) + "]";
-    text += i + 1 < count ? ",\n" : "\n";
+  const char* separator = "";
+  for (const LineSegment& r : list.InUse()) {
+    text += separator;
+    text += "    [" + FormatInteger(r.X1) + ", " + FormatInteger(r.Y1) + ", " +
+            FormatInteger(r.X2) + ", " + FormatInteger(r.Y2) + "]";
+    separator = ",\n";
   }
-  return text + "  ]";
+  return text + "\n  ]";
 }
 
-std::string GeometryJson(const std::array<std::string, 5>* tabLabels) {
+std::string GeometryJson(const std::array<std::string, 5>& tabLabels) {
   std::string json = "{\n";
   json += "  \"ModelWidth\": " + FloatText(ModelWidth) + ",\n";
   json += "  \"ModelHeight\": " + FloatText(ModelHeight);
-  for (const NamedDrawingList& list : AllDrawingLists) {
-    json += ",\n  \"" + std::string(list.name) + "\": " + RecordList(*list.records, *list.count);
+  for (const NamedDrawingList& named : AllDrawingLists) {
+    json += ",\n  \"" + std::string(named.name) + "\": " + RecordList(*named.list);
   }
-  if (tabLabels != nullptr) {
-    json += ",\n  \"Label2\": {\n";
-    for (size_t tab = 0; tab < tabLabels->size(); ++tab) {
-      json += "    \"" + std::to_string(tab + 1) + "\": " + Quoted((*tabLabels)[tab]);
-      json += tab + 1 < tabLabels->size() ? ",\n" : "\n";
-    }
-    json += "  }";
+  json += ",\n  \"Label2\": {\n";
+  for (size_t tab = 0; tab < tabLabels.size(); ++tab) {
+    json += "    \"" + FormatInteger(static_cast<long>(tab) + 1) + "\": " + Quoted(tabLabels[tab]);
+    json += tab + 1 < tabLabels.size() ? ",\n" : "\n";
   }
-  return json + "\n}\n";
+  return json + "  }\n}\n";
 }
 
 }  // namespace
 
-void WriteGeometryJson(const std::string& path, const std::array<std::string, 5>* tabLabels) {
+void WriteGeometryJson(const std::string& path, const std::array<std::string, 5>& tabLabels) {
   const std::string json = GeometryJson(tabLabels);
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) throw FileCreateError(path);

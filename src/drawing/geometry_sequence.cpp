@@ -1,14 +1,40 @@
+#include <initializer_list>
+
 #include "drawing_builders.h"
 
-void BuildModelGeometry(float pictureWidth, int16_t pictureHeight) {
+namespace {
+
+using SizedBuilder = void (*)(float pictureWidth, int16_t pictureHeight);
+
+void BuildInOrder(std::initializer_list<SizedBuilder> builders,
+                  const std::function<PictureSize()>& pictureSize) {
+  for (const SizedBuilder build : builders) {
+    const PictureSize size = pictureSize();
+    build(size.width, size.height);
+  }
+}
+
+std::function<PictureSize()> FixedSize(float pictureWidth, int16_t pictureHeight) {
+  return [=] { return PictureSize{pictureWidth, pictureHeight}; };
+}
+
+}  // namespace
+
+void BuildModelGeometry(const std::function<PictureSize()>& pictureSize) {
   ComputeModelExtents();
-  LayoutMembers(pictureWidth, pictureHeight);
-  BuildLoadSymbols(pictureWidth, pictureHeight);
+  BuildInOrder({LayoutMembers, BuildLoadSymbols}, pictureSize);
+}
+
+void BuildResultGeometry(const std::function<PictureSize()>& pictureSize) {
+  BuildInOrder({BuildDeflectedShape, BuildBendingMomentDiagram, BuildShearForceDiagram,
+                BuildAxialForceDiagram},
+               pictureSize);
+}
+
+void BuildModelGeometry(float pictureWidth, int16_t pictureHeight) {
+  BuildModelGeometry(FixedSize(pictureWidth, pictureHeight));
 }
 
 void BuildResultGeometry(float pictureWidth, int16_t pictureHeight) {
-  BuildDeflectedShape(pictureWidth, pictureHeight);
-  BuildBendingMomentDiagram(pictureWidth, pictureHeight);
-  BuildShearForceDiagram(pictureWidth, pictureHeight);
-  BuildAxialForceDiagram(pictureWidth, pictureHeight);
+  BuildResultGeometry(FixedSize(pictureWidth, pictureHeight));
 }

@@ -3,7 +3,6 @@
 // view numbers them (loads in table order; Fx, Fy, M within a load).
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
-#include "drawing_list_fill.h"
 #include "drawing_lists.h"
 #include "model/model_store.h"
 #include "view_fit.h"
@@ -12,7 +11,7 @@ namespace {
 
 void AppendSymbol(const LineSegment& first, const LineSegment& second, const LineSegment& third) {
   for (const LineSegment& record : {first, second, third}) {
-    AppendRecord(LoadSymbols, LoadSymbolCount, record, "解析モデル");
+    LoadSymbols.Append(record, "解析モデル");
   }
 }
 
@@ -53,7 +52,7 @@ int SignOf(float value) { return value > 0.0f ? 1 : -1; }
 void BuildLoadSymbols(float pictureWidth, int16_t pictureHeight) {
   const ViewFit fit = ComputeViewFit(pictureWidth, pictureHeight);
   const int16_t length = ToCoordinate(fit.LimitingExtent * 0.1);
-  LoadSymbolCount = 0;
+  LoadSymbols.count = 0;
   for (int32_t i = 0; i < modelStore.loadCount; ++i) {
     const NodalLoadRecord& load = modelStore.loads[static_cast<size_t>(i)];
     const DrawingPoint point =

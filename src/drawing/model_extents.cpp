@@ -17,10 +17,7 @@ float Span(float minimum, float maximum) {
 }  // namespace
 
 void ComputeModelExtents() {
-  for (const NamedDrawingList& list : AllDrawingLists) {
-    list.records->assign(1, LineSegment{});
-    *list.count = 0;
-  }
+  for (const NamedDrawingList& named : AllDrawingLists) named.list->Reset();
 
   // A model without nodes has no extents; the fit then treats it as a single point.
   if (modelStore.nodeCount < 1 || modelStore.nodes.empty()) {

@@ -17,14 +17,13 @@
 #include "basics/arithmetic_fault.h"
 #include "basics/int16_math.h"
 #include "basics/run_error.h"
-#include "drawing/drawing_builders.h"
+#include "drawing/drawing_lists.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
-#include "ui/drawing_lists_snapshot.h"
 #include "ui/picture_box.h"
-#include "ui/qt_image_surface.h"
-#include "ui/tab_views.h"
+#include "views/tab_views.h"
+#include "views/window_picture.h"
 
 namespace {
 
@@ -113,7 +112,7 @@ void Form1::CreateControls() {
 
   Picture1 = new QFrame(this);
   Picture1->setGeometry(TwipsRect(480, 600, 8895, 6495));
-  Picture2 = new PictureBox(Picture1, TwipsRect(240, 240, 6255, 6015));
+  Picture2 = new PictureBox(Picture1, TwipsRect(240, 240, kPictureWidthTwips, kPictureHeightTwips));
   Label2 = new QLabel(Picture1);
   Label2->setGeometry(TwipsRect(6720, 240, 1935, 6015));
   Label2->setTextFormat(Qt::PlainText);
@@ -154,10 +153,10 @@ void Form1::cmdSelect_Click() {
     modelStore = previousModel;
     return;
   }
-  const DrawingListsSnapshot previousGeometry = DrawingListsSnapshot::Take();
+  const DrawingGeometry previousGeometry = DrawingGeometry::Current();
   const auto failure = FailureOf([this] {
     ClearToTwips(*surface_);
-    BuildModelGeometry();
+    BuildModelGeometry([this] { return CurrentPictureSize(); });
   });
   if (failure) {
     modelStore = previousModel;
@@ -177,7 +176,7 @@ void Form1::cmdCalculate_Click() {
   const auto failure = FailureOf([this] {
     RunAnalysis();
     ClearToTwips(*surface_);
-    BuildResultGeometry();
+    BuildResultGeometry([this] { return CurrentPictureSize(); });
   });
   if (failure) {
     ShowRunFailure(*failure);
@@ -185,19 +184,6 @@ void Form1::cmdCalculate_Click() {
   }
   SelectTab(0);
   QApplication::restoreOverrideCursor();
-}
-
-void Form1::BuildModelGeometry() {
-  ComputeModelExtents();
-  LayoutMembers(PictureWidth(), PictureHeight());
-  BuildLoadSymbols(PictureWidth(), PictureHeight());
-}
-
-void Form1::BuildResultGeometry() {
-  BuildDeflectedShape(PictureWidth(), PictureHeight());
-  BuildBendingMomentDiagram(PictureWidth(), PictureHeight());
-  BuildShearForceDiagram(PictureWidth(), PictureHeight());
-  BuildAxialForceDiagram(PictureWidth(), PictureHeight());
 }
 
 // A failed run leaves no results to show: the result views go back to the members alone with
@@ -215,8 +201,7 @@ void Form1::cmdCancel_Click() { seams_.endProgram(); }
 void Form1::TabStrip1_Click() {
   const int index = TabStrip1->currentIndex();
   if (index < 0 || index >= static_cast<int>(TabViews.size())) return;
-  ScopedViewTargets targets(*surface_, *this);
-  TabViews[static_cast<size_t>(index)].draw();
+  TabViews[static_cast<size_t>(index)].draw(*surface_, *this);
 }
 
 void Form1::SelectTab(int index) {
@@ -240,6 +225,6 @@ void Form1::SetSurfaceForTests(DrawingSurface* surface) {
   surface_ = surface != nullptr ? surface : &Picture2->surface();
 }
 
-float Form1::PictureWidth() const { return surface_->Width(); }
-
-int16_t Form1::PictureHeight() const { return RoundToInt16(surface_->Height()); }
+PictureSize Form1::CurrentPictureSize() const {
+  return {surface_->Width(), RoundToInt16(surface_->Height())};
+}

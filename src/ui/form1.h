@@ -8,7 +8,9 @@
 #include <string>
 
 #include "basics/message_sink.h"
-#include "ui/view_targets.h"
+#include "drawing/drawing_builders.h"
+#include "views/drawing_surface.h"
+#include "views/label_target.h"
 
 class QFrame;
 class QLabel;
@@ -62,11 +64,9 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
  private:
   void Form_Load();
   void CreateControls();
-  void BuildModelGeometry();
-  void BuildResultGeometry();
   void ShowRunFailure(const std::string& message);
-  float PictureWidth() const;
-  int16_t PictureHeight() const;
+  // The picture's size as the drawing builders take it, read from the surface now.
+  PictureSize CurrentPictureSize() const;
 
   Form1Seams seams_;
   DrawingSurface* surface_;

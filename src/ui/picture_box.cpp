@@ -5,7 +5,7 @@
 
 PictureBox::PictureBox(QWidget* parent, const QRect& geometry) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  setLineWidth(2);
+  setLineWidth(kPictureFramePixels);
   setAttribute(Qt::WA_StaticContents);
   setGeometry(geometry);
   surface_ = std::make_unique<QtImageSurface>(size(), contentsRect().size(), devicePixelRatioF(),

@@ -9,9 +9,8 @@
 #include <QSize>
 #include <functional>
 
-#include "ui/drawing_surface.h"
-
-inline constexpr int kTwipsPerPixel = 15;
+#include "views/drawing_surface.h"
+#include "views/window_picture.h"
 
 class QtImageSurface : public DrawingSurface {
  public:

@@ -7,15 +7,12 @@
 
 #include "basics/run_error.h"
 #include "ui/qt_image_surface.h"
-#include "ui/recording_surface.h"
-#include "ui/tab_views.h"
-#include "ui/view_targets.h"
 #include "ui/window_font.h"
+#include "views/label_target.h"
+#include "views/tab_views.h"
+#include "views/window_picture.h"
 
 namespace {
-
-// The window's picture: 6255 × 6015 twips.
-const QSize kPictureSize(417, 401);
 
 // Drawing text needs a Qt application; without a display it draws offscreen.
 void EnsureGuiApplication() {
@@ -33,27 +30,17 @@ void EnsureGuiApplication() {
 void SaveViewImages(const std::string& directory) {
   EnsureGuiApplication();
   const QPalette palette = QGuiApplication::palette();
-  QtImageSurface surface(kPictureSize, kPictureSize, 1.0, WindowFont(),
-                         palette.color(QPalette::Window), palette.color(QPalette::WindowText));
-  RecordingLabel label;
-  ScopedViewTargets targets(surface, label);
+  // The window's picture: the control's size for the views, the image inside its frame.
+  QtImageSurface surface(QSize(kPictureWidthPixels, kPictureHeightPixels),
+                         QSize(kPictureImageWidthPixels, kPictureImageHeightPixels), 1.0,
+                         WindowFont(), palette.color(QPalette::Window),
+                         palette.color(QPalette::WindowText));
+  LabelCapture label;
   for (const TabView& tab : TabViews) {
-    tab.draw();
+    tab.draw(surface, label);
     const std::string path = directory + "/" + tab.caption + ".png";
     if (!surface.image().save(QFile::decodeName(path.c_str()), "PNG")) {
       throw FileCreateError(path);
     }
   }
-}
-
-std::array<std::string, 5> ViewLabelTexts() {
-  RecordingSurface surface;
-  RecordingLabel label;
-  ScopedViewTargets targets(surface, label);
-  std::array<std::string, 5> texts;
-  for (size_t i = 0; i < TabViews.size(); ++i) {
-    TabViews[i].draw();
-    texts[i] = label.text;
-  }
-  return texts;
 }

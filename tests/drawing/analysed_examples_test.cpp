@@ -37,28 +37,28 @@ class AnalysedExamplesTest : public DrawingTest {
 // 0.3125 x 481.2 = 150.4 down at x 596 + round(2406.0001) = 3002.
 TEST_F(AnalysedExamplesTest, CantileverByHand) {
   Analyse("cantilever.txt");
-  EXPECT_EQ(InUse(MemberLines, MemberLineCount), (std::vector<LineSegment>{{596, 481, 5408, 481}}));
-  EXPECT_EQ(InUse(BendingMomentLines, BendingMomentLineCount),
+  EXPECT_EQ(InUse(MemberLines), (std::vector<LineSegment>{{596, 481, 5408, 481}}));
+  EXPECT_EQ(InUse(BendingMomentLines),
             (std::vector<LineSegment>{{596, 962, 5408, 481}}));
-  EXPECT_EQ(InUse(ShearForceLines, ShearForceLineCount),
+  EXPECT_EQ(InUse(ShearForceLines),
             (std::vector<LineSegment>{{596, 0, 5408, 0}}));
   EXPECT_EQ(analysisStore.maxAxialForce, 0.0);
-  EXPECT_EQ(InUse(AxialForceLines, AxialForceLineCount), InUse(MemberLines, MemberLineCount));
-  ASSERT_EQ(DeflectedShapeLineCount, 10);
-  EXPECT_EQ(DeflectedShapeLines[0].X1, 596);
-  EXPECT_EQ(DeflectedShapeLines[0].Y1, 481);
-  EXPECT_EQ(DeflectedShapeLines[4].X2, 3002);
-  EXPECT_EQ(DeflectedShapeLines[4].Y2, 331);
-  EXPECT_EQ(DeflectedShapeLines[9].X2, 5408);
-  EXPECT_EQ(DeflectedShapeLines[9].Y2, 0);
+  EXPECT_EQ(InUse(AxialForceLines), InUse(MemberLines));
+  ASSERT_EQ(DeflectedShapeLines.count, 10);
+  EXPECT_EQ(DeflectedShapeLines.records[0].X1, 596);
+  EXPECT_EQ(DeflectedShapeLines.records[0].Y1, 481);
+  EXPECT_EQ(DeflectedShapeLines.records[4].X2, 3002);
+  EXPECT_EQ(DeflectedShapeLines.records[4].Y2, 331);
+  EXPECT_EQ(DeflectedShapeLines.records[9].X2, 5408);
+  EXPECT_EQ(DeflectedShapeLines.records[9].Y2, 0);
 }
 
 // The largest distance of a diagram's end points from their member ends, in twips.
-int LargestOffset(const std::vector<LineSegment>& list, int16_t count) {
+int LargestOffset(const DrawingList& list) {
   int largest = 0;
-  for (int16_t j = 0; j < count; ++j) {
-    const LineSegment& record = list[static_cast<size_t>(j)];
-    const LineSegment& member = MemberLines[static_cast<size_t>(j)];
+  for (size_t j = 0; j < list.InUse().size(); ++j) {
+    const LineSegment& record = list.records[j];
+    const LineSegment& member = MemberLines.records[j];
     for (const int offset : {record.X1 - member.X1, record.Y1 - member.Y1,
                              record.X2 - member.X2, record.Y2 - member.Y2}) {
       largest = std::max(largest, std::abs(offset));
@@ -71,16 +71,16 @@ int LargestOffset(const std::vector<LineSegment>& list, int16_t count) {
 // maximum is offset by round(5004 x 0.1) = 500 and no other point lies further out.
 TEST_F(AnalysedExamplesTest, PortalFrameMaximaAreDrawnAtTenPercent) {
   Analyse("portal_frame.txt");
-  EXPECT_EQ(LargestOffset(BendingMomentLines, BendingMomentLineCount), 500);
-  EXPECT_EQ(LargestOffset(ShearForceLines, ShearForceLineCount), 500);
-  EXPECT_EQ(LargestOffset(AxialForceLines, AxialForceLineCount), 500);
-  EXPECT_EQ(BendingMomentLineCount, 3);
-  ASSERT_EQ(DeflectedShapeLineCount, 30);
+  EXPECT_EQ(LargestOffset(BendingMomentLines), 500);
+  EXPECT_EQ(LargestOffset(ShearForceLines), 500);
+  EXPECT_EQ(LargestOffset(AxialForceLines), 500);
+  EXPECT_EQ(BendingMomentLines.count, 3);
+  ASSERT_EQ(DeflectedShapeLines.count, 30);
   // Members 1 and 3 rise from the fixed supports: their curves start on the member lines.
-  EXPECT_EQ(DeflectedShapeLines[0].X1, MemberLines[0].X1);
-  EXPECT_EQ(DeflectedShapeLines[0].Y1, MemberLines[0].Y1);
-  EXPECT_EQ(DeflectedShapeLines[20].X1, MemberLines[2].X1);
-  EXPECT_EQ(DeflectedShapeLines[20].Y1, MemberLines[2].Y1);
+  EXPECT_EQ(DeflectedShapeLines.records[0].X1, MemberLines.records[0].X1);
+  EXPECT_EQ(DeflectedShapeLines.records[0].Y1, MemberLines.records[0].Y1);
+  EXPECT_EQ(DeflectedShapeLines.records[20].X1, MemberLines.records[2].X1);
+  EXPECT_EQ(DeflectedShapeLines.records[20].Y1, MemberLines.records[2].Y1);
 }
 
 }  // namespace

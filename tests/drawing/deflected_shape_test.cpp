@@ -19,25 +19,25 @@ TEST_F(DeflectedShapeTest, CantileverCurve) {
   LoadModel(DrawingData("bent_600x300.txt"), 6000.0f, 4000);
   SetDisplacements({0, 0, 0, /* node 2 */ 0, -1.0, -0.0025, /* node 3 */ 0.75, -1.0, -0.0025}, 1.0);
   BuildDeflectedShape(6000.0f, 4000);
-  ASSERT_EQ(DeflectedShapeLineCount, 20);
-  EXPECT_EQ(DeflectedShapeLines[0].X1, 480);
-  EXPECT_EQ(DeflectedShapeLines[0].Y1, 720);
+  ASSERT_EQ(DeflectedShapeLines.count, 20);
+  EXPECT_EQ(DeflectedShapeLines.records[0].X1, 480);
+  EXPECT_EQ(DeflectedShapeLines.records[0].Y1, 720);
   // Zero slope at the fixed end: w(60) = -0.0145 is drawn 7 below the member.
-  EXPECT_EQ(DeflectedShapeLines[0], (LineSegment{480, 720, 960, 713}));
-  EXPECT_EQ(DeflectedShapeLines[4].X2, 2880);
-  EXPECT_EQ(DeflectedShapeLines[4].Y2, 570);
-  EXPECT_EQ(DeflectedShapeLines[9].X2, 5280);
-  EXPECT_EQ(DeflectedShapeLines[9].Y2, 240);
+  EXPECT_EQ(DeflectedShapeLines.records[0], (LineSegment{480, 720, 960, 713}));
+  EXPECT_EQ(DeflectedShapeLines.records[4].X2, 2880);
+  EXPECT_EQ(DeflectedShapeLines.records[4].Y2, 570);
+  EXPECT_EQ(DeflectedShapeLines.records[9].X2, 5280);
+  EXPECT_EQ(DeflectedShapeLines.records[9].Y2, 240);
   for (size_t k = 1; k < 10; ++k) {
-    EXPECT_EQ(DeflectedShapeLines[k].X1, DeflectedShapeLines[k - 1].X2) << k;
-    EXPECT_EQ(DeflectedShapeLines[k].Y1, DeflectedShapeLines[k - 1].Y2) << k;
+    EXPECT_EQ(DeflectedShapeLines.records[k].X1, DeflectedShapeLines.records[k - 1].X2) << k;
+    EXPECT_EQ(DeflectedShapeLines.records[k].Y1, DeflectedShapeLines.records[k - 1].Y2) << k;
   }
   // Member 2 turns with node 2 as a rigid body: down by 1 cm and clockwise by 0.0025, so its
   // top also moves right by 0.0025 x 300 = 0.75 cm, 360 twips.
-  EXPECT_EQ(DeflectedShapeLines[10].X1, 5280);
-  EXPECT_EQ(DeflectedShapeLines[10].Y1, 240);
-  EXPECT_EQ(DeflectedShapeLines[19].X2, 5640);
-  EXPECT_EQ(DeflectedShapeLines[19].Y2, 2640);
+  EXPECT_EQ(DeflectedShapeLines.records[10].X1, 5280);
+  EXPECT_EQ(DeflectedShapeLines.records[10].Y1, 240);
+  EXPECT_EQ(DeflectedShapeLines.records[19].X2, 5640);
+  EXPECT_EQ(DeflectedShapeLines.records[19].Y2, 2640);
 }
 
 // Without inertia a member is one chord between its displaced ends. Member 2 runs up the y axis,
@@ -47,7 +47,7 @@ TEST_F(DeflectedShapeTest, ChordOfAMemberWithoutInertia) {
   modelStore.sections[0].inertia = 0.0f;
   SetDisplacements({0, 0, 0, 0, -1.0, -0.0025, 0.3, -1.0, 0.001}, 1.0);
   BuildDeflectedShape(6000.0f, 4000);
-  EXPECT_EQ(InUse(DeflectedShapeLines, DeflectedShapeLineCount),
+  EXPECT_EQ(InUse(DeflectedShapeLines),
             (std::vector<LineSegment>{{480, 720, 5280, 240}, {5280, 240, 5424, 2640}}));
 }
 
@@ -57,7 +57,7 @@ TEST_F(DeflectedShapeTest, OffsetsRoundHalvesToEven) {
   modelStore.sections[0].inertia = 0.0f;
   SetDisplacements({-5.0, 0, 0, 5.0, 7.0, 0, 0, 0, 0}, 960.0);
   BuildDeflectedShape(6000.0f, 4000);
-  EXPECT_EQ(DeflectedShapeLines[0], (LineSegment{478, 720, 5282, 724}));
+  EXPECT_EQ(DeflectedShapeLines.records[0], (LineSegment{478, 720, 5282, 724}));
 }
 
 // Every section without inertia: one chord per member. Unloaded, each chord is its member line
@@ -67,15 +67,15 @@ TEST_F(DeflectedShapeTest, TrussHasOneRecordPerMember) {
   SetDisplacements(std::vector<double>(3 * 8, 0.0), 0.0);
   BuildDeflectedShape(6255.0f, 6015);
   EXPECT_EQ(analysisStore.maxDisplacement, 0.0);
-  EXPECT_EQ(InUse(DeflectedShapeLines, DeflectedShapeLineCount),
-            InUse(MemberLines, MemberLineCount));
+  EXPECT_EQ(InUse(DeflectedShapeLines),
+            InUse(MemberLines));
 }
 
 // Each curve of an unloaded frame starts on its member's first point and ends within one twip
 // of its second (the last point is not snapped to it).
 void ExpectCurveOnMember(int first, const LineSegment& member) {
-  const LineSegment& start = DeflectedShapeLines[static_cast<size_t>(first)];
-  const LineSegment& end = DeflectedShapeLines[static_cast<size_t>(first + 9)];
+  const LineSegment& start = DeflectedShapeLines.records[static_cast<size_t>(first)];
+  const LineSegment& end = DeflectedShapeLines.records[static_cast<size_t>(first + 9)];
   EXPECT_EQ(start.X1, member.X1);
   EXPECT_EQ(start.Y1, member.Y1);
   EXPECT_NEAR(end.X2, member.X2, 1);
@@ -86,8 +86,8 @@ TEST_F(DeflectedShapeTest, FrameHasTenRecordsPerMember) {
   LoadModel(ExamplePath("portal_frame.txt"), 6255.0f, 6015);
   SetDisplacements(std::vector<double>(3 * 4, 0.0), 0.0);
   BuildDeflectedShape(6255.0f, 6015);
-  ASSERT_EQ(DeflectedShapeLineCount, 30);
-  for (int j = 0; j < 3; ++j) ExpectCurveOnMember(10 * j, MemberLines[static_cast<size_t>(j)]);
+  ASSERT_EQ(DeflectedShapeLines.count, 30);
+  for (int j = 0; j < 3; ++j) ExpectCurveOnMember(10 * j, MemberLines.records[static_cast<size_t>(j)]);
 }
 
 // Members 1, 3 and 5 bend, the braces 2 and 4 have no inertia: 10 + 1 + 10 + 1 + 10 records
@@ -96,15 +96,15 @@ TEST_F(DeflectedShapeTest, MixedModelAppendsInMemberOrder) {
   LoadModel(DrawingData("mixed_sections.txt"), 6255.0f, 6015);
   SetDisplacements(std::vector<double>(3 * 4, 0.0), 0.0);
   BuildDeflectedShape(6255.0f, 6015);
-  ASSERT_EQ(DeflectedShapeLineCount, 32);
-  ExpectCurveOnMember(0, MemberLines[0]);
-  EXPECT_EQ(DeflectedShapeLines[10], MemberLines[1]);
-  ExpectCurveOnMember(11, MemberLines[2]);
-  EXPECT_EQ(DeflectedShapeLines[21], MemberLines[3]);
-  ExpectCurveOnMember(22, MemberLines[4]);
+  ASSERT_EQ(DeflectedShapeLines.count, 32);
+  ExpectCurveOnMember(0, MemberLines.records[0]);
+  EXPECT_EQ(DeflectedShapeLines.records[10], MemberLines.records[1]);
+  ExpectCurveOnMember(11, MemberLines.records[2]);
+  EXPECT_EQ(DeflectedShapeLines.records[21], MemberLines.records[3]);
+  ExpectCurveOnMember(22, MemberLines.records[4]);
   // A second analysis rebuilds from index 0.
   BuildDeflectedShape(6255.0f, 6015);
-  EXPECT_EQ(DeflectedShapeLineCount, 32);
+  EXPECT_EQ(DeflectedShapeLines.count, 32);
 }
 
 // A member of zero length has no direction: its ten pieces collapse onto its point.
@@ -112,7 +112,7 @@ TEST_F(DeflectedShapeTest, ZeroLengthMemberCollapsesOntoItsPoint) {
   LoadModel(DrawingData("coincident_nodes.txt"), 6000.0f, 4000);
   SetDisplacements({0, 0, 0, 1.0, 1.0, 0.1}, 1.0);
   BuildDeflectedShape(6000.0f, 4000);
-  EXPECT_EQ(InUse(DeflectedShapeLines, DeflectedShapeLineCount),
+  EXPECT_EQ(InUse(DeflectedShapeLines),
             std::vector<LineSegment>(10, LineSegment{2880, 1920, 2880, 1920}));
 }
 

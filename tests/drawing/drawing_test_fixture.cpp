@@ -7,8 +7,8 @@
 #include "model/model_store.h"
 #include "model/reference_check.h"
 
-std::vector<LineSegment> InUse(const std::vector<LineSegment>& list, int16_t count) {
-  return {list.begin(), list.begin() + count};
+std::vector<LineSegment> InUse(const DrawingList& list) {
+  return {list.InUse().begin(), list.InUse().end()};
 }
 
 void DrawingTest::SetUp() {

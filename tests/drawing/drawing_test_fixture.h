@@ -14,16 +14,12 @@
 #include "support/recording_message_sink.h"
 #include "support/test_support.h"
 
-inline bool operator==(const LineSegment& a, const LineSegment& b) {
-  return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Y2 == b.Y2;
-}
-
 inline void PrintTo(const LineSegment& r, std::ostream* out) {
   *out << "(" << r.X1 << ", " << r.Y1 << ", " << r.X2 << ", " << r.Y2 << ")";
 }
 
 // The records in use of one list.
-std::vector<LineSegment> InUse(const std::vector<LineSegment>& list, int16_t count);
+std::vector<LineSegment> InUse(const DrawingList& list);
 
 class DrawingTest : public testing::Test {
  protected:

@@ -13,7 +13,7 @@ using LoadSymbolsTest = DrawingTest;
 // Fx > 0, Fy = 0 and M < 0. L/4 = 22.5 and 3L/4 = 67.5 make every head corner a tie.
 TEST_F(LoadSymbolsTest, ArrowAndMomentWithLength90) {
   LoadModel(DrawingData("load_symbol_ties.txt"), 6255.0f, 1125);
-  EXPECT_EQ(InUse(LoadSymbols, LoadSymbolCount),
+  EXPECT_EQ(InUse(LoadSymbols),
             (std::vector<LineSegment>{{910, 2000, 1000, 2000},
                                       {978, 2022, 1000, 2000},
                                       {978, 1978, 1000, 2000},
@@ -26,7 +26,7 @@ TEST_F(LoadSymbolsTest, ArrowAndMomentWithLength90) {
 // order, Fx, Fy, M within each; the all-zero load and the zero components add nothing.
 TEST_F(LoadSymbolsTest, LoadsAndComponentsInOrder) {
   LoadModel(DrawingData("load_order.txt"), 6000.0f, 4000);
-  EXPECT_EQ(InUse(LoadSymbols, LoadSymbolCount),
+  EXPECT_EQ(InUse(LoadSymbols),
             (std::vector<LineSegment>{
                 // node 3: Fx -300, Fy 200, M 5000
                 {4800, 3520, 4480, 3520}, {4560, 3600, 4480, 3520}, {4560, 3440, 4480, 3520},
@@ -42,11 +42,11 @@ TEST_F(LoadSymbolsTest, LoadsAndComponentsInOrder) {
 TEST_F(LoadSymbolsTest, ModelWithoutLoadsHasNoSymbols) {
   LoadModel(DrawingData("load_order.txt"), 6000.0f, 4000);
   LoadModel(DrawingData("horizontal_line.txt"), 6000.0f, 4000);
-  EXPECT_EQ(LoadSymbolCount, 0);
+  EXPECT_EQ(LoadSymbols.count, 0);
   // The same picture again rebuilds from index 0 instead of appending.
   LoadModel(DrawingData("load_symbol_ties.txt"), 6255.0f, 1125);
   BuildLoadSymbols(6255.0f, 1125);
-  EXPECT_EQ(LoadSymbolCount, 6);
+  EXPECT_EQ(LoadSymbols.count, 6);
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ TEST_F(ViewFitTest, WidthLimitsA600By300Model) {
   EXPECT_EQ(ModelWidth, 600.0f);
   EXPECT_EQ(ModelHeight, 300.0f);
   ExpectFit(ComputeViewFit(6000.0f, 4000), 4800, 3200, 8.0f, 4800, 480, 720);
-  ASSERT_EQ(MemberLineCount, 2);
-  EXPECT_EQ(MemberLines[0], (LineSegment{480, 720, 5280, 720}));
-  EXPECT_EQ(MemberLines[1], (LineSegment{5280, 720, 5280, 3120}));  // node (600, 300)
+  ASSERT_EQ(MemberLines.count, 2);
+  EXPECT_EQ(MemberLines.records[0], (LineSegment{480, 720, 5280, 720}));
+  EXPECT_EQ(MemberLines.records[1], (LineSegment{5280, 720, 5280, 3120}));  // node (600, 300)
 }
 
 // Both lines of nodes are fitted as 600 x 600 squares: the height scale 3200/600 limits. The
@@ -44,7 +44,7 @@ TEST_F(ViewFitTest, LinesOfNodesAreFittedAsSquares) {
   // OffsetX = round(480 + (4800 - 3200.0000954) / 2) = round(1279.99995) = 1280.
   ExpectFit(ComputeViewFit(6000.0f, 4000), 4800, 3200, scale, 3200, 1280, 320);
   // 100, 400, 700 x 5.3333335 = 533.33, 2133.33, 3733.33.
-  EXPECT_EQ(InUse(MemberLines, MemberLineCount),
+  EXPECT_EQ(InUse(MemberLines),
             (std::vector<LineSegment>{{1813, 320, 3413, 320}, {3413, 320, 5013, 320}}));
 
   LoadModel(DrawingData("vertical_line.txt"), 6000.0f, 4000);
@@ -52,7 +52,7 @@ TEST_F(ViewFitTest, LinesOfNodesAreFittedAsSquares) {
   EXPECT_EQ(ModelHeight, 600.0f);
   ExpectFit(ComputeViewFit(6000.0f, 4000), 4800, 3200, scale, 3200, 1280, 320);
   // -100 and 500 x 5.3333335 = -533.33 and 2666.67.
-  EXPECT_EQ(InUse(MemberLines, MemberLineCount),
+  EXPECT_EQ(InUse(MemberLines),
             (std::vector<LineSegment>{{1280, -213, 1280, 2987}}));
 }
 
@@ -80,7 +80,7 @@ TEST_F(ViewFitTest, UsableExtentsRoundHalvesToEven) {
 TEST_F(ViewFitTest, NodePositionsRoundHalvesToEven) {
   LoadModel(DrawingData("rounding_ties.txt"), 1000.0f, 1000);
   ExpectFit(ComputeViewFit(1000.0f, 1000), 800, 800, 0.5f, 800, 80, 80);
-  EXPECT_EQ(InUse(MemberLines, MemberLineCount),
+  EXPECT_EQ(InUse(MemberLines),
             (std::vector<LineSegment>{{68, 68, 868, 868}, {68, 68, 92, 94}}));
 }
 
@@ -91,32 +91,16 @@ TEST_F(ViewFitTest, CoincidentNodesAreDrawnAtTheOffsets) {
   EXPECT_EQ(ModelWidth, 0.0f);
   EXPECT_EQ(ModelHeight, 0.0f);
   ExpectFit(ComputeViewFit(6000.0f, 4000), 4800, 3200, 0.0f, 3200, 2880, 1920);
-  EXPECT_EQ(MemberLines[0], (LineSegment{2880, 1920, 2880, 1920}));
-  ASSERT_EQ(LoadSymbolCount, 3);
-  EXPECT_EQ(LoadSymbols[0], (LineSegment{2560, 1920, 2880, 1920}));
+  EXPECT_EQ(MemberLines.records[0], (LineSegment{2880, 1920, 2880, 1920}));
+  ASSERT_EQ(LoadSymbols.count, 3);
+  EXPECT_EQ(LoadSymbols.records[0], (LineSegment{2560, 1920, 2880, 1920}));
 }
 
 // A 1 cm member 1 km from the origin is drawn at 3.2e8 twips: held at 32767 and -32768
 // instead of wrapping around.
 TEST_F(ViewFitTest, CoordinatesBeyondSixteenBitsAreHeldAtTheEdge) {
   LoadModel(DrawingData("far_from_origin.txt"), 6000.0f, 4000);
-  EXPECT_EQ(MemberLines[0], (LineSegment{32767, -32768, 32767, -32768}));
-}
-
-// A new model resets every list to one record of zeros and every count to 0.
-TEST_F(ViewFitTest, ModelExtentsResetTheLists) {
-  LoadModel(DrawingData("bent_600x300.txt"), 6000.0f, 4000);
-  DeflectedShapeLines.assign(5, LineSegment{1, 2, 3, 4});
-  DeflectedShapeLineCount = 5;
-  ComputeModelExtents();
-  for (const auto* list : {&MemberLines, &LoadSymbols, &DeflectedShapeLines, &BendingMomentLines,
-                           &ShearForceLines, &AxialForceLines}) {
-    EXPECT_EQ(*list, (std::vector<LineSegment>{LineSegment{}}));
-  }
-  for (const int16_t count : {MemberLineCount, LoadSymbolCount, DeflectedShapeLineCount,
-                              BendingMomentLineCount, ShearForceLineCount, AxialForceLineCount}) {
-    EXPECT_EQ(count, 0);
-  }
+  EXPECT_EQ(MemberLines.records[0], (LineSegment{32767, -32768, 32767, -32768}));
 }
 
 }  // namespace

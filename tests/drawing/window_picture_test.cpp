@@ -28,10 +28,10 @@ TEST_F(WindowPictureTest, PortalFrameByHand) {
   EXPECT_EQ(fit.LimitingExtent, 5004);
   EXPECT_EQ(fit.OffsetX, 500);
   EXPECT_EQ(fit.OffsetY, 1219);
-  EXPECT_EQ(InUse(MemberLines, MemberLineCount),
+  EXPECT_EQ(InUse(MemberLines),
             (std::vector<LineSegment>{
                 {500, 1219, 500, 4555}, {500, 4555, 5504, 4555}, {5504, 1219, 5504, 4555}}));
-  EXPECT_EQ(InUse(LoadSymbols, LoadSymbolCount),
+  EXPECT_EQ(InUse(LoadSymbols),
             (std::vector<LineSegment>{{0, 4555, 500, 4555},
                                       {375, 4680, 500, 4555},
                                       {375, 4430, 500, 4555},

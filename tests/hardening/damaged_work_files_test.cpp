@@ -58,8 +58,8 @@ struct ForceDiagramLists {
   std::vector<LineSegment> moment, shear, axial;
 };
 
-std::vector<LineSegment> Records(const std::vector<LineSegment>& list, int16_t count) {
-  return {list.begin(), list.begin() + count};
+std::vector<LineSegment> Records(const DrawingList& list) {
+  return {list.InUse().begin(), list.InUse().end()};
 }
 
 bool Same(const std::vector<LineSegment>& a, const std::vector<LineSegment>& b) {
@@ -76,8 +76,8 @@ ForceDiagramLists BuildForceDiagrams() {
   BuildBendingMomentDiagram(kPictureWidth, kPictureHeight);
   BuildShearForceDiagram(kPictureWidth, kPictureHeight);
   BuildAxialForceDiagram(kPictureWidth, kPictureHeight);
-  return {Records(BendingMomentLines, BendingMomentLineCount),
-          Records(ShearForceLines, ShearForceLineCount), Records(AxialForceLines, AxialForceLineCount)};
+  return {Records(BendingMomentLines),
+          Records(ShearForceLines), Records(AxialForceLines)};
 }
 
 class DamagedWorkFile : public testing::Test {

@@ -72,7 +72,7 @@ void AnalyseAndDraw(const std::string& model, const std::string& name, const std
       result = error.what();
     }
     const std::string geometry = directory + "/" + name + ".json";
-    WriteGeometryJson(geometry, nullptr);
+    WriteGeometryJson(geometry, {});
     Keep(outputs, name + " geometry", geometry);
     Keep(outputs, name + " report", ReportPath(model));
   }

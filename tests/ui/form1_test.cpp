@@ -16,10 +16,10 @@
 #include "drawing/drawing_builders.h"
 #include "drawing/drawing_lists.h"
 #include "model/model_store.h"
+#include "support/recording_surface.h"
 #include "support/test_support.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
-#include "ui/recording_surface.h"
 #include "ui/window_font.h"
 
 namespace {
@@ -64,11 +64,15 @@ class WatchingSurface : public RecordingSurface {
   std::vector<bool> waitCursorAtClear;
 };
 
+// The operations that start with prefix and, when colour is given, name it.
 std::vector<std::string> OperationsStartingWith(const std::vector<std::string>& operations,
-                                                const std::string& prefix) {
+                                                const std::string& prefix,
+                                                const std::string& colour = "") {
   std::vector<std::string> found;
   for (const std::string& operation : operations) {
-    if (operation.rfind(prefix, 0) == 0) found.push_back(operation);
+    if (operation.rfind(prefix, 0) == 0 && operation.find(colour) != std::string::npos) {
+      found.push_back(operation);
+    }
   }
   return found;
 }
@@ -117,7 +121,7 @@ class Form1Test : public QObject {
 
   void CompareLabels(const char* const (&expected)[5]) {
     const std::vector<std::string> labels = LabelsOfEveryTab();
-    for (int tab = 0; tab < 5; ++tab) QCOMPARE(labels[tab], std::string(expected[tab]));
+    for (size_t tab = 0; tab < 5; ++tab) QCOMPARE(labels[tab], std::string(expected[tab]));
   }
 
  private slots:
@@ -196,26 +200,22 @@ class Form1Test : public QObject {
     QCOMPARE(form->Label2->text(), QString::fromStdString(loadList).replace('\r', '\n'));
 
     // What tab 1 drew, against the drawing lists of the model.
-    QCOMPARE(MemberLineCount, int16_t{3});
-    QCOMPARE(LoadSymbolCount, int16_t{15});
+    QCOMPARE(MemberLines.count, int16_t{3});
+    QCOMPARE(LoadSymbols.count, int16_t{15});
     // The window clears the picture before it builds the geometry, then tab 1 draws.
     const std::vector<std::string>& drawn = recording->operations;
     QCOMPARE(std::count(drawn.begin(), drawn.end(), "clear"), 2);
     const std::vector<std::string> tab1(std::find(drawn.begin(), drawn.end(), "pen 2"), drawn.end());
     std::vector<std::string> members, yellow;
-    for (int i = 0; i < MemberLineCount; ++i) members.push_back(LineText(MemberLines[i], "#000000"));
-    for (int symbol = 0; symbol < 5; ++symbol) {
+    for (const LineSegment& line : MemberLines.InUse()) members.push_back(LineText(line, "#000000"));
+    for (size_t symbol = 0; symbol < 5; ++symbol) {
       const bool moment = symbol == 1 || symbol == 4;
-      for (int record = moment ? 1 : 0; record < 3; ++record) {
-        yellow.push_back(LineText(LoadSymbols[symbol * 3 + record], "#ffff00"));
+      for (size_t record = moment ? 1 : 0; record < 3; ++record) {
+        yellow.push_back(LineText(LoadSymbols.records[symbol * 3 + record], "#ffff00"));
       }
     }
     QCOMPARE(std::vector<std::string>(tab1.begin() + 1, tab1.begin() + 4), members);
-    std::vector<std::string> drawnYellow;
-    for (const std::string& operation : OperationsStartingWith(tab1, "line")) {
-      if (operation.find("#ffff00") != std::string::npos) drawnYellow.push_back(operation);
-    }
-    QCOMPARE(drawnYellow, yellow);
+    QCOMPARE(OperationsStartingWith(tab1, "line", "#ffff00"), yellow);
     const std::vector<std::string> arcs = OperationsStartingWith(tab1, "arc");
     QCOMPARE(arcs.size(), size_t{2});
     QVERIFY(arcs[0].size() > 6 && arcs[0].substr(arcs[0].size() - 7) == " 0 4.71");
@@ -253,7 +253,7 @@ class Form1Test : public QObject {
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     QVERIFY(FileExists(path.substr(0, path.size() - 4) + "_res.txt"));
     QVERIFY(FileExists(scratch->File("work2.txt")));
-    QCOMPARE(DeflectedShapeLineCount > 0 && BendingMomentLineCount == 1, true);
+    QCOMPARE(DeflectedShapeLines.count > 0 && BendingMomentLines.count == 1, true);
 
     const char* const labels[] = {
         "節点荷重\r   1. Fy = 1234.56 [㎏]\r", "変位最大値 [㎝]\r     0.01235",
@@ -277,11 +277,8 @@ class Form1Test : public QObject {
     recording->operations.clear();
     CompareLabels(labels);
     QCOMPARE(OperationsStartingWith(recording->operations, "fill").size(), size_t{0});
-    std::vector<std::string> yellow;
-    for (const std::string& operation : OperationsStartingWith(recording->operations, "line")) {
-      if (operation.find("#ffff00") != std::string::npos) yellow.push_back(operation);
-    }
-    QCOMPARE(yellow.size(), size_t{3});  // the load arrow of tab 1, no deflected shape
+    // The load arrow of tab 1, no deflected shape.
+    QCOMPARE(OperationsStartingWith(recording->operations, "line", "#ffff00").size(), size_t{3});
   }
 
   void switchingTabsRedrawsTheSameEachTime() {

@@ -13,6 +13,7 @@
 #include "model/reference_check.h"
 #include "support/test_support.h"
 #include "ui/view_images.h"
+#include "views/tab_label_texts.h"
 
 namespace {
 
@@ -56,12 +57,12 @@ class ViewImagesTest : public QObject {
                               QColor(255, 0, 0), QColor(0, 255, 0)};
     for (int tab = 0; tab < 5; ++tab) {
       const QImage image(QString::fromStdString(directory + "/" + names[tab] + ".png"));
-      QCOMPARE(image.size(), QSize(417, 401));
+      QCOMPARE(image.size(), QSize(413, 397));
       QVERIFY2(PixelsOf(image, colours[tab]) > 20, names[tab]);
       QVERIFY(PixelsOf(image, Qt::black) > 20);
     }
 
-    const std::array<std::string, 5> labels = ViewLabelTexts();
+    const std::array<std::string, 5> labels = TabLabelTexts();
     QCOMPARE(labels[0], std::string("節点荷重\r   1. Fx = 1500 [㎏]\r   2. M  = 2500 [㎏･㎝]\r"
                                     "   3. Fx = 200.5 [㎏]\r   4. Fy = 3000 [㎏]\r"
                                     "   5. M  = 120000 [㎏･㎝]\r"));

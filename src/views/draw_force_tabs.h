@@ -3,6 +3,9 @@
 // members drawn thick on top, and the diagram's maximum beside the drawing.
 #pragma once
 
-void DrawMomentTab();
-void DrawShearTab();
-void DrawAxialTab();
+#include "views/drawing_surface.h"
+#include "views/label_target.h"
+
+void DrawMomentTab(DrawingSurface& surface, LabelTarget& label);
+void DrawShearTab(DrawingSurface& surface, LabelTarget& label);
+void DrawAxialTab(DrawingSurface& surface, LabelTarget& label);

@@ -2,4 +2,7 @@
 // in yellow over them, and the largest displacement of the last analysis beside the drawing.
 #pragma once
 
-void DrawDeflectionTab();
+#include "views/drawing_surface.h"
+#include "views/label_target.h"
+
+void DrawDeflectionTab(DrawingSurface& surface, LabelTarget& label);

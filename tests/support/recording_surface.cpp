@@ -1,4 +1,4 @@
-#include "ui/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // The five views drawn on a recording surface from hand-filled drawing lists and stores: every
-// operation in order, the label texts, the placement of the load numbers and the force fills;
-// and the window's copy of the geometry, put back after a model whose geometry failed.
+// operation in order, the label texts, the placement of the load numbers and the force fills.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,17 +10,21 @@
 #include "drawing/drawing_builders.h"
 #include "drawing/drawing_lists.h"
 #include "model/model_store.h"
-#include "ui/draw_deflection_tab.h"
-#include "ui/draw_force_tabs.h"
-#include "ui/draw_model_tab.h"
-#include "ui/drawing_lists_snapshot.h"
-#include "ui/recording_surface.h"
-#include "ui/tab_views.h"
-#include "ui/view_targets.h"
+#include "support/recording_surface.h"
+#include "views/draw_deflection_tab.h"
+#include "views/draw_force_tabs.h"
+#include "views/draw_model_tab.h"
+#include "views/tab_label_texts.h"
+#include "views/tab_views.h"
 
 namespace {
 
 using Operations = std::vector<std::string>;
+
+long CountOf(const Operations& operations, const std::string& prefix) {
+  return std::count_if(operations.begin(), operations.end(),
+                       [&](const std::string& operation) { return operation.rfind(prefix, 0) == 0; });
+}
 
 NodalLoadRecord Load(float fx, float fy, float moment) {
   NodalLoadRecord load;
@@ -36,12 +40,9 @@ class ViewsTest : public ::testing::Test {
     modelStore = ModelStore{};
     analysisStore = AnalysisStore{};
     ComputeModelExtents();
-    SetViewTargets(&surface, &label);
     // An L of two members; the picture is 6015 twips high, so y = 500 is drawn at 5515.
-    MemberLines = {{500, 500, 2500, 500}, {2500, 500, 2500, 2500}};
-    MemberLineCount = 2;
+    MemberLines = {{{500, 500, 2500, 500}, {2500, 500, 2500, 2500}}, 2};
   }
-  void TearDown() override { SetViewTargets(nullptr, nullptr); }
 
   void SetLoads(std::vector<NodalLoadRecord> loads) {
     modelStore.loadCount = static_cast<int32_t>(loads.size());
@@ -50,19 +51,19 @@ class ViewsTest : public ::testing::Test {
   }
 
   RecordingSurface surface;
-  RecordingLabel label;
+  LabelCapture label;
 };
 
 TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
   // Fx < 0 and M > 0 at (1000, 2000); a load of zeros; Fy < 0 and M < 0 at (2500, 2500).
   SetLoads({Load(-1500.0f, 0.0f, 2500.0f), Load(0.0f, 0.0f, 0.0f), Load(0.0f, -200.0f, -75.5f)});
-  LoadSymbols = {{1090, 2000, 1000, 2000}, {1068, 2022, 1000, 2000}, {1068, 1978, 1000, 2000},
-                 {1000, 2000, 68, 68},     {1068, 2000, 1090, 2022}, {1068, 2000, 1046, 2022},
-                 {2500, 2590, 2500, 2500}, {2522, 2522, 2500, 2500}, {2478, 2522, 2500, 2500},
-                 {2500, 2500, -68, -68},   {2432, 2500, 2454, 2522}, {2432, 2500, 2410, 2522}};
-  LoadSymbolCount = 12;
+  LoadSymbols = {{{1090, 2000, 1000, 2000}, {1068, 2022, 1000, 2000}, {1068, 1978, 1000, 2000},
+                  {1000, 2000, 68, 68},     {1068, 2000, 1090, 2022}, {1068, 2000, 1046, 2022},
+                  {2500, 2590, 2500, 2500}, {2522, 2522, 2500, 2500}, {2478, 2522, 2500, 2500},
+                  {2500, 2500, -68, -68},   {2432, 2500, 2454, 2522}, {2432, 2500, 2410, 2522}},
+                 12};
 
-  DrawModelTab();
+  DrawModelTab(surface, label);
 
   const Operations expected = {
       "clear", "scale twips", "pen 2",
@@ -90,32 +91,32 @@ TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
   // Drawing the tab again gives the same picture and text.
   const Operations first = surface.operations;
   surface.operations.clear();
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations, first);
+  EXPECT_EQ(TabLabelTexts()[0], label.text);  // the same text with nothing drawn
 }
 
 TEST_F(ViewsTest, LoadNumberHalvesInFloatingPointAndRoundsTheTextHeightHalfToEven) {
   SetLoads({Load(1.0f, 0.0f, 0.0f)});
   // An odd shaft sum halves to .5; the text height 202.5 rounds to 202, 203.5 to 204.
-  LoadSymbols = {{909, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}};
-  LoadSymbolCount = 3;
+  LoadSymbols = {{{909, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}}, 3};
   surface.textHeight = 202.5f;
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations[6], "position 909.5 3914");
   surface.operations.clear();
   surface.textHeight = 203.5f;
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations[6], "position 909.5 3913");
 }
 
 TEST_F(ViewsTest, ModelTabWithoutLoadsOrBeforeAnyModelShowsTheHeadingAlone) {
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(label.text, "節点荷重\r");
   EXPECT_EQ(surface.operations.size(), 6u);
 
-  MemberLineCount = 0;
+  MemberLines.count = 0;
   surface.operations.clear();
-  DrawModelTab();
+  DrawModelTab(surface, label);
   EXPECT_EQ(surface.operations, (Operations{"clear", "scale twips", "pen 2", "pen 1"}));
   EXPECT_EQ(label.text, "節点荷重\r");
 }
@@ -123,19 +124,17 @@ TEST_F(ViewsTest, ModelTabWithoutLoadsOrBeforeAnyModelShowsTheHeadingAlone) {
 TEST_F(ViewsTest, ModelTabListsButDoesNotDrawSymbolsBeyondTheListCount) {
   // Three records for the first symbol only, as when the list was built for another load table.
   SetLoads({Load(10.0f, 20.0f, 0.0f)});
-  LoadSymbols = {{910, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}};
-  LoadSymbolCount = 3;
-  DrawModelTab();
+  LoadSymbols = {{{910, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}}, 3};
+  DrawModelTab(surface, label);
   EXPECT_EQ(label.text, "節点荷重\r   1. Fx = 10 [㎏]\r   2. Fy = 20 [㎏]\r");
   EXPECT_EQ(surface.operations.size(), 6u + 5u);
   EXPECT_EQ(surface.operations.back(), "line 978 4037 1000 4015 #ffff00");
 }
 
 TEST_F(ViewsTest, DeflectionTabDrawsThinMembersThenTheYellowShape) {
-  DeflectedShapeLines = {{500, 500, 1500, 450}, {1500, 450, 2500, 380}, {0, 0, 0, 0}};
-  DeflectedShapeLineCount = 2;
+  DeflectedShapeLines = {{{500, 500, 1500, 450}, {1500, 450, 2500, 380}, {0, 0, 0, 0}}, 2};
   analysisStore.maxDisplacement = 0.0123456;
-  DrawDeflectionTab();
+  DrawDeflectionTab(surface, label);
   const Operations expected = {"clear", "scale twips", "pen 1",
                                "line 500 5515 2500 5515 #000000",
                                "line 2500 5515 2500 3515 #000000",
@@ -146,14 +145,13 @@ TEST_F(ViewsTest, DeflectionTabDrawsThinMembersThenTheYellowShape) {
   EXPECT_EQ(label.text, "変位最大値 [㎝]\r     0.01235");
 
   analysisStore.maxDisplacement = 1.0;
-  DrawDeflectionTab();
+  DrawDeflectionTab(surface, label);
   EXPECT_EQ(label.text, "変位最大値 [㎝]\r     1.00000");
 }
 
 struct ForceTab {
-  void (*draw)();
-  std::vector<LineSegment>* lines;
-  int16_t* count;
+  void (*draw)(DrawingSurface&, LabelTarget&);
+  DrawingList* lines;
   const char* fill;
   double* maximum;
   double value;
@@ -162,21 +160,20 @@ struct ForceTab {
 
 TEST_F(ViewsTest, ForceTabsFillOneQuadrilateralPerMemberThenOutlineAndThickMembers) {
   const ForceTab tabs[] = {
-      {DrawMomentTab, &BendingMomentLines, &BendingMomentLineCount, "#0000ff",
+      {DrawMomentTab, &BendingMomentLines, "#0000ff",
        &analysisStore.maxMoment, 123.456, "Ｍ最大値 [t･m]\r     1.23456"},
-      {DrawShearTab, &ShearForceLines, &ShearForceLineCount, "#ff0000",
+      {DrawShearTab, &ShearForceLines, "#ff0000",
        &analysisStore.maxShearForce, 1.0, "Ｑ最大値 [t]\r     1.00000"},
-      {DrawAxialTab, &AxialForceLines, &AxialForceLineCount, "#00ff00",
+      {DrawAxialTab, &AxialForceLines, "#00ff00",
        &analysisStore.maxAxialForce, 0.0123456, "Ｎ最大値 [t]\r     0.01235"},
   };
   for (const ForceTab& tab : tabs) {
     SCOPED_TRACE(tab.label);
     // The first offset line crosses its member (values of opposite sign at the two ends).
-    *tab.lines = {{500, 800, 2500, 300}, {2200, 500, 2300, 2500}};
-    *tab.count = 2;
+    *tab.lines = {{{500, 800, 2500, 300}, {2200, 500, 2300, 2500}}, 2};
     *tab.maximum = tab.value;
     surface.operations.clear();
-    tab.draw();
+    tab.draw(surface, label);
     const std::string fill = tab.fill;
     const Operations expected = {
         "clear", "scale twips",
@@ -192,10 +189,10 @@ TEST_F(ViewsTest, ForceTabsFillOneQuadrilateralPerMemberThenOutlineAndThickMembe
         "pen 1"};
     EXPECT_EQ(surface.operations, expected);
     EXPECT_EQ(label.text, tab.label);
-    *tab.count = 0;
+    tab.lines->count = 0;
   }
   analysisStore.maxMoment = 1.0;
-  DrawMomentTab();
+  DrawMomentTab(surface, label);
   EXPECT_EQ(label.text, "Ｍ最大値 [t･m]\r     0.01000");
 }
 
@@ -204,61 +201,20 @@ TEST_F(ViewsTest, ResultTabsBeforeAnAnalysisDrawOnlyTheMembersWithZeroMaxima) {
                                 "Ｑ最大値 [t]\r     0.00000", "Ｎ最大値 [t]\r     0.00000"};
   for (size_t tab = 1; tab < TabViews.size(); ++tab) {
     surface.operations.clear();
-    TabViews[tab].draw();
+    TabViews[tab].draw(surface, label);
     EXPECT_EQ(label.text, labels[tab - 1]);
-    int lines = 0;
-    for (const std::string& operation : surface.operations) {
-      EXPECT_EQ(operation.rfind("fill", 0), std::string::npos) << operation;
-      if (operation.rfind("line", 0) == 0) ++lines;
-    }
-    EXPECT_EQ(lines, 2) << TabViews[tab].caption;
+    EXPECT_EQ(TabLabelTexts()[tab], labels[tab - 1]);  // the same text with nothing drawn
+    EXPECT_EQ(CountOf(surface.operations, "fill"), 0) << TabViews[tab].caption;
+    EXPECT_EQ(CountOf(surface.operations, "line"), 2) << TabViews[tab].caption;
   }
 }
 
 TEST_F(ViewsTest, ForceTabReadsNoOffsetLineBeyondTheMembers) {
   // A diagram list longer than the member list, as after a new model without a new analysis.
-  ShearForceLines = {{500, 600, 2500, 600}, {2600, 500, 2600, 2500}};
-  ShearForceLineCount = 2;
-  MemberLines = {{500, 500, 2500, 500}};
-  MemberLineCount = 1;
-  DrawShearTab();
-  int fills = 0;
-  for (const std::string& operation : surface.operations) {
-    if (operation.rfind("fill", 0) == 0) ++fills;
-  }
-  EXPECT_EQ(fills, 1);
-}
-
-// Every list keeps its records beyond the count as well as the count itself.
-TEST_F(ViewsTest, SnapshotPutsBackEveryListAndTheExtents) {
-  LoadSymbols = {{1, 2, 3, 4}, {5, 6, 7, 8}};
-  LoadSymbolCount = 1;
-  AxialForceLines = {{9, 9, 9, 9}};
-  AxialForceLineCount = 1;
-  ModelWidth = 600.0f;
-  ModelHeight = 300.0f;
-  std::vector<std::vector<LineSegment>> lists;
-  std::vector<int16_t> counts;
-  for (const NamedDrawingList& list : AllDrawingLists) {
-    lists.push_back(*list.records);
-    counts.push_back(*list.count);
-  }
-  const DrawingListsSnapshot snapshot = DrawingListsSnapshot::Take();
-  ComputeModelExtents();
-  snapshot.Restore();
-  for (size_t i = 0; i < AllDrawingLists.size(); ++i) {
-    SCOPED_TRACE(AllDrawingLists[i].name);
-    ASSERT_EQ(AllDrawingLists[i].records->size(), lists[i].size());
-    for (size_t j = 0; j < lists[i].size(); ++j) {
-      const LineSegment& restored = (*AllDrawingLists[i].records)[j];
-      EXPECT_TRUE(restored.X1 == lists[i][j].X1 && restored.Y1 == lists[i][j].Y1 &&
-                  restored.X2 == lists[i][j].X2 && restored.Y2 == lists[i][j].Y2);
-    }
-    EXPECT_EQ(*AllDrawingLists[i].count, counts[i]);
-  }
-  EXPECT_EQ(MemberLineCount, 2);
-  EXPECT_EQ(ModelWidth, 600.0f);
-  EXPECT_EQ(ModelHeight, 300.0f);
+  ShearForceLines = {{{500, 600, 2500, 600}, {2600, 500, 2600, 2500}}, 2};
+  MemberLines = {{{500, 500, 2500, 500}}, 1};
+  DrawShearTab(surface, label);
+  EXPECT_EQ(CountOf(surface.operations, "fill"), 1);
 }
 
 }  // namespace

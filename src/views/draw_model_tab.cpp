@@ -1,4 +1,4 @@
-#include "ui/draw_model_tab.h"
+#include "views/draw_model_tab.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 #include "basics/number_text.h"
 #include "drawing/drawing_lists.h"
 #include "model/model_store.h"
-#include "ui/view_targets.h"
+#include "views/stored_lines.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ constexpr LoadComponent kMoment{". M  = ", " [㎏･㎝]", true};
 
 // Prints number k centred on the middle of the arrow shaft, or on the node for a moment, whose
 // first record holds the arc's centre. The halvings are floating point, the sums integer.
-void PrintLoadNumber(int number, const LineSegment& first, bool isMoment) {
-  DrawingSurface& surface = ViewSurface();
+void PrintLoadNumber(DrawingSurface& surface, int number, const LineSegment& first,
+                     bool isMoment) {
   const std::string digits = FormatInteger(number);
   const double textWidth = surface.TextWidth(digits);
   const double textHeight = RoundToInt16(surface.TextHeight(digits));
@@ -50,8 +50,7 @@ void PrintLoadNumber(int number, const LineSegment& first, bool isMoment) {
   surface.PrintInteger(number);
 }
 
-void DrawMomentArc(const LineSegment& first, float moment) {
-  DrawingSurface& surface = ViewSurface();
+void DrawMomentArc(DrawingSurface& surface, const LineSegment& first, float moment) {
   const float height = surface.Height();
   const bool positive = moment > 0.0f;
   surface.Arc(first.X1, height - static_cast<float>(first.Y1),
@@ -63,39 +62,39 @@ void DrawMomentArc(const LineSegment& first, float moment) {
 // Lists one load component and draws its numbered symbol from the three records that the load
 // symbol builder appended for it. A symbol whose records lie beyond the list's count (the list
 // was built for another model) is listed but not drawn.
-void DrawLoadComponent(const LoadComponent& component, float value, int& number,
-                       std::string& listText) {
+void DrawLoadComponent(DrawingSurface& surface, const LoadComponent& component, float value,
+                       int& number, std::string& listText) {
   if (value == 0.0f) return;
   listText += "   " + FormatInteger(number) + component.listText + FormatSingle(std::fabs(value)) +
               component.unit + "\r";
   const int first = 3 * (number - 1);
-  if (first + 2 < LoadSymbolCount) {
-    const LineSegment& firstRecord = LoadSymbols[static_cast<size_t>(first)];
-    PrintLoadNumber(number, firstRecord, component.isMoment);
+  if (first + 2 < LoadSymbols.count) {
+    const LineSegment& firstRecord = LoadSymbols.records[static_cast<size_t>(first)];
+    PrintLoadNumber(surface, number, firstRecord, component.isMoment);
     if (component.isMoment) {
-      DrawMomentArc(firstRecord, value);
+      DrawMomentArc(surface, firstRecord, value);
     } else {
-      DrawStoredLine(firstRecord, kYellow);
+      DrawStoredLine(surface, firstRecord, kYellow);
     }
-    DrawStoredLine(LoadSymbols[static_cast<size_t>(first + 1)], kYellow);
-    DrawStoredLine(LoadSymbols[static_cast<size_t>(first + 2)], kYellow);
+    DrawStoredLine(surface, LoadSymbols.records[static_cast<size_t>(first + 1)], kYellow);
+    DrawStoredLine(surface, LoadSymbols.records[static_cast<size_t>(first + 2)], kYellow);
   }
   ++number;
 }
 
 }  // namespace
 
-void DrawModelTab() {
-  ClearToTwips(ViewSurface());
-  DrawMemberLines(2);
+void DrawModelTab(DrawingSurface& surface, LabelTarget& label) {
+  ClearToTwips(surface);
+  DrawMemberLines(surface, 2);
 
   std::string listText = "節点荷重\r";
   int number = 1;
   for (int32_t j = 0; j < modelStore.loadCount; ++j) {
     const NodalLoadRecord& load = modelStore.loads[static_cast<size_t>(j)];
-    DrawLoadComponent(kFx, load.fx, number, listText);
-    DrawLoadComponent(kFy, load.fy, number, listText);
-    DrawLoadComponent(kMoment, load.moment, number, listText);
+    DrawLoadComponent(surface, kFx, load.fx, number, listText);
+    DrawLoadComponent(surface, kFy, load.fy, number, listText);
+    DrawLoadComponent(surface, kMoment, load.moment, number, listText);
   }
-  SetViewLabelText(listText);
+  label.SetLabelText(listText);
 }

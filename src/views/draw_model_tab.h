@@ -2,4 +2,7 @@
 // component with its running number, and the numbered list of those loads beside the drawing.
 #pragma once
 
-void DrawModelTab();
+#include "views/drawing_surface.h"
+#include "views/label_target.h"
+
+void DrawModelTab(DrawingSurface& surface, LabelTarget& label);

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/drawing_surface.h"
+#include "views/drawing_surface.h"
+#include "views/window_picture.h"
 
 class RecordingSurface : public DrawingSurface {
  public:
@@ -28,8 +29,8 @@ class RecordingSurface : public DrawingSurface {
   void FillQuadrilateral(const std::array<DevicePoint, 4>& vertices, SurfaceColour fill) override;
 
   // Used when nothing is forwarded: the picture size of the window and fixed text metrics.
-  float width = 6255.0f;
-  float height = 6015.0f;
+  float width = kPictureWidthTwips;
+  float height = kPictureHeightTwips;
   float characterWidth = 90.0f;
   float textHeight = 180.0f;
 

@@ -1,8 +1,8 @@
-#include "ui/tab_views.h"
+#include "views/tab_views.h"
 
-#include "ui/draw_deflection_tab.h"
-#include "ui/draw_force_tabs.h"
-#include "ui/draw_model_tab.h"
+#include "views/draw_deflection_tab.h"
+#include "views/draw_force_tabs.h"
+#include "views/draw_model_tab.h"
 
 const std::array<TabView, 5> TabViews = {{
     {"解析モデル", DrawModelTab},

@@ -1,4 +1,4 @@
-#include "ui/drawing_surface.h"
+#include "views/drawing_surface.h"
 
 #include "basics/number_text.h"
 

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "file_replacement.h"
 #include "number_text.h"
 #include "run_error.h"
 
@@ -87,7 +88,7 @@ void AtomicFile::Commit() {
   const int fd = fd_;
   fd_ = -1;
   const bool closed = close(fd) == 0;
-  if (!closed || rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
+  if (!closed || !ReplaceFile(tempPath_, targetPath_)) {
     unlink(tempPath_.c_str());
     if (!closed) throw FileWriteError(path_);
     throw FileCreateError(path_);

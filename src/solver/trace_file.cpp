@@ -4,6 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "basics/file_replacement.h"
 #include "basics/text_file.h"
 
 namespace {
@@ -25,6 +26,7 @@ RepeatedText::RepeatedText(std::string_view unit, size_t blockBytes) : unitSize_
 
 TraceFileWriter::TraceFileWriter(const std::string& path)
     : file_(path), text_(std::make_unique<char[]>(kTextCapacity)), textCapacity_(kTextCapacity) {
+  ReleaseCachedPages(path);
   pieces_.reserve(kMaxPieces + 1);
 }
 

@@ -17,8 +17,10 @@ struct LineSegment {
   bool operator==(const LineSegment&) const = default;
 };
 
-// How many records a list can hold in use: 16-bit, the one place the count's type is named.
-using DrawingListCount = int16_t;
+// How many records a list can hold in use, the one place the count's type is named. Every model
+// the reader accepts fits: the deflected shape takes ten records for each of at most 32767
+// members, the load symbols three for each of at most three components of 32767 loads.
+using DrawingListCount = int32_t;
 
 // One list: its records and the count of those in use. It may hold more records than its
 // count; readers look only below the count.

@@ -10,6 +10,8 @@ std::string& OverrideDirectory() {
   return directory;
 }
 
+}  // namespace
+
 std::string ExecutableDirectory() {
   char path[PATH_MAX + 1];
   const ssize_t length = readlink("/proc/self/exe", path, PATH_MAX);
@@ -20,8 +22,6 @@ std::string ExecutableDirectory() {
   if (slash == 0) return "/";
   return full.substr(0, slash);
 }
-
-}  // namespace
 
 std::string ProgramDirectory() {
   if (!OverrideDirectory().empty()) return OverrideDirectory();

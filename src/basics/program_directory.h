@@ -6,6 +6,9 @@
 #include <string_view>
 
 std::string ProgramDirectory();
+// The directory that holds the running executable (from /proc/self/exe), "." when unknown; the
+// batch front end finds its picture module from there.
+std::string ExecutableDirectory();
 // Full path of a file in the program's directory.
 std::string ProgramFilePath(std::string_view fileName);
 // The three scratch files of a run there: the member matrices, the member end forces and the

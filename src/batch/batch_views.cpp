@@ -2,7 +2,6 @@
 
 #include <array>
 #include <filesystem>
-#include <stdexcept>
 #include <system_error>
 
 #include "basics/run_error.h"
@@ -10,13 +9,10 @@
 #include "drawing/geometry_json.h"
 #include "views/tab_label_texts.h"
 #include "views/window_picture.h"
-#ifdef FEMFRAME_BATCH_PICTURES
-#include "ui/view_images.h"
-#endif
+#include "view_pictures.h"
 
 namespace {
 
-#ifdef FEMFRAME_BATCH_PICTURES
 // The pictures' directory is made when it does not exist yet, as "mkdir -p" would.
 void MakeDirectory(const std::string& directory) {
   std::error_code error;
@@ -25,7 +21,6 @@ void MakeDirectory(const std::string& directory) {
     throw RunError(RunErrorCause::FileCreate, "画像を保存するディレクトリを作成できません。" + directory);
   }
 }
-#endif
 
 }  // namespace
 
@@ -40,10 +35,6 @@ void ExportViews(const BatchArguments& arguments) {
     WriteGeometryJson(*arguments.geometryPath, labels);
   }
   if (!arguments.imagesDirectory) return;
-#ifdef FEMFRAME_BATCH_PICTURES
   MakeDirectory(*arguments.imagesDirectory);
-  SaveViewImages(*arguments.imagesDirectory);
-#else
-  throw std::runtime_error("この femframe-batch は画面なしで作られたため --images は使えません。");
-#endif
+  SaveViewPictures(*arguments.imagesDirectory);
 }

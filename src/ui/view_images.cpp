@@ -5,11 +5,9 @@
 #include <QPalette>
 #include <memory>
 
-#include "basics/run_error.h"
 #include "ui/qt_image_surface.h"
 #include "ui/window_font.h"
 #include "views/label_target.h"
-#include "views/tab_views.h"
 #include "views/window_picture.h"
 
 namespace {
@@ -27,7 +25,7 @@ void EnsureGuiApplication() {
 
 }  // namespace
 
-void SaveViewImages(const std::string& directory) {
+size_t SaveViewImages(const std::string& directory, std::span<const TabView> tabs) {
   EnsureGuiApplication();
   const QPalette palette = QGuiApplication::palette();
   // The window's picture: the control's size for the views, the image inside its frame.
@@ -36,11 +34,10 @@ void SaveViewImages(const std::string& directory) {
                          WindowFont(), palette.color(QPalette::Window),
                          palette.color(QPalette::WindowText));
   LabelCapture label;
-  for (const TabView& tab : TabViews) {
-    tab.draw(surface, label);
-    const std::string path = directory + "/" + tab.caption + ".png";
-    if (!surface.image().save(QFile::decodeName(path.c_str()), "PNG")) {
-      throw FileCreateError(path);
-    }
+  for (size_t index = 0; index < tabs.size(); ++index) {
+    tabs[index].draw(surface, label);
+    const std::string path = directory + "/" + tabs[index].caption + ".png";
+    if (!surface.image().save(QFile::decodeName(path.c_str()), "PNG")) return index;
   }
+  return tabs.size();
 }

@@ -62,5 +62,8 @@ class DrawingSurface {
 // geometry begins.
 void ClearToTwips(DrawingSurface& surface);
 
-// The text a printed integer shows: " 12" or "-12".
-std::string PrintedIntegerText(long value);
+// The text a printed integer shows: " 12" or "-12". Inline, so that the Qt surface of the picture
+// module needs nothing of this library.
+inline std::string PrintedIntegerText(long value) {
+  return (value < 0 ? "" : " ") + std::to_string(value);
+}

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "support/test_support.h"
 
@@ -17,11 +18,12 @@ struct BatchResult {
   std::string err;
 };
 
-BatchResult RunBatch(const ScratchDirectory& scratch, const std::string& arguments) {
+BatchResult RunBatch(const ScratchDirectory& scratch, const std::string& arguments,
+                     const std::string& batch = FEMFRAME_BATCH) {
   const std::string out = scratch.File("stdout.txt");
   const std::string err = scratch.File("stderr.txt");
   const std::string command =
-      std::string("'") + FEMFRAME_BATCH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+      "'" + batch + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
   const int raw = std::system(command.c_str());
   BatchResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -116,4 +118,20 @@ TEST(Batch, WritesTheGeometryAndTheFivePictures) {
     EXPECT_EQ(png.substr(1, 3), "PNG") << picture;
   }
 #endif
+}
+
+// Without its picture module beside it or in the installed library folder, the batch analyses as
+// usual and then says which module --images needs and where it looked.
+TEST(Batch, PicturesWithoutTheModuleNameTheModuleAndWhereItWasLookedFor) {
+  ScratchDirectory scratch;
+  const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
+  const std::string batch = scratch.File("femframe-batch");
+  std::filesystem::copy_file(FEMFRAME_BATCH, batch);
+  const BatchResult result = RunBatch(scratch, model + " --images " + scratch.File("pictures"), batch);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(Contains(result.err, "画像出力モジュール femframe-pictures.so を読み込めないため、"
+                                   "図を保存できません。\n探した場所: " +
+                                       scratch.File("femframe-pictures.so") + "、"))
+      << result.err;
+  EXPECT_TRUE(FileExists(scratch.File("model_res.txt")));
 }

@@ -1,0 +1,52 @@
+#include "view_pictures.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <array>
+
+#include "basics/program_directory.h"
+#include "basics/run_error.h"
+#include "views/tab_views.h"
+#include "views/view_pictures_module.h"
+
+namespace {
+
+RunError ModuleError(const std::string& where) {
+  return RunError(RunErrorCause::FileRead,
+                  "画像出力モジュール " + std::string(kViewPicturesModuleName) +
+                      " を読み込めないため、図を保存できません。\n" + where);
+}
+
+// Beside the executable (the build tree), then in the library folder of the installed layout,
+// given relative to the folder of the installed programs.
+std::array<std::string, 2> ModulePlaces() {
+  const std::string directory = ExecutableDirectory();
+  return {directory + "/" + kViewPicturesModuleName,
+          directory + "/" FEMFRAME_PICTURE_MODULE_FROM_PROGRAMS "/" + kViewPicturesModuleName};
+}
+
+SaveViewPicturesEntry LoadModule() {
+  std::string looked;
+  for (const std::string& path : ModulePlaces()) {
+    if (access(path.c_str(), F_OK) != 0) {
+      looked += (looked.empty() ? "" : "、") + path;
+      continue;
+    }
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* entry = module != nullptr ? dlsym(module, kSaveViewPicturesEntryName) : nullptr;
+    if (entry == nullptr) throw ModuleError(dlerror());  // names the file and what is wrong
+    return reinterpret_cast<SaveViewPicturesEntry>(entry);
+  }
+  throw ModuleError("探した場所: " + looked);
+}
+
+}  // namespace
+
+void SaveViewPictures(const std::string& directory) {
+  static const SaveViewPicturesEntry save = LoadModule();
+  const size_t saved = save(directory.c_str(), TabViews.data(), TabViews.size());
+  if (saved < TabViews.size()) {
+    throw FileCreateError(directory + "/" + TabViews[saved].caption + ".png");
+  }
+}

@@ -47,13 +47,16 @@ void SetSystem(int16_t n, const ProfileMatrix& K, const std::vector<double>& F) 
   }
 }
 
+// The trace's first blocks are written while the system is solved; a failing solve abandons
+// them, so the trace of an earlier solve stays.
 void SolveLDU(double relativePivotTolerance) {
   SolverStore& store = solverStore;
   const size_t n = static_cast<size_t>(store.eqCount);
+  SolverTraceWriter trace;
   DecomposeProfileLDU(n, store.matA, store.matLDU, relativePivotTolerance);
   ForwardSubstituteProfile(n, store.matLDU, store.vecB, store.vecY);
   BackSubstituteProfile(n, store.matLDU, store.vecY, store.vecX);
-  WriteSolverTrace();
+  trace.Finish();
 }
 
 void GetSolution(int16_t n, std::vector<double>& X) {

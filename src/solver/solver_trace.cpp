@@ -16,7 +16,6 @@
 #include "basics/run_error.h"
 #include "basics/text_file.h"
 #include "solver_store.h"
-#include "trace_file.h"
 
 namespace {
 
@@ -97,11 +96,15 @@ void WriteRow(TraceFileWriter& file, const ProfileMatrix& matrix, TracedPart par
 // The blocks of the trace: the caption, then every row or the vector's line over indices
 // 0 .. eqCount-1, zeros outside the envelope included, then an empty line. The file grows with n²
 // and is streamed a row at a time.
+// A block written beside the solve stops between rows once the solve has failed.
 void PrintMatrix(TraceFileWriter& file, std::string_view caption, const ProfileMatrix& matrix,
-                 TracedPart part) {
+                 TracedPart part, const std::atomic<bool>* stop = nullptr) {
   const size_t n = TraceCount(matrix.size());
   file.WriteLine(caption);
-  for (size_t i = 0; i < n; ++i) WriteRow(file, matrix, part, i, n);
+  for (size_t i = 0; i < n; ++i) {
+    if (stop != nullptr && stop->load(std::memory_order_relaxed)) return;
+    WriteRow(file, matrix, part, i, n);
+  }
   file.WriteLine("");
 }
 
@@ -152,18 +155,51 @@ void CheckTraceSpace(const std::string& directory, uint64_t neededBytes, uint64_
                      " です。");
 }
 
-void WriteSolverTrace() {
+// Below this many equations the known blocks take less time to write than a thread to start
+// (600 equations: a trace of about 13 MB).
+constexpr int16_t kConcurrentEquations = 600;
+
+SolverTraceWriter::SolverTraceWriter() {
   const std::string path = TracePath();
   const std::string directory = ProgramDirectory();
-  CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
-                  SpaceForTrace(directory));
-  TraceFileWriter file(path);
-  file.WriteLine(kTitle);
-  PrintMatrix(file, kSystemCaption, solverStore.matA, TracedPart::Whole);
-  PrintVector(file, kRightHandCaption, solverStore.vecB);
+  if (solverStore.eqCount >= kConcurrentEquations) {
+    writer_ = std::thread([this, path, directory] { WriteKnownBlocks(path, directory); });
+  } else {
+    WriteKnownBlocks(path, directory);
+  }
+}
+
+SolverTraceWriter::~SolverTraceWriter() {
+  stop_ = true;
+  if (writer_.joinable()) writer_.join();
+}
+
+// The system matrix and the right-hand side, which the solve only reads.
+void SolverTraceWriter::WriteKnownBlocks(const std::string& path, const std::string& directory) {
+  try {
+    CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
+                    SpaceForTrace(directory));
+    file_ = std::make_unique<TraceFileWriter>(path);
+    file_->WriteLine(kTitle);
+    PrintMatrix(*file_, kSystemCaption, solverStore.matA, TracedPart::Whole, &stop_);
+    PrintVector(*file_, kRightHandCaption, solverStore.vecB);
+  } catch (...) {
+    failure_ = std::current_exception();
+  }
+}
+
+void SolverTraceWriter::Finish() {
+  if (writer_.joinable()) writer_.join();
+  if (failure_) std::rethrow_exception(failure_);
+  TraceFileWriter& file = *file_;
   PrintMatrix(file, kUpperCaption, solverStore.matLDU, TracedPart::UnitUpper);
   PrintMatrix(file, kDiagonalCaption, solverStore.matLDU, TracedPart::Diagonal);
   PrintMatrix(file, kLowerCaption, solverStore.matLDU, TracedPart::UnitLower);
   PrintVector(file, kSolutionCaption, solverStore.vecX);
   file.Close();
+}
+
+void WriteSolverTrace() {
+  SolverTraceWriter trace;
+  trace.Finish();
 }

@@ -3,13 +3,46 @@
 // the solve by hand. Every number is "0.00000", run together without separators.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
+#include <memory>
 #include <string>
+#include <thread>
 
-// Writes the whole trace of solverStore anew; throws RunError when the file cannot be written.
-// The trace grows with n² (about 30 GB at 32766 equations), so the free space of the program
-// directory is checked first, before an existing trace is truncated.
+#include "trace_file.h"
+
+// The trace of the solve solverStore holds, written while the solve runs: the system matrix and
+// the right-hand side are known before the decomposition starts, so their blocks are written on
+// a thread of their own meanwhile (for a large system), and Finish adds the factors and the
+// solution once they exist. The trace grows with n² (about 30 GB at 32766 equations), so the
+// free space of the program directory is checked first, before anything is written.
+class SolverTraceWriter {
+ public:
+  // Starts the new trace beside the earlier one. A failure here (too little space, a file that
+  // cannot be created or written) is kept for Finish, so a solve that fails reports its own error.
+  SolverTraceWriter();
+  // Without Finish (the solve failed): stops the writing and removes the new file; the earlier
+  // trace stays as it was.
+  ~SolverTraceWriter();
+  SolverTraceWriter(const SolverTraceWriter&) = delete;
+  SolverTraceWriter& operator=(const SolverTraceWriter&) = delete;
+
+  // After a successful solve: writes the factors and the solution and puts the new trace in place
+  // of the earlier one. Throws RunError when the trace cannot be written.
+  void Finish();
+
+ private:
+  void WriteKnownBlocks(const std::string& path, const std::string& directory);
+
+  std::unique_ptr<TraceFileWriter> file_;
+  std::atomic<bool> stop_{false};
+  std::exception_ptr failure_;
+  std::thread writer_;
+};
+
+// Writes the whole trace of solverStore anew, as a solve does after it has finished.
 void WriteSolverTrace();
 
 // The least size of the trace of n equations: every number takes at least the 7 characters of

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <stdexcept>
 
 #include "solver_fixture.h"
@@ -273,6 +274,25 @@ TEST(SolveLDU, ZeroPivotLaterOnNamesItsOwnEquation) {
   EXPECT_EQ(inLast.equation(), 2);
   EXPECT_EQ(FactorD(2, 2), 0.0);
   EXPECT_FALSE(FileExists(scratch.File("NColes.txt")));
+}
+
+// From 600 equations the trace's first blocks are written beside the solve; a solve that fails at
+// its first pivot or at its last abandons them, and the earlier trace stays alone in the folder.
+TEST(SolveLDU, ALargeSolveThatFailsLeavesTheEarlierTraceAlone) {
+  constexpr size_t n = 700;
+  for (const size_t failing : {size_t{0}, n - 1}) {
+    ScratchDirectory scratch;
+    WriteFileBytes(scratch.File("NColes.txt"), "earlier trace\r\n");
+    Rows rows(n, std::vector<double>(n, 0.0));
+    for (size_t i = 0; i < n; ++i) rows[i][i] = i == failing ? 0.0 : 2.0;
+    if (failing == 0) rows[1][0] = rows[0][1] = 1.0;
+    const SolverError error = SolveFailure(rows, std::vector<double>(n, 1.0));
+    EXPECT_EQ(error.equation(), static_cast<int>(failing));
+    EXPECT_EQ(ReadFileBytes(scratch.File("NColes.txt")), "earlier trace\r\n");
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.path())) {
+      EXPECT_EQ(entry.path().filename(), "NColes.txt") << "left behind";
+    }
+  }
 }
 
 TEST(SolveLDU, OverflowIsReportedAndNeverStored) {

@@ -141,33 +141,36 @@ TEST(SolverTrace, ATraceThatCannotFitIsRefusedNamingTheDirectoryAndBothSizes) {
 // the envelope run longer than one row of a small matrix. Every row must read as the full
 // matrix printed number by number.
 TEST(SolverTrace, RowsOfAnUnevenEnvelopeReadAsTheFullMatrices) {
-  ScratchDirectory scratch;
-  constexpr size_t n = 40;
-  Rows rows(n, std::vector<double>(n, 0.0));
-  for (size_t i = 0; i < n; ++i) {
-    rows[i][i] = 1000.0 + static_cast<double>(i);
-    const size_t reachBack = (i * 7) % 5;  // envelopes of 0 .. 4 entries left of the diagonal
-    for (size_t k = 1; k <= reachBack && k <= i; ++k) {
-      rows[i][i - k] = -12.345678 / static_cast<double>(k);
-      rows[i - k][i] = rows[i][i - k] * 1.5;  // unsymmetric: U and L differ
-    }
-  }
-  std::vector<double> rhs(n);
-  for (size_t i = 0; i < n; ++i) rhs[i] = static_cast<double>(i) - 20.0;
-  Solve(rows, rhs);
-  const auto full = [](auto entry) {
-    std::vector<std::string> lines(n);
+  // From 600 equations the first two blocks are written on a thread of their own.
+  for (const size_t n : {size_t{40}, size_t{640}}) {
+    ScratchDirectory scratch;
+    Rows rows(n, std::vector<double>(n, 0.0));
     for (size_t i = 0; i < n; ++i) {
-      for (size_t j = 0; j < n; ++j) lines[i] += FormatFixed5(entry(i, j));
+      rows[i][i] = 1000.0 + static_cast<double>(i);
+      const size_t reachBack = (i * 7) % 5;  // envelopes of 0 .. 4 entries left of the diagonal
+      for (size_t k = 1; k <= reachBack && k <= i; ++k) {
+        rows[i][i - k] = -12.345678 / static_cast<double>(k);
+        rows[i - k][i] = rows[i][i - k] * 1.5;  // unsymmetric: U and L differ
+      }
     }
-    return lines;
-  };
-  const auto line = [](const std::vector<double>& vector) {
-    std::string text;
-    for (size_t j = 0; j < n; ++j) text += FormatFixed5(vector[j]);
-    return text;
-  };
-  EXPECT_EQ(TraceBytes(scratch),
-            Trace(full([&rows](size_t i, size_t j) { return rows[i][j]; }), line(rhs),
-                  full(FactorU), full(FactorD), full(FactorL), line(solverStore.vecX)));
+    std::vector<double> rhs(n);
+    for (size_t i = 0; i < n; ++i) rhs[i] = static_cast<double>(i) - 20.0;
+    Solve(rows, rhs);
+    const auto full = [n](auto entry) {
+      std::vector<std::string> lines(n);
+      for (size_t i = 0; i < n; ++i) {
+        for (size_t j = 0; j < n; ++j) lines[i] += FormatFixed5(entry(i, j));
+      }
+      return lines;
+    };
+    const auto line = [n](const std::vector<double>& vector) {
+      std::string text;
+      for (size_t j = 0; j < n; ++j) text += FormatFixed5(vector[j]);
+      return text;
+    };
+    EXPECT_EQ(TraceBytes(scratch),
+              Trace(full([&rows](size_t i, size_t j) { return rows[i][j]; }), line(rhs),
+                    full(FactorU), full(FactorD), full(FactorL), line(solverStore.vecX)))
+        << n;
+  }
 }

@@ -1,6 +1,7 @@
 #include "file_replacement.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,8 +20,13 @@ constexpr off_t kBackgroundFreeBytes = off_t{16} << 20;
 // in a grandchild process: the run goes on and the program may end meanwhile. The child exits at
 // once and is waited for here; the grandchild, an orphan, is reaped by the system. It closes every
 // other descriptor first, so that a reader of the program's output sees its end when the program
-// ends. If a process cannot be started, the descriptor closes here and the freeing waits for it.
+// ends, and it is born with every signal blocked, so that none of the program's handlers runs in
+// it (Ctrl-C reaches the whole process group). If a process cannot be started, the descriptor
+// closes here and the freeing waits for it.
 void CloseInBackground(int fd) {
+  sigset_t all, previous;
+  sigfillset(&all);
+  pthread_sigmask(SIG_SETMASK, &all, &previous);
   const pid_t child = fork();
   if (child == 0) {
     // Only calls that are safe in the child of a process with threads.
@@ -31,6 +37,7 @@ void CloseInBackground(int fd) {
     }
     _exit(0);
   }
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
   close(fd);
   if (child > 0) {
     while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {

@@ -13,9 +13,10 @@
 // atomic for the name. False, with errno set, when neither works; `replacement` then remains.
 bool ReplaceFile(const std::string& replacement, const std::string& target);
 
-// Asks the system to drop the cached pages of the file at `path`, which stays whole: pages not yet
-// on disk are written first and dropped when written. Called before a large file is written anew,
-// so that the new file's pages reuse that memory rather than memory the system must first provide
-// (in a virtual machine that hands free memory back to its host, a gigabyte of fresh pages costs
-// seconds). Does nothing when the file does not exist or cannot be opened.
+// Drops the cached pages of the file at `path` when its data is on disk already (the system
+// writes a file out within about half a minute), so that the new file that is about to replace it
+// reuses that memory: in a virtual machine that hands free memory back to its host, a gigabyte of
+// fresh pages costs seconds, reused ones a tenth of that. Pages still waiting to be written are
+// left alone, since writing them out first would cost more than it saves, and so is everything on
+// systems that cannot tell (Linux before 6.5). The file stays whole either way.
 void ReleaseCachedPages(const std::string& path);

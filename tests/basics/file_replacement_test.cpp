@@ -65,3 +65,22 @@ TEST(ReplaceFile, AMissingTargetIsCreatedAndADirectoryIsNotReplaced) {
   EXPECT_TRUE(std::filesystem::is_directory(scratch.File("folder")));
   EXPECT_EQ(ReadFileBytes(scratch.File("other.tmp")), "x");
 }
+
+// Dropping the cached pages of a file on disk, or of one still waiting to be written, or of none
+// at all, never changes what it holds.
+TEST(ReleaseCachedPages, TheFileStaysWhole) {
+  ScratchDirectory scratch;
+  const std::string bytes(3 << 20, 'w');
+  for (const bool written : {true, false}) {
+    const std::string path = scratch.File(written ? "on_disk.txt" : "waiting.txt");
+    WriteFileBytes(path, bytes);
+    if (written) {
+      const int fd = open(path.c_str(), O_RDONLY);
+      ASSERT_EQ(fdatasync(fd), 0);
+      close(fd);
+    }
+    ReleaseCachedPages(path);
+    EXPECT_EQ(ReadFileBytes(path), bytes) << path;
+  }
+  ReleaseCachedPages(scratch.File("missing.txt"));
+}

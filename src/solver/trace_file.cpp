@@ -25,7 +25,9 @@ RepeatedText::RepeatedText(std::string_view unit, size_t blockBytes) : unitSize_
 }
 
 TraceFileWriter::TraceFileWriter(const std::string& path)
-    : file_(path), text_(std::make_unique<char[]>(kTextCapacity)), textCapacity_(kTextCapacity) {
+    : file_(path),
+      text_(std::make_unique_for_overwrite<char[]>(kTextCapacity)),
+      textCapacity_(kTextCapacity) {
   ReleaseCachedPages(path);
   pieces_.reserve(kMaxPieces + 1);
 }
@@ -43,7 +45,7 @@ char* TraceFileWriter::ReserveAscii(size_t maxBytes) {
     Flush();
     if (maxBytes > textCapacity_) {
       textCapacity_ = maxBytes;
-      text_ = std::make_unique<char[]>(textCapacity_);
+      text_ = std::make_unique_for_overwrite<char[]>(textCapacity_);
     }
   }
   return text_.get() + textUsed_;

@@ -112,16 +112,19 @@ void TimeModel(const Model& model, const std::vector<Program>& programs) {
   std::fflush(stdout);
 }
 
+// The start of each program without a model (its usage text, status 2), beside /bin/true, the
+// least any process start costs on the machine at that moment.
 void TimeStart(int runs, const std::vector<Program>& programs) {
-  std::vector<std::vector<double>> start(programs.size());
+  std::vector<std::vector<double>> start(programs.size() + 1);
   for (int round = 0; round < runs; ++round) {
     for (size_t p = 0; p < programs.size(); ++p) {
-      start[p].push_back(RunSeconds({programs[p].path}, 2));  // the usage text, status 2
+      start[p].push_back(RunSeconds({programs[p].path}, 2));
     }
+    start[programs.size()].push_back(RunSeconds({"/bin/true"}, 0));
   }
-  for (size_t p = 0; p < programs.size(); ++p) {
-    std::printf("| %s | %d | %s |\n", programs[p].label.c_str(), runs,
-                Summary(start[p]).c_str());
+  for (size_t p = 0; p <= programs.size(); ++p) {
+    std::printf("| %s | %d | %s |\n", p < programs.size() ? programs[p].label.c_str() : "/bin/true",
+                runs, Summary(start[p]).c_str());
   }
 }
 

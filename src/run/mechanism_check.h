@@ -8,8 +8,10 @@
 
 // A kinematic pivot D(p,p) with |D(p,p)| <= kKinematicPivotTolerance·|G(p,p)| is a zero pivot.
 // Measured on generated mechanisms and valid structures (bench/pivot_survey, bench/README.md):
-// mechanisms up to 4.6e-12 where the supports hold the whole, valid structures from 2.4e-8
-// (a cantilever of 400 members; one of N members has 3/N³, so up to 3107 members pass).
+// mechanisms up to 4.6e-12 where the supports hold the whole, valid structures from 2.4e-8 (a
+// cantilever of 400 members; one of N members has 3/N³, so up to 3107 members pass). Rounding
+// residues grow with the model: chains of some hundreds of members turning about one hinge, and
+// frames past about 8000 nodes, can leave a mechanism's pivots above the threshold.
 inline constexpr double kKinematicPivotTolerance = 1e-10;
 
 // Factors KinematicMatrix(envelope) with the solver's LDU kernel in scratch storage released on

@@ -36,6 +36,8 @@
 namespace {
 
 const char* const kWindowTitle = "有限要素法による構造解析（トラス・ラーメン）";
+const char* const kRunInProgress =
+    "別の解析が実行中のため、解析を始められません。終わってから実行してください。";
 
 // Control positions and sizes are laid out in twips, 15 to the pixel.
 QRect TwipsRect(int left, int top, int width, int height) {
@@ -217,8 +219,7 @@ void Form1::cmdCalculate_Click() {
     return;
   }
   if (!lock->held()) {
-    seams_.showMessage(this, "別の解析が実行中のため、解析を始められません。終わってから実行してください。\n"
-                             "作業ディレクトリ " + WorkDirectory());
+    seams_.showMessage(this, std::string(kRunInProgress) + "\n作業ディレクトリ " + WorkDirectory());
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -227,6 +228,8 @@ void Form1::cmdCalculate_Click() {
     ClearToTwips(*surface_);
     BuildResultGeometry([this] { return CurrentPictureSize(); });
   });
+  // Released before any message, so that another process's run never waits on the user.
+  lock.reset();
   if (failure) {
     ShowRunFailure(*failure);
     return;

@@ -74,7 +74,9 @@ void CreateWithParents(const std::string& path) {
   for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
     const std::string part = path.substr(0, slash);
     if (!part.empty() && mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-      throw WorkDirectoryError("作業ディレクトリを作成できません。", part);
+      throw WorkDirectoryError(errno == EACCES ? "作業ディレクトリを作成する権限がありません。"
+                                               : "作業ディレクトリを作成できません。",
+                               part);
     }
     if (slash == std::string::npos) return;
   }
@@ -107,6 +109,9 @@ void PrepareWorkDirectory() {
   const std::string directory = WorkDirectory();
   struct stat info {};
   if (stat(directory.c_str(), &info) != 0) {
+    if (errno == EACCES) {
+      throw WorkDirectoryError("作業ディレクトリにアクセスする権限がありません。", directory);
+    }
     if (errno != ENOENT) throw WorkDirectoryError("作業ディレクトリを使えません。", directory);
     CreateWithParents(directory);
   } else if (!S_ISDIR(info.st_mode)) {

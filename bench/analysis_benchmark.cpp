@@ -26,7 +26,7 @@
 #include "analysis/build_load_vector.h"
 #include "analysis/compute_member_forces.h"
 #include "analysis/size_analysis_store.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
@@ -229,7 +229,7 @@ int main(int argc, char** argv) {
   char pattern[] = "/tmp/femframe-bench-XXXXXX";
   const char* directory = mkdtemp(pattern);
   if (directory == nullptr) return 1;
-  SetProgramDirectoryForTests(directory);
+  SetWorkDirectory(directory);
   std::printf("| nodes | dof | read [s] | stiffness + work1 [s] | loads + supports [s] | "
               "mechanism check [s] | solve [s] | trace [s] | member forces [s] | report [s] | "
               "run total [s] | trace [MB] | floor [s] | run / floor | matrices [MB] | "

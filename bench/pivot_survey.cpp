@@ -28,7 +28,7 @@
 #include "analysis/kinematic_matrix.h"
 #include "analysis/rigid_motion.h"
 #include "analysis/size_analysis_store.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
@@ -225,7 +225,7 @@ int main(int argc, char** argv) {
   char pattern[] = "/tmp/femframe-pivots-XXXXXX";
   const char* directory = mkdtemp(pattern);
   if (directory == nullptr) Fail("cannot create a temporary directory");
-  SetProgramDirectoryForTests(directory);
+  SetWorkDirectory(directory);
   if (argc > 1 && std::strcmp(argv[1], "--files") == 0) {
     MeasureFiles(argc - 2, argv + 2);
     std::filesystem::remove_all(directory);

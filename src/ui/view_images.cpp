@@ -1,10 +1,12 @@
 #include "ui/view_images.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPalette>
 #include <memory>
 
+#include "basics/atomic_file.h"
 #include "basics/run_error.h"
 #include "ui/qt_image_surface.h"
 #include "ui/window_font.h"
@@ -38,9 +40,16 @@ void SaveViewImages(const std::string& directory) {
   LabelCapture label;
   for (const TabView& tab : TabViews) {
     tab.draw(surface, label);
+    // Encoded in memory and written whole, so an earlier picture stays until the new one is
+    // complete.
     const std::string path = directory + "/" + tab.caption + ".png";
-    if (!surface.image().save(QFile::decodeName(path.c_str()), "PNG")) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !surface.image().save(&buffer, "PNG")) {
       throw FileCreateError(path);
     }
+    AtomicFile file(path);
+    file.Write(std::string_view(png.constData(), static_cast<size_t>(png.size())));
+    file.Commit();
   }
 }

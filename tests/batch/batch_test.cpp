@@ -1,6 +1,6 @@
 // femframe-batch as a user runs it: the report's path on standard output and exit status 0 for
-// a good model; the reader's, the check's or the run's message on standard error and a non-zero
-// status otherwise, with no report left behind.
+// a good model; the reader's, the check's or the run's message on standard error and its exit
+// code otherwise, with no report left behind; --help and --version of both programs.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -58,21 +58,22 @@ TEST(Batch, AnalysesTheModelAndPrintsTheReportPath) {
 TEST(Batch, ModelFailuresGoToStandardErrorWithoutAReport) {
   struct Case {
     const char* model;  // nullptr: no file at the path given
+    int status;         // 3: the model is rejected, 1: the analysis fails
     const char* message;
   };
   const Case cases[] = {
-      {nullptr, "解析モデルファイルの読み込みに失敗しました。"},
-      {"not_a_model.txt", "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。"},
-      {"bad_reference.txt", "部材データ定義において指定された節点データがありません。部材No＝1"},
-      {"truss_free_rotation.txt", "節点No＝3 の θ 方向"},
-      {"zero_length_member.txt", "部材No＝5"},
+      {nullptr, 3, "解析モデルファイルの読み込みに失敗しました。"},
+      {"not_a_model.txt", 3, "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。"},
+      {"bad_reference.txt", 3, "部材データ定義において指定された節点データがありません。部材No＝1"},
+      {"truss_free_rotation.txt", 1, "節点No＝3 の θ 方向"},
+      {"zero_length_member.txt", 1, "部材No＝5"},
   };
   for (const Case& c : cases) {
     ScratchDirectory scratch;
     const std::string model =
         c.model != nullptr ? CopyModel(scratch, c.model, "model.txt") : scratch.File("model.txt");
     const BatchResult result = RunBatch(scratch, model);
-    EXPECT_EQ(result.status, 1) << model;
+    EXPECT_EQ(result.status, c.status) << model;
     EXPECT_EQ(result.out, "") << model;
     EXPECT_TRUE(Contains(result.err, c.message)) << model << ": " << result.err;
     EXPECT_FALSE(FileExists(scratch.File("model_res.txt"))) << model;
@@ -85,7 +86,7 @@ TEST(Batch, WrongArgumentsShowTheUsage) {
   const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
   for (const std::string& arguments :
        {std::string(""), "--verbose " + model, model + " " + model, model + " --geometry",
-        model + " --images", model + " --images a --images b"}) {
+        model + " --images", model + " --images a --images b", model + " --work-dir"}) {
     const BatchResult result = RunBatch(scratch, arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_TRUE(Contains(result.err, "使い方: femframe-batch")) << arguments;
@@ -116,4 +117,34 @@ TEST(Batch, WritesTheGeometryAndTheFivePictures) {
     EXPECT_EQ(png.substr(1, 3), "PNG") << picture;
   }
 #endif
+}
+
+TEST(Batch, HelpAndVersionAnswerOnStandardOutput) {
+  ScratchDirectory scratch;
+  struct Case {
+    std::string command;
+    std::vector<std::string> said;  // each on standard output
+  };
+  std::vector<Case> cases = {
+      {"--version", {std::string("femframe-batch ") + FEMFRAME_VERSION + "\n"}},
+      // The options, where the work files go, and the exit codes 0 to 5 and 128 + n.
+      {"model.txt --help",
+       {"使い方: femframe-batch", "--geometry", "--images", "--work-dir", "~/.local/state/femframe",
+        "\n  0 ", "\n  1 ", "\n  2 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  128+n "}},
+  };
+#ifdef FEMFRAME_WINDOW
+  cases.push_back({std::string("'") + FEMFRAME_WINDOW + "' --help", {"使い方: femframe ", "F5"}});
+  cases.push_back({std::string("'") + FEMFRAME_WINDOW + "' --version",
+                   {std::string("femframe ") + FEMFRAME_VERSION + "\n"}});
+#endif
+  for (const Case& c : cases) {
+    const bool window = c.command[0] == '\'';
+    const std::string out = scratch.File("stdout.txt"), err = scratch.File("stderr.txt");
+    const int raw = std::system(((window ? "" : std::string("'") + FEMFRAME_BATCH + "' ") +
+                                 c.command + " >'" + out + "' 2>'" + err + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << c.command;
+    EXPECT_EQ(ReadFileBytes(err), "") << c.command;
+    const std::string said = ReadFileBytes(out);
+    for (const std::string& part : c.said) EXPECT_TRUE(Contains(said, part)) << part << " in " << said;
+  }
 }

@@ -11,7 +11,7 @@
 
 #include "analysis/analysis_store.h"
 #include "basics/message_sink.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "drawing/drawing_builders.h"
 #include "model/model_file_reader.h"
@@ -39,7 +39,7 @@ struct Workplace {
     char pattern[] = "/tmp/femframe-fuzz-XXXXXX";
     directory = mkdtemp(pattern);
     modelPath = directory + "/model.txt";
-    SetProgramDirectoryForTests(directory);
+    SetWorkDirectory(directory);
     SetMessageSink(&sink);
   }
   // The fuzzer ends through exit(), which runs this: the scratch directory goes with it.

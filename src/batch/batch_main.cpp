@@ -1,7 +1,7 @@
 // femframe-batch MODEL [--geometry FILE] [--images DIR]: reads, checks and analyses one model file
 // as the window does, writes the same report and work files, prints the report's path, and on
-// request the drawing geometry and the view pictures. Exit status 0 on success, 1 when the model
-// or the run fails (the message goes to standard error), 2 for a usage error.
+// request the drawing geometry and the view pictures. The exit status is one of exit_codes.h;
+// every failure's message goes to standard error.
 #include <csignal>
 #include <cstdio>
 #include <exception>
@@ -12,6 +12,9 @@
 #include "run/run_analysis.h"
 #include "batch_arguments.h"
 #include "batch_views.h"
+#include "basics/message_sink.h"
+#include "exit_codes.h"
+#include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
@@ -19,12 +22,9 @@
 
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
-
-int Fail(const char* message) {
+int Fail(const char* message, int status) {
   std::fprintf(stderr, "%s\n", message);
-  return kFailed;
+  return status;
 }
 
 // The window hands the reader a full path, so a relative argument is made absolute first; the
@@ -37,16 +37,23 @@ std::string FullPath(const std::string& path) {
 
 // The reader and the check show their own messages through the standard-error message sink.
 int AnalyseModel(const BatchArguments& arguments) {
-  if (!ReadModelFile(FullPath(arguments.modelPath))) return kFailed;
-  if (!CheckModelReferences()) return kFailed;
+  TrailingSupportLines trailing;
+  if (!ReadModelFile(FullPath(arguments.modelPath), &trailing)) return kExitModelRejected;
+  if (!CheckModelReferences()) return kExitModelRejected;
+  // The model is analysed as the counts say; the warning only asks the user to look.
+  if (trailing.count > 0) ShowMessage(TrailingSupportWarning(trailing));
   try {
     RunAnalysis();
+  } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
+    return Fail(error.what(), kExitAnalysisFailed);
+  }
+  try {
     ExportViews(arguments);
     std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
-  } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
-    return Fail(error.what());
+  } catch (const std::exception& error) {
+    return Fail(error.what(), kExitOutputFailed);
   }
-  return std::fflush(stdout) == 0 ? 0 : kFailed;
+  return std::fflush(stdout) == 0 ? kExitSuccess : kExitOutputFailed;
 }
 
 }  // namespace
@@ -59,7 +66,7 @@ int main(int argc, char** argv) {
   const std::optional<BatchArguments> parsed = ParseBatchArguments(arguments);
   if (!parsed) {
     std::fprintf(stderr, "%s\n", BatchUsageText());
-    return kUsage;
+    return kExitUsage;
   }
   return AnalyseModel(*parsed);
 }

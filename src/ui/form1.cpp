@@ -18,6 +18,7 @@
 #include "basics/int16_math.h"
 #include "basics/run_error.h"
 #include "drawing/drawing_lists.h"
+#include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
@@ -64,7 +65,7 @@ Form1Seams DesktopSeams() {
                     QMessageBox::Ok, parent);
     box.exec();
   };
-  seams.endProgram = [] { QCoreApplication::exit(0); };
+  seams.endProgram = [](int exitStatus) { QCoreApplication::exit(exitStatus); };
   return seams;
 }
 
@@ -145,8 +146,9 @@ void Form1::cmdSelect_Click() {
   // A model that fails the reference check has unresolved indices, and the drawing lists still
   // describe the model on show: the window goes on with the model it had, unchanged.
   const ModelStore previousModel = modelStore;
-  if (!ReadModelFile(path)) {
-    seams_.endProgram();
+  TrailingSupportLines trailing;
+  if (!ReadModelFile(path, &trailing)) {
+    seams_.endProgram(1);  // a model file that cannot be read ends the program
     return;
   }
   if (!CheckModelReferences()) {
@@ -167,6 +169,8 @@ void Form1::cmdSelect_Click() {
   }
   SelectTab(0);
   cmdCalculate->setEnabled(true);
+  // The model is drawn as the counts say; the warning only asks the user to look.
+  if (trailing.count > 0) seams_.showMessage(this, TrailingSupportWarning(trailing));
 }
 
 void Form1::cmdCalculate_Click() {
@@ -196,7 +200,7 @@ void Form1::ShowRunFailure(const std::string& message) {
   seams_.showMessage(this, message);
 }
 
-void Form1::cmdCancel_Click() { seams_.endProgram(); }
+void Form1::cmdCancel_Click() { seams_.endProgram(0); }
 
 void Form1::TabStrip1_Click() {
   const int index = TabStrip1->currentIndex();

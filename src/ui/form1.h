@@ -24,8 +24,8 @@ struct Form1Seams {
   std::function<std::string(QWidget* parent)> chooseModelFile;
   // A modal box with the text, an OK button and no icon.
   std::function<void(QWidget* parent, const std::string& text)> showMessage;
-  // Ends the program at once.
-  std::function<void()> endProgram;
+  // Ends the program at once with this exit status.
+  std::function<void(int exitStatus)> endProgram;
 };
 
 Form1Seams DesktopSeams();

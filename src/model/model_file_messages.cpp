@@ -126,7 +126,7 @@ std::string ValueReason(const ModelFileFailure& failure) {
       return std::string("ここでファイルが終わっています。") + TableName(failure.table) + "にはあと" +
              FormatInteger(failure.recordsMissing) + "件のデータが必要です。";
     case ReadFault::EmptyValue:
-      return "値がありません（カンマが続いているか、行の終わりにカンマがあります）。";
+      return "値がありません（カンマの間や行の終わりまでが空です）。";
     case ReadFault::FullWidth:
       return quoted + "に全角の数字やカンマがあります。半角で書いてください。";
     case ReadFault::NotANumber: return quoted + "は数値ではありません。";

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "basics/int16_math.h"
 #include "file_text.h"
@@ -49,7 +50,7 @@ std::optional<std::pair<std::from_chars_result, double>> LeadingNumber(std::stri
   return std::pair{result, value};
 }
 
-bool IsWholeNumber(std::string_view text) {
+bool IsNumber(std::string_view text) {
   const auto number = LeadingNumber(text);
   return number && number->first.ec == std::errc() && number->first.ptr == text.data() + text.size();
 }
@@ -61,7 +62,7 @@ bool AreNumbersSeparatedByBlanks(std::string_view rest) {
   while (!rest.empty()) {
     size_t end = 0;
     while (end < rest.size() && !IsBlank(rest[end])) ++end;
-    if (!IsWholeNumber(rest.substr(0, end))) return false;
+    if (!IsNumber(rest.substr(0, end))) return false;
     rest = TrimBlanks(rest.substr(end));
   }
   return true;

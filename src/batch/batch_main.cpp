@@ -15,7 +15,9 @@
 #include "basics/work_directory.h"
 #include "batch_arguments.h"
 #include "batch_views.h"
+#include "basics/message_sink.h"
 #include "exit_codes.h"
+#include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
@@ -52,8 +54,11 @@ void LockWorkDirectory(std::optional<RunLock>& lock) {
 // The lock is held from the first work file until the force diagrams have read "work2.txt".
 int AnalyseModel(const BatchArguments& arguments) {
   if (arguments.workDirectory) SetWorkDirectory(FullPath(*arguments.workDirectory));
-  if (!ReadModelFile(FullPath(arguments.modelPath))) return kExitModelRejected;
+  TrailingSupportLines trailing;
+  if (!ReadModelFile(FullPath(arguments.modelPath), &trailing)) return kExitModelRejected;
   if (!CheckModelReferences()) return kExitModelRejected;
+  // The model is analysed as the counts say; the warning only asks the user to look.
+  if (trailing.count > 0) ShowMessage(TrailingSupportWarning(trailing));
   std::optional<RunLock> lock;
   try {
     LockWorkDirectory(lock);
@@ -67,11 +72,11 @@ int AnalyseModel(const BatchArguments& arguments) {
   }
   try {
     ExportViews(arguments);
+    std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
   } catch (const std::exception& error) {
     return Fail(error.what(), kExitOutputFailed);
   }
-  std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
-  return std::fflush(stdout) == 0 ? kExitSuccess : kExitAnalysisFailed;
+  return std::fflush(stdout) == 0 ? kExitSuccess : kExitOutputFailed;
 }
 
 }  // namespace

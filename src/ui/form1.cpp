@@ -24,6 +24,7 @@
 #include "basics/run_error.h"
 #include "basics/work_directory.h"
 #include "drawing/drawing_lists.h"
+#include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
@@ -176,8 +177,9 @@ void Form1::OpenModel(const std::string& path) {
   // A model that fails the reference check has unresolved indices, and the drawing lists still
   // describe the model on show: the window goes on with the model it had, unchanged.
   const ModelStore previousModel = modelStore;
-  if (!ReadModelFile(path)) {
-    seams_.endProgram(1);
+  TrailingSupportLines trailing;
+  if (!ReadModelFile(path, &trailing)) {
+    seams_.endProgram(1);  // a model file that cannot be read ends the program
     return;
   }
   if (!CheckModelReferences()) {
@@ -198,6 +200,8 @@ void Form1::OpenModel(const std::string& path) {
   }
   SelectTab(0);
   cmdCalculate->setEnabled(true);
+  // The model is drawn as the counts say; the warning only asks the user to look.
+  if (trailing.count > 0) seams_.showMessage(this, TrailingSupportWarning(trailing));
 }
 
 void Form1::ReloadModel() {

@@ -1,6 +1,7 @@
 // femframe-batch as a user runs it: the report's path on standard output and exit status 0 for
-// a good model; the reader's, the check's or the run's message on standard error and its exit
-// code otherwise, with no report left behind; --help and --version of both programs.
+// a good model; the reader's, the check's or the run's message on standard error and the exit
+// status of its kind otherwise, with no report left behind unless the analysis completed;
+// --help and --version of both programs.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -30,11 +31,13 @@ BatchResult RunBatch(const ScratchDirectory& scratch, const std::string& argumen
   return result;
 }
 
-// Copies a model of tests/data/analysis into the scratch directory under `name`.
+// Copies a model of tests/data (by default of its analysis folder) into the scratch directory
+// under `name`.
 std::string CopyModel(const ScratchDirectory& scratch, const std::string& source,
                       const std::string& name) {
   const std::string path = scratch.File(name);
-  WriteFileBytes(path, ReadFileBytes(TestDataPath("analysis/" + source)));
+  const std::string data = source.find('/') == std::string::npos ? "analysis/" + source : source;
+  WriteFileBytes(path, ReadFileBytes(TestDataPath(data)));
   return path;
 }
 
@@ -55,18 +58,20 @@ TEST(Batch, AnalysesTheModelAndPrintsTheReportPath) {
   EXPECT_TRUE(Contains(report, "2,\t0.00000,\t-10.71429,\t-0.05357\r\n"));
 }
 
-TEST(Batch, ModelFailuresGoToStandardErrorWithoutAReport) {
+TEST(Batch, FailuresGoToStandardErrorWithTheirExitStatusAndNoReport) {
   struct Case {
     const char* model;  // nullptr: no file at the path given
-    int status;         // 3: the model is rejected, 1: the analysis fails
     const char* message;
+    int status;         // 3: the model is rejected, 1: the analysis fails
   };
   const Case cases[] = {
-      {nullptr, 3, "解析モデルファイルの読み込みに失敗しました。"},
-      {"not_a_model.txt", 3, "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。"},
-      {"bad_reference.txt", 3, "部材データ定義において指定された節点データがありません。部材No＝1"},
-      {"truss_free_rotation.txt", 1, "節点No＝3 の θ 方向"},
-      {"zero_length_member.txt", 1, "部材No＝5"},
+      {nullptr, "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。\n「", 3},
+      {"not_a_model.txt", "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。\n1行目は", 3},
+      {"bad_reference.txt", "部材データ定義において指定された節点データがありません。部材No＝1\n", 3},
+      {"truss_free_rotation.txt", "節点No＝3 の θ 方向", 1},
+      {"zero_length_member.txt", "部材No＝5", 1},
+      // The support the count leaves out is warned of; without it the beam is a mechanism.
+      {"miscounted_support_beam.txt", "最初は18行目で、全部で1行です。", 1},
   };
   for (const Case& c : cases) {
     ScratchDirectory scratch;
@@ -78,6 +83,26 @@ TEST(Batch, ModelFailuresGoToStandardErrorWithoutAReport) {
     EXPECT_TRUE(Contains(result.err, c.message)) << model << ": " << result.err;
     EXPECT_FALSE(FileExists(scratch.File("model_res.txt"))) << model;
   }
+}
+
+// Lines after the support table only warn; an output that cannot be written after a completed
+// analysis has its own status, and the report stays.
+TEST(Batch, AWarningKeepsSuccessAndAnOutputFailureKeepsTheReport) {
+  ScratchDirectory scratch;
+  const std::string model = CopyModel(scratch, "model/supports_beyond_count.txt", "model.txt");
+  const BatchResult warned = RunBatch(scratch, model);
+  EXPECT_EQ(warned.status, 0);
+  EXPECT_EQ(warned.out, scratch.File("model_res.txt") + "\n");
+  EXPECT_EQ(warned.err,
+            "支点表の後ろに、支点のデータのように読める行があります（読み込んでいません）。\n"
+            "最初は16行目で、全部で2行です。件数の行の支点数が少なすぎないか確認してください。\n");
+
+  const std::string cantilever = CopyModel(scratch, "cantilever.txt", "cantilever.txt");
+  const BatchResult failed =
+      RunBatch(scratch, cantilever + " --geometry '" + scratch.File("no dir/geometry.json") + "'");
+  EXPECT_EQ(failed.status, 4);
+  EXPECT_TRUE(Contains(failed.err, scratch.File("no dir/geometry.json"))) << failed.err;
+  EXPECT_TRUE(FileExists(scratch.File("cantilever_res.txt")));
 }
 
 // A missing or extra model file, an unknown option, an option without its value or given twice.

@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::fclose(file);
 
   modelStore = ModelStore();
-  if (!ReadModelFile(workplace.modelPath) || !CheckModelReferences()) return 0;
+  TrailingSupportLines trailing;
+  if (!ReadModelFile(workplace.modelPath, &trailing) || !CheckModelReferences()) return 0;
   BuildModelGeometry(kPictureWidth, kPictureHeight);
   if (modelStore.nodeCount <= kMaxAnalysedNodes && modelStore.memberCount <= kMaxAnalysedMembers) {
     AnalyseAndDrawResults();

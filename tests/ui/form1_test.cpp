@@ -1,7 +1,8 @@
 // The main window driven as the user drives it, headless, with the file dialog, the message box
 // and the end of the program replaced: start, load, cancel, analyse, switch tabs, a rejected
-// model after a good one, a singular model, a read failure, the model of the command line, F5,
-// a dropped file, another process's run, Qt's own dialog in Japanese, and the tabs on screen.
+// model after a good one, a singular model, a read failure, the warning about support lines
+// beyond the count, the model of the command line, F5, a dropped file, another process's run,
+// Qt's own dialog in Japanese, and the tabs on screen.
 #include <QApplication>
 #include <QCursor>
 #include <QDialogButtonBox>
@@ -42,7 +43,8 @@ struct FakeDesktop {
   std::vector<std::string> messages;
   std::vector<bool> cursorRestoredAtMessage;
   int endCalls = 0;
-  int endStatus = -1;
+  int endStatus = -1;  // of the last end
+  std::function<void()> onMessage;  // checks the window as each message is shown
 
   Form1Seams Seams() {
     Form1Seams seams;
@@ -56,6 +58,7 @@ struct FakeDesktop {
     seams.showMessage = [this](QWidget*, const std::string& text) {
       messages.push_back(text);
       cursorRestoredAtMessage.push_back(QGuiApplication::overrideCursor() == nullptr);
+      if (onMessage) onMessage();
     };
     seams.endProgram = [this](int status) {
       ++endCalls;
@@ -335,7 +338,8 @@ class Form1Test : public QObject {
     recording->operations.clear();
     Choose(Model("bad_reference.txt"));
     QCOMPARE(desktop.messages,
-             std::vector<std::string>{"部材データ定義において指定された節点データがありません。部材No＝1"});
+             std::vector<std::string>{"部材データ定義において指定された節点データがありません。部材No＝1\n"
+                                      "11行目、部材表の1件目の節点2：節点No＝9は節点表にありません。"});
     QCOMPARE(desktop.endCalls, 0);
     QVERIFY(recording->operations.empty());
     QVERIFY(form->cmdCalculate->isEnabled());
@@ -387,16 +391,35 @@ class Form1Test : public QObject {
 
   void aReadFailureEndsTheProgramAfterItsMessage() {
     Choose(Model("wrong_type.txt"));
-    QCOMPARE(desktop.messages, std::vector<std::string>{
-                                   "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。"});
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(desktop.messages[0].starts_with(
+        "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。\n1行目は"));
     QCOMPARE(desktop.endCalls, 1);
     QCOMPARE(desktop.endStatus, 1);
     QVERIFY(!form->cmdCalculate->isEnabled());
 
     Choose(scratch->File("missing.txt"));
     QCOMPARE(desktop.messages.back(),
-             std::string("解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。"));
+             "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。\n「" +
+                 scratch->File("missing.txt") + "」を開けません：ファイルがありません。");
     QCOMPARE(desktop.endCalls, 2);
+    QCOMPARE(desktop.endStatus, 1);
+  }
+
+  // Support lines beyond the count: the model is loaded as the counts say, then the warning.
+  void supportLinesBeyondTheCountWarnAfterTheModelIsDrawn() {
+    const std::string model = scratch->File("beyond.txt");
+    WriteFileBytes(model, ReadFileBytes(TestDataPath("model/supports_beyond_count.txt")));
+    desktop.chosenFiles.push_back(model);
+    desktop.onMessage = [this] {
+      QVERIFY(form->cmdCalculate->isEnabled());
+      QCOMPARE(form->Label2Text(), std::string(kCantileverLabels[0]));
+    };
+    form->cmdSelect_Click();
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(desktop.messages[0].ends_with("\n最初は16行目で、全部で2行です。件数の行の支点数が少なすぎないか確認してください。"));
+    QCOMPARE(desktop.endCalls, 0);
+    QCOMPARE(modelStore.supportCount, int16_t{1});
   }
 
   void theButtonsRunTheirCommands() {

@@ -21,6 +21,8 @@ std::optional<BatchArguments> ParseBatchArguments(const std::vector<std::string>
       if (!TakeValue(arguments, index, parsed.geometryPath)) return std::nullopt;
     } else if (argument == "--images") {
       if (!TakeValue(arguments, index, parsed.imagesDirectory)) return std::nullopt;
+    } else if (argument == "--results") {
+      if (!TakeValue(arguments, index, parsed.resultsPath)) return std::nullopt;
     } else if (!argument.empty() && argument[0] == '-') {
       return std::nullopt;  // an unknown option, or a lone "-"
     } else if (haveModel || argument.empty()) {
@@ -35,9 +37,11 @@ std::optional<BatchArguments> ParseBatchArguments(const std::vector<std::string>
 }
 
 const char* BatchUsageText() {
-  return "使い方: femframe-batch 解析モデルファイル [--geometry ファイル] [--images ディレクトリ]\n"
+  return "使い方: femframe-batch 解析モデルファイル [--geometry ファイル] [--images ディレクトリ]"
+         " [--results ファイル]\n"
          "  解析モデルファイルを読み込んで解析し、解析結果ファイルのパスを表示します。\n"
          "  作業ファイル (work1.txt, work2.txt, NColes.txt) はプログラムのディレクトリに書き出します。\n"
          "  --geometry ファイル   作図データ (線分リストと各タブの表示文字列) を JSON で書き出します。\n"
-         "  --images ディレクトリ 5 つのタブの図を PNG 画像で保存します。";
+         "  --images ディレクトリ 5 つのタブの図を PNG 画像で保存します。\n"
+         "  --results ファイル    変位、材端力、支点反力、最大値とその位置、釣合いを JSON で書き出します。";
 }

@@ -1,5 +1,5 @@
 // The command line of the batch front end: one model file, and options that name where the
-// drawing geometry and the view pictures go. Anything else is a usage error.
+// drawing geometry, the view pictures and the results go. Anything else is a usage error.
 #pragma once
 
 #include <optional>
@@ -10,6 +10,7 @@ struct BatchArguments {
   std::string modelPath;
   std::optional<std::string> geometryPath;     // --geometry FILE
   std::optional<std::string> imagesDirectory;  // --images DIR
+  std::optional<std::string> resultsPath;      // --results FILE
 };
 
 // The arguments after the program name; nullopt for a usage error (missing or extra model

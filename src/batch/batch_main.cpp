@@ -1,7 +1,8 @@
-// femframe-batch MODEL [--geometry FILE] [--images DIR]: reads, checks and analyses one model file
-// as the window does, writes the same report and work files, prints the report's path, and on
-// request the drawing geometry and the view pictures. Exit status 0 on success, 1 when the model
-// or the run fails (the message goes to standard error), 2 for a usage error.
+// femframe-batch MODEL [--geometry FILE] [--images DIR] [--results FILE]: reads, checks and
+// analyses one model file as the window does, writes the same report and work files, prints the
+// report's path, and on request the results as JSON, the drawing geometry and the view pictures.
+// Exit status 0 on success, 1 when the model or the run fails (the message goes to standard
+// error), 2 for a usage error, 4 when the run succeeded but the results file was not written.
 #include <csignal>
 #include <cstdio>
 #include <exception>
@@ -16,11 +17,13 @@
 #include "model/model_store.h"
 #include "model/reference_check.h"
 #include "report/report_path.h"
+#include "results/results_json.h"
 
 namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
+constexpr int kOutputNotWritten = 4;
 
 int Fail(const char* message) {
   std::fprintf(stderr, "%s\n", message);
@@ -35,18 +38,35 @@ std::string FullPath(const std::string& path) {
   return full.empty() ? path : full.lexically_normal().string();
 }
 
+// Only after a successful run; a results file that cannot be written leaves the run's other
+// outputs to be written and an earlier results file as it was.
+bool WriteResults(const BatchArguments& arguments) {
+  if (!arguments.resultsPath) return true;
+  try {
+    WriteResultsFile(*arguments.resultsPath);
+    return true;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "解析は完了しましたが、結果ファイル (--results) を書き出せません。\n%s\n",
+                 error.what());
+    return false;
+  }
+}
+
 // The reader and the check show their own messages through the standard-error message sink.
 int AnalyseModel(const BatchArguments& arguments) {
   if (!ReadModelFile(FullPath(arguments.modelPath))) return kFailed;
   if (!CheckModelReferences()) return kFailed;
+  bool resultsWritten = false;
   try {
     RunAnalysis();
+    resultsWritten = WriteResults(arguments);
     ExportViews(arguments);
     std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
   } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
     return Fail(error.what());
   }
-  return std::fflush(stdout) == 0 ? 0 : kFailed;
+  if (std::fflush(stdout) != 0) return kFailed;
+  return resultsWritten ? 0 : kOutputNotWritten;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "analysis/analysis_store.h"
+#include "basics/atomic_file.h"
 #include "basics/number_text.h"
 #include "basics/run_error.h"
 #include "model/model_store.h"
@@ -116,4 +117,11 @@ std::string ResultsJson(const RunResults& results) {
          Field("equilibrium", Object({Field("Fx", Number(sum.fx)), Field("Fy", Number(sum.fy)),
                                       Field("M", Number(sum.moment))})) +
          "\n}\n";
+}
+
+void WriteResultsFile(const std::string& path) {
+  const std::string json = ResultsJson(CollectRunResults());
+  AtomicFile file(path);
+  file.Write(json);
+  file.Commit();
 }

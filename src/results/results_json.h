@@ -10,3 +10,7 @@
 
 // Throws RunError if a value is not finite, which a successful run never gives.
 std::string ResultsJson(const RunResults& results);
+
+// Gathers the results of the run that just succeeded and writes them to `path`, which is
+// replaced only once the whole document is written. Throws RunError naming what failed.
+void WriteResultsFile(const std::string& path);

@@ -11,3 +11,7 @@
 void WriteWork1(const std::vector<double>& values);
 // "work2.txt": each value with its sign place and a trailing blank (" 300 ", "-1 ").
 void WriteWork2(const std::vector<double>& values);
+
+// "work2.txt" read back, as the report and the results use it: N1, Q1, M1, N2, Q2, M2 of every
+// member of the model, t and t·cm. Throws RunError when the file is missing or short.
+std::vector<double> ReadWork2();

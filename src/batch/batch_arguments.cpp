@@ -18,6 +18,9 @@ const ValueOption kValueOptions[] = {
     {"--images", "ディレクトリ",
      "5 つのタブの図を PNG 画像で保存します (ディレクトリがなければ作ります)。",
      &BatchArguments::imagesDirectory},
+    {"--results", "ファイル",
+     "変位、材端力、支点反力、最大値とその位置、釣合いの検算を JSON で書き出します。",
+     &BatchArguments::resultsPath},
     {"--work-dir", "ディレクトリ",
      "作業ファイルをこのディレクトリに置きます (並列の解析には別々に)。",
      &BatchArguments::workDirectory},
@@ -33,7 +36,7 @@ const ExitCodeText kExitCodes[] = {
     {kExitAnalysisFailed, "解析を完了できませんでした (理由と場所をメッセージで示します)。"},
     {kExitUsage, "コマンドラインが正しくありません。"},
     {kExitModelRejected, "解析モデルファイルを読み込めないか、データ間の参照が解決できません。"},
-    {kExitOutputFailed, "解析は完了しましたが、--geometry または --images の出力に失敗しました。"},
+    {kExitOutputFailed, "解析は完了しましたが、--geometry、--images または --results の出力に失敗しました。"},
     {kExitWorkDirectory, "作業ディレクトリを使えません。"},
 };
 

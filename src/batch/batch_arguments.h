@@ -1,6 +1,6 @@
 // The command line of the batch front end: one model file, and options that name where the
-// drawing geometry, the view pictures and the work files go; or --help, or --version. Anything
-// else is a usage error.
+// drawing geometry, the view pictures, the results and the work files go; or --help, or
+// --version. Anything else is a usage error.
 #pragma once
 
 #include <optional>
@@ -11,6 +11,7 @@ struct BatchArguments {
   std::string modelPath;
   std::optional<std::string> geometryPath;     // --geometry FILE
   std::optional<std::string> imagesDirectory;  // --images DIR
+  std::optional<std::string> resultsPath;      // --results FILE
   std::optional<std::string> workDirectory;    // --work-dir DIR
 };
 

@@ -1,7 +1,7 @@
-// femframe-batch MODEL [--geometry FILE] [--images DIR] [--work-dir DIR]: reads, checks and
-// analyses one model file as the window does, writes the same report and work files, prints the
-// report's path, and on request the drawing geometry and the view pictures. The exit codes are
-// those of exit_codes.h; messages go to standard error.
+// femframe-batch MODEL [--geometry FILE] [--images DIR] [--results FILE] [--work-dir DIR]: reads,
+// checks and analyses one model file as the window does, writes the same report and work files,
+// prints the report's path, and on request the results as JSON, the drawing geometry and the view
+// pictures. The exit codes are those of exit_codes.h; messages go to standard error.
 #include <csignal>
 #include <cstdio>
 #include <exception>
@@ -22,6 +22,7 @@
 #include "model/model_store.h"
 #include "model/reference_check.h"
 #include "report/report_path.h"
+#include "results/results_json.h"
 #include "run/run_analysis.h"
 #include "run/run_lock.h"
 
@@ -48,10 +49,25 @@ void LockWorkDirectory(std::optional<RunLock>& lock) {
   }
 }
 
+// Only after a successful run; a results file that cannot be written leaves the run's other
+// outputs to be written and an earlier results file as it was.
+bool WriteResults(const BatchArguments& arguments) {
+  if (!arguments.resultsPath) return true;
+  try {
+    WriteResultsFile(*arguments.resultsPath);
+    return true;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "解析は完了しましたが、結果ファイル (--results) を書き出せません。\n%s\n",
+                 error.what());
+    return false;
+  }
+}
+
 // The window hands the reader a full path, so a relative argument is made absolute first; the
 // report then lands beside the model file whatever the working directory. The reader and the
 // check show their own messages through the standard-error message sink.
-// The lock is held from the first work file until the force diagrams have read "work2.txt".
+// The lock is held from the first work file until the results and the force diagrams have read
+// "work2.txt".
 int AnalyseModel(const BatchArguments& arguments) {
   if (arguments.workDirectory) SetWorkDirectory(FullPath(*arguments.workDirectory));
   TrailingSupportLines trailing;
@@ -70,13 +86,15 @@ int AnalyseModel(const BatchArguments& arguments) {
   } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
     return Fail(error.what(), kExitAnalysisFailed);
   }
+  const bool resultsWritten = WriteResults(arguments);
   try {
     ExportViews(arguments);
     std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
   } catch (const std::exception& error) {
     return Fail(error.what(), kExitOutputFailed);
   }
-  return std::fflush(stdout) == 0 ? kExitSuccess : kExitOutputFailed;
+  if (std::fflush(stdout) != 0) return kExitOutputFailed;
+  return resultsWritten ? kExitSuccess : kExitOutputFailed;
 }
 
 }  // namespace

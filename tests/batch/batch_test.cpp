@@ -111,7 +111,7 @@ TEST(Batch, WrongArgumentsShowTheUsage) {
   const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
   for (const std::string& arguments :
        {std::string(""), "--verbose " + model, model + " " + model, model + " --geometry",
-        model + " --images", model + " --images a --images b", model + " --work-dir"}) {
+        model + " --images", model + " --images a --images b", model + " --work-dir", model + " --results"}) {
     const BatchResult result = RunBatch(scratch, arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_TRUE(Contains(result.err, "使い方: femframe-batch")) << arguments;
@@ -154,7 +154,7 @@ TEST(Batch, HelpAndVersionAnswerOnStandardOutput) {
       {"--version", {std::string("femframe-batch ") + FEMFRAME_VERSION + "\n"}},
       // The options, where the work files go, and the exit codes 0 to 5 and 128 + n.
       {"model.txt --help",
-       {"使い方: femframe-batch", "--geometry", "--images", "--work-dir", "~/.local/state/femframe",
+       {"使い方: femframe-batch", "--geometry", "--images", "--results", "--work-dir", "~/.local/state/femframe",
         "\n  0 ", "\n  1 ", "\n  2 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  128+n "}},
   };
 #ifdef FEMFRAME_WINDOW
@@ -172,4 +172,44 @@ TEST(Batch, HelpAndVersionAnswerOnStandardOutput) {
     const std::string said = ReadFileBytes(out);
     for (const std::string& part : c.said) EXPECT_TRUE(Contains(said, part)) << part << " in " << said;
   }
+}
+
+// The results file of each example and of a portal frame with scrambled user numbers, byte for
+// byte; the results tests hold their reactions, maxima and equilibrium to closed forms.
+TEST(Batch, WritesTheResultsOfEachExample) {
+  for (const std::string model : {"examples/cantilever", "examples/portal_frame",
+                                  "examples/pulled_portal", "examples/simple_truss",
+                                  "examples/two_bay_frame", "results/scrambled_portal"}) {
+    ScratchDirectory scratch;
+    const std::string name = model.substr(model.find('/') + 1);
+    WriteFileBytes(scratch.File("model.txt"),
+                   ReadFileBytes(model.starts_with("examples/") ? ExamplePath(name + ".txt")
+                                                                : TestDataPath(model + ".txt")));
+    const BatchResult result =
+        RunBatch(scratch, scratch.File("model.txt") + " --results " + scratch.File("r.json"));
+    EXPECT_EQ(result.status, 0) << model << ": " << result.err;
+    EXPECT_EQ(ReadFileBytes(scratch.File("r.json")),
+              ReadFileBytes(TestDataPath("results/expected/" + name + ".json")))
+        << model;
+  }
+}
+
+// A failed run writes no results and keeps an earlier file; a results file that cannot be
+// written is said on standard error with status 4, while the report of the run stands.
+TEST(Batch, ResultsFileOnlyAfterASuccessfulRun) {
+  ScratchDirectory scratch;
+  WriteFileBytes(scratch.File("r.json"), "earlier");
+  const std::string failing = CopyModel(scratch, "truss_free_rotation.txt", "model.txt");
+  BatchResult result = RunBatch(scratch, failing + " --results " + scratch.File("r.json"));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(ReadFileBytes(scratch.File("r.json")), "earlier");
+
+  const std::string good = CopyModel(scratch, "cantilever.txt", "model.txt");
+  const std::string blocked = scratch.File("no such folder/r.json");
+  result = RunBatch(scratch, good + " --results '" + blocked + "'");
+  EXPECT_EQ(result.status, 4);
+  EXPECT_EQ(result.out, scratch.File("model_res.txt") + "\n");
+  EXPECT_EQ(result.err, "解析は完了しましたが、結果ファイル (--results) を書き出せません。\n"
+                        "ファイルを作成できません。" + blocked + "\n");
+  EXPECT_TRUE(FileExists(scratch.File("model_res.txt")));
 }

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes as a model file through the reader and the reference check and, when
-// both succeed and the model is small, through the analysis and every drawing builder. Any
+// both succeed and the model is small, through the analysis, the results (reactions, maxima,
+// equilibrium and their JSON text) and every drawing builder. Any
 // crash, hang, leak or sanitizer report is a fault; a refused file or a failed run is not.
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
+#include "results/results_json.h"
 #include "run/run_analysis.h"
 
 namespace {
@@ -63,6 +65,10 @@ void AnalyseAndDrawResults() {
     RunAnalysis();
   } catch (const RunError&) {
     return;
+  }
+  try {
+    ResultsJson(CollectRunResults());
+  } catch (const RunError&) {  // a sum that overflows is refused, not a fault
   }
   BuildResultGeometry(kPictureWidth, kPictureHeight);
 }

@@ -15,8 +15,8 @@
 
 #include "analysis/analysis_store.h"
 #include "basics/number_text.h"
-#include "basics/program_directory.h"
 #include "basics/text_file.h"
+#include "basics/work_directory.h"
 #include "drawing/drawing_lists.h"
 #include "model/model_store.h"
 #include "regular_frame.h"
@@ -69,9 +69,9 @@ void TimeFrame(const std::string& directory, int storeys, int bays, int repeats)
   const std::string model = directory + "/frame.txt";
   if (!WriteRegularFrame(model, storeys, bays)) Fail("cannot write " + model);
   Form1Seams seams;
-  seams.chooseModelFile = [&model](QWidget*) { return model; };
+  seams.chooseModelFile = [&model](QWidget*, const std::string&) { return model; };
   seams.showMessage = [](QWidget*, const std::string& text) { Fail(text); };
-  seams.endProgram = [] { Fail("the window ended"); };
+  seams.endProgram = [](int) { Fail("the window ended"); };
   Form1 form(seams);
   form.show();
   QApplication::processEvents();
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
   char pattern[] = "/tmp/femframe-view-timing-XXXXXX";
   const char* directory = mkdtemp(pattern);
   if (directory == nullptr) Fail("cannot make a directory under /tmp");
-  SetProgramDirectoryForTests(directory);
+  SetWorkDirectory(directory);
   std::printf("| nodes | members | δ records | build results [ms] |");
   for (const TabView& tab : TabViews) std::printf(" %s [ms] |", tab.caption);
   std::printf("\n|---|---|---|---|---|---|---|---|---|\n");

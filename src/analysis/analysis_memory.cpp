@@ -13,8 +13,16 @@
 
 namespace {
 
-// The global stiffness, the solver's copy of it and the solver's factors L, D, U held in one.
-constexpr uint64_t kEnvelopeMatrices = 3;
+// Matrices of the envelope a run holds at once: the global stiffness throughout, and beside it
+// first the mechanism check's kinematic matrix (factored in place; formed a second time only for
+// a model that is refused), then, once that is released, the solver's copy of the system and its
+// factors L, D, U held in one. The previous run's system is released before the check.
+constexpr uint64_t kGlobalMatrices = 1;
+constexpr uint64_t kMechanismCheckMatrices = 2;
+constexpr uint64_t kSolverMatrices = 2;
+constexpr uint64_t kEnvelopeMatrices =
+    kGlobalMatrices + std::max(kMechanismCheckMatrices, kSolverMatrices);
+
 // loadVector and displacements of the run, vecB, vecY and vecX of the solver.
 constexpr uint64_t kVectors = 5;
 

@@ -13,8 +13,9 @@
 // and the spare index dofCount holds only its diagonal. Supports only narrow what is non-zero.
 // Needs resolved member indices.
 std::vector<size_t> StiffnessEnvelope(int32_t dofCount);
-// Bytes of a run held by that envelope: the global stiffness, the solver's copy of the system
-// and its factors (both in the same envelope), and the load, displacement and solver vectors.
+// Bytes of a run held by that envelope at its peak: the global stiffness with either the
+// mechanism check's two matrices or the solver's copy of the system and its factors (all in the
+// same envelope), and the load, displacement and solver vectors.
 uint64_t AnalysisMatrixBytes(const std::vector<size_t>& envelope);
 // The same for the members in modelStore.
 uint64_t AnalysisMatrixBytes(int32_t dofCount);

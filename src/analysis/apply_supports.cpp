@@ -5,24 +5,32 @@
 
 namespace {
 
-// Outside the envelope row and column d are zero already; within it they are cleared.
-void Restrain(size_t dof) {
-  ProfileMatrix& stiffness = analysisStore.globalStiffness;
-  stiffness.ZeroRowAndColumn(dof);
-  stiffness.At(dof, dof) = 1.0;
-  analysisStore.loadVector[dof] = 0.0;
-}
-
-}  // namespace
-
-void ApplySupports() {
+// Calls restrain(d) for every non-zero flag of the support table: records in table order, and
+// within a record u (d = 3j), v (3j + 1), θ (3j + 2) of its node j.
+template <typename Restrain>
+void ForEachRestrainedDof(Restrain restrain) {
   for (int16_t s = 0; s < modelStore.supportCount; ++s) {
     const SupportRecord& support = modelStore.supports[static_cast<size_t>(s)];
     const int16_t flags[3] = {support.fixU, support.fixV, support.fixTheta};
     for (int16_t direction = DirectionU; direction <= DirectionTheta; ++direction) {
       if (flags[direction] != 0) {
-        Restrain(static_cast<size_t>(NodeDof(support.nodeIndex, direction)));
+        restrain(static_cast<size_t>(NodeDof(support.nodeIndex, direction)));
       }
     }
   }
+}
+
+}  // namespace
+
+// Outside the envelope row and column d are zero already; within it they are cleared.
+void RestrainSupportedDofs(ProfileMatrix& matrix) {
+  ForEachRestrainedDof([&matrix](size_t dof) {
+    matrix.ZeroRowAndColumn(dof);
+    matrix.At(dof, dof) = 1.0;
+  });
+}
+
+void ApplySupports() {
+  RestrainSupportedDofs(analysisStore.globalStiffness);
+  ForEachRestrainedDof([](size_t dof) { analysisStore.loadVector[dof] = 0.0; });
 }

@@ -13,25 +13,17 @@ struct StiffnessTerms {
   double bending12 = 0.0;  // 12EI/L³
 };
 
-// The products of the section values are single precision, in the groupings A·E and (E·c)·I,
-// because the section is stored in single precision; only the division by the length is double.
+// The section products are single precision; only the division by the length is double.
 StiffnessTerms FormStiffnessTerms(const SectionRecord& section, double length) {
-  const float area = section.area;
-  const float inertia = section.inertia;
-  const float modulus = section.youngModulus;
-  const float ae = CheckedMulF(area, modulus);
-  const float ei2 = CheckedMulF(CheckedMulF(modulus, 2.0f), inertia);
-  const float ei4 = CheckedMulF(CheckedMulF(modulus, 4.0f), inertia);
-  const float ei6 = CheckedMulF(CheckedMulF(modulus, 6.0f), inertia);
-  const float ei12 = CheckedMulF(CheckedMulF(modulus, 12.0f), inertia);
+  const SectionProducts products = FormSectionProducts(section);
   const double lengthSquared = CheckedMul(length, length);
   const double lengthCubed = CheckedMul(lengthSquared, length);
   StiffnessTerms terms;
-  terms.axial = CheckedDiv(ae, length);
-  terms.bending2 = CheckedDiv(ei2, length);
-  terms.bending4 = CheckedDiv(ei4, length);
-  terms.bending6 = CheckedDiv(ei6, lengthSquared);
-  terms.bending12 = CheckedDiv(ei12, lengthCubed);
+  terms.axial = CheckedDiv(products.ae, length);
+  terms.bending2 = CheckedDiv(products.ei2, length);
+  terms.bending4 = CheckedDiv(products.ei4, length);
+  terms.bending6 = CheckedDiv(products.ei6, lengthSquared);
+  terms.bending12 = CheckedDiv(products.ei12, lengthCubed);
   return terms;
 }
 
@@ -71,6 +63,21 @@ void FillRotation(double cosine, double sine, Matrix6& rotation) {
 }
 
 }  // namespace
+
+// Single precision, in the groupings A·E and (E·c)·I, because the section is stored in single
+// precision.
+SectionProducts FormSectionProducts(const SectionRecord& section) {
+  const float area = section.area;
+  const float inertia = section.inertia;
+  const float modulus = section.youngModulus;
+  SectionProducts products;
+  products.ae = CheckedMulF(area, modulus);
+  products.ei2 = CheckedMulF(CheckedMulF(modulus, 2.0f), inertia);
+  products.ei4 = CheckedMulF(CheckedMulF(modulus, 4.0f), inertia);
+  products.ei6 = CheckedMulF(CheckedMulF(modulus, 6.0f), inertia);
+  products.ei12 = CheckedMulF(CheckedMulF(modulus, 12.0f), inertia);
+  return products;
+}
 
 MemberGeometry MeasureMember(const NodeRecord& end1, const NodeRecord& end2) {
   const float dx = end2.x - end1.x;

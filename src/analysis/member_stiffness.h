@@ -18,6 +18,18 @@ struct MemberMatrices {
   Matrix6 globalContribution{};  // Kₑ, added into the global stiffness
 };
 
+// The single-precision products of a section that the stiffness terms divide by L, L, L, L², L³.
+// A member has axial stiffness when `ae` is not 0 and bending stiffness when any `ei` is not.
+struct SectionProducts {
+  float ae = 0.0f;    // A·E, kg
+  float ei2 = 0.0f;   // (E·2)·I, kg·cm²
+  float ei4 = 0.0f;   // (E·4)·I
+  float ei6 = 0.0f;   // (E·6)·I
+  float ei12 = 0.0f;  // (E·12)·I
+};
+// Throws ArithmeticFault at the first product that overflows.
+SectionProducts FormSectionProducts(const SectionRecord& section);
+
 // Throws ArithmeticFault when a difference or the length overflows.
 MemberGeometry MeasureMember(const NodeRecord& end1, const NodeRecord& end2);
 

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "basics/number_file.h"
 #include "basics/number_text.h"
 #include "basics/text_file.h"
+#include "model/model_store.h"
 
 namespace {
 
@@ -22,4 +24,11 @@ void WriteWork1(const std::vector<double>& values) {
 
 void WriteWork2(const std::vector<double>& values) {
   WriteNumberLines(Work2Path(), values, FormatWorkValue);
+}
+
+std::vector<double> ReadWork2() {
+  NumberFileReader work2(Work2Path());
+  std::vector<double> endForces(6 * static_cast<size_t>(modelStore.memberCount));
+  for (double& value : endForces) value = work2.Next();
+  return endForces;
 }

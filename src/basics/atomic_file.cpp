@@ -11,8 +11,9 @@
 #include <cstdlib>
 
 #include "file_replacement.h"
-#include "number_text.h"
 #include "run_error.h"
+#include "run_temporaries.h"
+#include "temporary_files.h"
 
 namespace {
 
@@ -34,26 +35,24 @@ std::string TargetOf(const std::string& path) {
   return target;
 }
 
-// A hidden name beside the target, unique to this process: ".work1.txt.1234.tmp".
-std::string TemporaryPathFor(const std::string& target) {
-  const size_t slash = target.rfind('/');
-  const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  return directory + "." + name + "." + FormatInteger(getpid()) + ".tmp";
-}
-
 }  // namespace
 
 AtomicFile::AtomicFile(const std::string& path)
     : path_(path), targetPath_(TargetOf(path)), tempPath_(TemporaryPathFor(targetPath_)) {
+  // On the table before it exists, so a signal from now on removes it.
+  slot_ = RegisterTemporary(tempPath_);
   fd_ = open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd_ < 0) throw FileCreateError(path);
+  if (fd_ < 0) {
+    ReleaseTemporary(slot_);
+    throw FileCreateError(path);
+  }
 }
 
 AtomicFile::~AtomicFile() {
   if (fd_ < 0) return;
   close(fd_);
   unlink(tempPath_.c_str());
+  ReleaseTemporary(slot_);
 }
 
 // Gathered writes of up to kMaxPieces pieces, each repeated after a short count until all its
@@ -88,9 +87,9 @@ void AtomicFile::Commit() {
   const int fd = fd_;
   fd_ = -1;
   const bool closed = close(fd) == 0;
-  if (!closed || !ReplaceFile(tempPath_, targetPath_)) {
-    unlink(tempPath_.c_str());
-    if (!closed) throw FileWriteError(path_);
-    throw FileCreateError(path_);
-  }
+  const bool replaced = closed && ReplaceFile(tempPath_, targetPath_);
+  if (!replaced) unlink(tempPath_.c_str());
+  ReleaseTemporary(slot_);
+  if (!closed) throw FileWriteError(path_);
+  if (!replaced) throw FileCreateError(path_);
 }

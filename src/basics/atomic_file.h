@@ -1,6 +1,6 @@
-// A file that is written whole or not at all: the bytes go to a temporary file beside the target,
-// which takes the target's name only when complete, so a write that fails part-way (a full disk)
-// leaves the earlier file as it was. Failures throw RunError naming the file.
+// A file written whole or not at all: the bytes go to a temporary file beside the target, which
+// takes the target's name only when complete, so a write that fails part-way (a full disk) or a
+// signal (run_temporaries.h) leaves the earlier file as it was. Failures throw RunError.
 #pragma once
 
 #include <span>
@@ -34,4 +34,5 @@ class AtomicFile {
   std::string targetPath_;  // the regular file that is replaced, links followed
   std::string tempPath_;    // the new bytes until Commit
   int fd_ = -1;
+  int slot_ = -1;  // the temporary file's place on the run's table
 };

@@ -23,6 +23,8 @@ class ByteSource {
     return static_cast<unsigned char>(buffer_[position_++]);
   }
   bool failed() const { return failed_; }
+  // The system's error number when the file could not be opened or read, else 0.
+  int errorNumber() const { return errorNumber_; }
 
  private:
   bool Refill();
@@ -33,4 +35,5 @@ class ByteSource {
   size_t end_ = 0;
   bool atEnd_ = false;
   bool failed_ = false;
+  int errorNumber_ = 0;
 };

@@ -15,6 +15,7 @@ enum class RunErrorCause {
   FileCreate,        // a file could not be created or written
   FileRead,          // a file could not be opened or held too few numbers
   ReportPath,        // the model path has no file name to derive the report name from
+  WorkDirectory,     // the work directory or its lock file cannot be used
 };
 
 class RunError : public std::runtime_error {

@@ -1,6 +1,44 @@
 #include "batch_arguments.h"
 
+#include "basics/number_text.h"
+#include "exit_codes.h"
+
 namespace {
+
+struct ValueOption {
+  const char* name;
+  const char* value;  // what the value is, for the usage line
+  const char* help;
+  std::optional<std::string> BatchArguments::*field;
+};
+
+const ValueOption kValueOptions[] = {
+    {"--geometry", "ファイル", "作図データ (線分リストと各タブの表示文字列) を JSON で書き出します。",
+     &BatchArguments::geometryPath},
+    {"--images", "ディレクトリ",
+     "5 つのタブの図を PNG 画像で保存します (ディレクトリがなければ作ります)。",
+     &BatchArguments::imagesDirectory},
+    {"--results", "ファイル",
+     "変位、材端力、支点反力、最大値とその位置、釣合いの検算を JSON で書き出します。",
+     &BatchArguments::resultsPath},
+    {"--work-dir", "ディレクトリ",
+     "作業ファイルをこのディレクトリに置きます (並列の解析には別々に)。",
+     &BatchArguments::workDirectory},
+};
+
+struct ExitCodeText {
+  int code;
+  const char* text;
+};
+
+const ExitCodeText kExitCodes[] = {
+    {kExitSuccess, "解析し、指定されたファイルをすべて書き出しました。"},
+    {kExitAnalysisFailed, "解析を完了できませんでした (理由と場所をメッセージで示します)。"},
+    {kExitUsage, "コマンドラインが正しくありません。"},
+    {kExitModelRejected, "解析モデルファイルを読み込めないか、データ間の参照が解決できません。"},
+    {kExitOutputFailed, "解析は完了しましたが、--geometry、--images または --results の出力に失敗しました。"},
+    {kExitWorkDirectory, "作業ディレクトリを使えません。"},
+};
 
 // Takes the value after an option; false when it is missing, empty or the option came twice.
 bool TakeValue(const std::vector<std::string>& arguments, size_t& index,
@@ -10,17 +48,46 @@ bool TakeValue(const std::vector<std::string>& arguments, size_t& index,
   return true;
 }
 
+const ValueOption* FindValueOption(const std::string& argument) {
+  for (const ValueOption& option : kValueOptions) {
+    if (argument == option.name) return &option;
+  }
+  return nullptr;
+}
+
+std::string Padded(std::string text, size_t columns) {
+  // Columns on a terminal: a Japanese character (three bytes in UTF-8) takes two.
+  size_t width = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80 || (byte >= 0xC0 && byte < 0xE0)) ++width;
+    if (byte >= 0xE0) width += 2;
+  }
+  return text + std::string(width < columns ? columns - width : 1, ' ');
+}
+
+std::string UsageLines() {
+  std::string usage = "使い方: femframe-batch 解析モデルファイル";
+  for (const ValueOption& option : kValueOptions) {
+    usage += std::string(" [") + option.name + " " + option.value + "]";
+  }
+  return usage + "\n       femframe-batch --help | --version\n";
+}
+
 }  // namespace
 
-std::optional<BatchArguments> ParseBatchArguments(const std::vector<std::string>& arguments) {
-  BatchArguments parsed;
+std::optional<BatchCommand> ParseBatchArguments(const std::vector<std::string>& arguments) {
+  BatchCommand command;
+  BatchArguments& parsed = command.arguments;
   bool haveModel = false;
   for (size_t index = 0; index < arguments.size(); ++index) {
     const std::string& argument = arguments[index];
-    if (argument == "--geometry") {
-      if (!TakeValue(arguments, index, parsed.geometryPath)) return std::nullopt;
-    } else if (argument == "--images") {
-      if (!TakeValue(arguments, index, parsed.imagesDirectory)) return std::nullopt;
+    if (argument == "--help" || argument == "--version") {
+      command.request = argument == "--help" ? BatchRequest::Help : BatchRequest::Version;
+      return command;
+    }
+    if (const ValueOption* option = FindValueOption(argument)) {
+      if (!TakeValue(arguments, index, parsed.*(option->field))) return std::nullopt;
     } else if (!argument.empty() && argument[0] == '-') {
       return std::nullopt;  // an unknown option, or a lone "-"
     } else if (haveModel || argument.empty()) {
@@ -31,13 +98,36 @@ std::optional<BatchArguments> ParseBatchArguments(const std::vector<std::string>
     }
   }
   if (!haveModel) return std::nullopt;
-  return parsed;
+  return command;
 }
 
-const char* BatchUsageText() {
-  return "使い方: femframe-batch 解析モデルファイル [--geometry ファイル] [--images ディレクトリ]\n"
-         "  解析モデルファイルを読み込んで解析し、解析結果ファイルのパスを表示します。\n"
-         "  作業ファイル (work1.txt, work2.txt, NColes.txt) はプログラムのディレクトリに書き出します。\n"
-         "  --geometry ファイル   作図データ (線分リストと各タブの表示文字列) を JSON で書き出します。\n"
-         "  --images ディレクトリ 5 つのタブの図を PNG 画像で保存します。";
+std::string BatchUsageText() {
+  return UsageLines() + "詳しくは femframe-batch --help を見てください。";
+}
+
+std::string BatchHelpText() {
+  std::string help = UsageLines();
+  help +=
+      "\n解析モデルファイルを読み込んで検査・解析し、ウィンドウ版 femframe と同じ解析結果ファイルを\n"
+      "解析モデルファイルと同じフォルダーに書き出して、そのパスを標準出力に表示します。\n"
+      "メッセージは標準エラーに出します。\n\nオプション:\n";
+  for (const ValueOption& option : kValueOptions) {
+    help += "  " + Padded(std::string(option.name) + " " + option.value, 26) + option.help + "\n";
+  }
+  help += "  " + Padded("--help", 26) + "この説明を表示して終了します。\n";
+  help += "  " + Padded("--version", 26) + "版数を表示して終了します。\n";
+  help +=
+      "\n作業ファイル:\n"
+      "  work1.txt, work2.txt, NColes.txt は解析のたびに書き直されます。置き場所は次の最初のものです。\n"
+      "    1. --work-dir で指定したディレクトリ\n"
+      "    2. プログラムのディレクトリ (書き込めて、/usr の下などのインストール先でないとき)\n"
+      "    3. $XDG_STATE_HOME/femframe (既定は ~/.local/state/femframe。なければ作ります)\n"
+      "  3 のときは、その場所を標準エラーに表示します。一つの作業ディレクトリで解析は一度に一つだけ\n"
+      "  行い、別の解析が実行中なら、そう表示してから終わるのを待ちます。\n"
+      "\n終了コード:\n";
+  for (const ExitCodeText& exit : kExitCodes) {
+    help += "  " + Padded(FormatInteger(exit.code), 7) + exit.text + "\n";
+  }
+  help += "  " + Padded("128+n", 7) + "シグナル n で中断しました (Ctrl-C は 130)。一時ファイルは消します。\n";
+  return help;
 }

@@ -1,5 +1,6 @@
 // The command line of the batch front end: one model file, and options that name where the
-// drawing geometry and the view pictures go. Anything else is a usage error.
+// drawing geometry, the view pictures, the results and the work files go; or --help, or
+// --version. Anything else is a usage error.
 #pragma once
 
 #include <optional>
@@ -10,11 +11,23 @@ struct BatchArguments {
   std::string modelPath;
   std::optional<std::string> geometryPath;     // --geometry FILE
   std::optional<std::string> imagesDirectory;  // --images DIR
+  std::optional<std::string> resultsPath;      // --results FILE
+  std::optional<std::string> workDirectory;    // --work-dir DIR
+};
+
+enum class BatchRequest { Analyse, Help, Version };
+
+struct BatchCommand {
+  BatchRequest request = BatchRequest::Analyse;
+  BatchArguments arguments;  // for Analyse
 };
 
 // The arguments after the program name; nullopt for a usage error (missing or extra model
-// file, an unknown option, an option without its value or given twice).
-std::optional<BatchArguments> ParseBatchArguments(const std::vector<std::string>& arguments);
+// file, an unknown option, an option without its value or given twice). --help or --version
+// where an option may stand asks for that alone.
+std::optional<BatchCommand> ParseBatchArguments(const std::vector<std::string>& arguments);
 
-// The usage text shown on a usage error.
-const char* BatchUsageText();
+// The short usage shown on standard error after a usage error.
+std::string BatchUsageText();
+// The whole description --help prints: the options, where the work files go, the exit codes.
+std::string BatchHelpText();

@@ -1,52 +1,100 @@
-// femframe-batch MODEL [--geometry FILE] [--images DIR]: reads, checks and analyses one model file
-// as the window does, writes the same report and work files, prints the report's path, and on
-// request the drawing geometry and the view pictures. Exit status 0 on success, 1 when the model
-// or the run fails (the message goes to standard error), 2 for a usage error.
+// femframe-batch MODEL [--geometry FILE] [--images DIR] [--results FILE] [--work-dir DIR]: reads,
+// checks and analyses one model file as the window does, writes the same report and work files,
+// prints the report's path, and on request the results as JSON, the drawing geometry and the view
+// pictures. The exit codes are those of exit_codes.h; messages go to standard error.
 #include <csignal>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "run/run_analysis.h"
+#include "basics/full_path.h"
+#include "basics/run_error.h"
+#include "basics/run_temporaries.h"
+#include "basics/work_directory.h"
 #include "batch_arguments.h"
 #include "batch_views.h"
+#include "basics/message_sink.h"
+#include "exit_codes.h"
+#include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
 #include "report/report_path.h"
+#include "results/results_json.h"
+#include "run/run_analysis.h"
+#include "run/run_lock.h"
 
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
-
-int Fail(const char* message) {
+int Fail(const char* message, int status) {
   std::fprintf(stderr, "%s\n", message);
-  return kFailed;
+  return status;
+}
+
+// Takes the work directory's lock, saying once when it waits for another run, and tells the user
+// where the work files go when that is not the program's own or the given directory, and which
+// stale temporary files it removed.
+void LockWorkDirectory(std::optional<RunLock>& lock) {
+  lock.emplace(WhenBusy::Wait, [] {
+    std::fprintf(stderr, "作業ディレクトリ %s で別の解析が実行中です。終わるのを待ちます。\n",
+                 WorkDirectory().c_str());
+  });
+  if (WorkDirectoryKindInUse() == WorkDirectoryKind::State) {
+    std::fprintf(stderr, "作業ファイルの保存先: %s\n", WorkDirectory().c_str());
+  }
+  for (const std::string& removed : lock->removedTemporaries()) {
+    std::fprintf(stderr, "中断された解析の一時ファイルを削除しました。%s\n", removed.c_str());
+  }
+}
+
+// Only after a successful run; a results file that cannot be written leaves the run's other
+// outputs to be written and an earlier results file as it was.
+bool WriteResults(const BatchArguments& arguments) {
+  if (!arguments.resultsPath) return true;
+  try {
+    WriteResultsFile(*arguments.resultsPath);
+    return true;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "解析は完了しましたが、結果ファイル (--results) を書き出せません。\n%s\n",
+                 error.what());
+    return false;
+  }
 }
 
 // The window hands the reader a full path, so a relative argument is made absolute first; the
-// report then lands beside the model file whatever the working directory.
-std::string FullPath(const std::string& path) {
-  std::error_code ignored;
-  const std::filesystem::path full = std::filesystem::absolute(path, ignored);
-  return full.empty() ? path : full.lexically_normal().string();
-}
-
-// The reader and the check show their own messages through the standard-error message sink.
+// report then lands beside the model file whatever the working directory. The reader and the
+// check show their own messages through the standard-error message sink.
+// The lock is held from the first work file until the results and the force diagrams have read
+// "work2.txt".
 int AnalyseModel(const BatchArguments& arguments) {
-  if (!ReadModelFile(FullPath(arguments.modelPath))) return kFailed;
-  if (!CheckModelReferences()) return kFailed;
+  if (arguments.workDirectory) SetWorkDirectory(FullPath(*arguments.workDirectory));
+  TrailingSupportLines trailing;
+  if (!ReadModelFile(FullPath(arguments.modelPath), &trailing)) return kExitModelRejected;
+  if (!CheckModelReferences()) return kExitModelRejected;
+  // The model is analysed as the counts say; the warning only asks the user to look.
+  if (trailing.count > 0) ShowMessage(TrailingSupportWarning(trailing));
+  std::optional<RunLock> lock;
+  try {
+    LockWorkDirectory(lock);
+  } catch (const RunError& error) {
+    return Fail(error.what(), kExitWorkDirectory);
+  }
   try {
     RunAnalysis();
+  } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
+    return Fail(error.what(), kExitAnalysisFailed);
+  }
+  const bool resultsWritten = WriteResults(arguments);
+  try {
     ExportViews(arguments);
     std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
-  } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
-    return Fail(error.what());
+  } catch (const std::exception& error) {
+    return Fail(error.what(), kExitOutputFailed);
   }
-  return std::fflush(stdout) == 0 ? 0 : kFailed;
+  if (std::fflush(stdout) != 0) return kExitOutputFailed;
+  return resultsWritten ? kExitSuccess : kExitOutputFailed;
 }
 
 }  // namespace
@@ -55,11 +103,19 @@ int main(int argc, char** argv) {
   // Under a file-size limit a write past it would end the process by signal; ignored, the write
   // fails instead and the run reports the file it could not write.
   std::signal(SIGXFSZ, SIG_IGN);
+  RemoveTemporariesOnSignals(ExitCodeForSignal);
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const std::optional<BatchArguments> parsed = ParseBatchArguments(arguments);
-  if (!parsed) {
-    std::fprintf(stderr, "%s\n", BatchUsageText());
-    return kUsage;
+  const std::optional<BatchCommand> command = ParseBatchArguments(arguments);
+  if (!command) return Fail(BatchUsageText().c_str(), kExitUsage);
+  switch (command->request) {
+    case BatchRequest::Help:
+      std::fputs(BatchHelpText().c_str(), stdout);
+      break;
+    case BatchRequest::Version:
+      std::printf("femframe-batch %s\n", FEMFRAME_VERSION);
+      break;
+    case BatchRequest::Analyse:
+      return AnalyseModel(command->arguments);
   }
-  return AnalyseModel(*parsed);
+  return std::fflush(stdout) == 0 ? kExitSuccess : kExitAnalysisFailed;
 }

@@ -5,8 +5,9 @@
 
 #include <array>
 
-#include "basics/program_directory.h"
+#include "basics/atomic_file.h"
 #include "basics/run_error.h"
+#include "basics/work_directory.h"
 #include "views/tab_views.h"
 #include "views/view_pictures_module.h"
 
@@ -26,7 +27,7 @@ std::array<std::string, 2> ModulePlaces() {
           directory + "/" FEMFRAME_PICTURE_MODULE_FROM_PROGRAMS "/" + kViewPicturesModuleName};
 }
 
-SaveViewPicturesEntry LoadModule() {
+ViewPicturePngEntry LoadModule() {
   std::string looked;
   for (const std::string& path : ModulePlaces()) {
     if (access(path.c_str(), F_OK) != 0) {
@@ -34,19 +35,25 @@ SaveViewPicturesEntry LoadModule() {
       continue;
     }
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    void* entry = module != nullptr ? dlsym(module, kSaveViewPicturesEntryName) : nullptr;
+    void* entry = module != nullptr ? dlsym(module, kViewPicturePngEntryName) : nullptr;
     if (entry == nullptr) throw ModuleError(dlerror());  // names the file and what is wrong
-    return reinterpret_cast<SaveViewPicturesEntry>(entry);
+    return reinterpret_cast<ViewPicturePngEntry>(entry);
   }
   throw ModuleError("探した場所: " + looked);
 }
 
 }  // namespace
 
+// Each picture is encoded in memory and written whole, so an earlier picture stays until the new
+// one is complete.
 void SaveViewPictures(const std::string& directory) {
-  static const SaveViewPicturesEntry save = LoadModule();
-  const size_t saved = save(directory.c_str(), TabViews.data(), TabViews.size());
-  if (saved < TabViews.size()) {
-    throw FileCreateError(directory + "/" + TabViews[saved].caption + ".png");
+  static const ViewPicturePngEntry draw = LoadModule();
+  for (const TabView& tab : TabViews) {
+    const std::string path = directory + "/" + tab.caption + ".png";
+    std::string png;
+    if (!draw(&tab, &png)) throw FileCreateError(path);
+    AtomicFile file(path);
+    file.Write(png);
+    file.Commit();
   }
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "basics/atomic_file.h"
 #include "basics/number_text.h"
 #include "basics/run_error.h"
 #include "drawing_lists.h"
@@ -71,9 +72,7 @@ std::string GeometryJson(const std::array<std::string, 5>& tabLabels) {
 }  // namespace
 
 void WriteGeometryJson(const std::string& path, const std::array<std::string, 5>& tabLabels) {
-  const std::string json = GeometryJson(tabLabels);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) throw FileCreateError(path);
-  const bool written = std::fwrite(json.data(), 1, json.size(), file) == json.size();
-  if (std::fclose(file) != 0 || !written) throw FileWriteError(path);
+  AtomicFile file(path);
+  file.Write(GeometryJson(tabLabels));
+  file.Commit();
 }

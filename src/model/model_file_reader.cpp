@@ -1,15 +1,14 @@
 #include "model_file_reader.h"
 
+#include <algorithm>
+#include <array>
+
 #include "basics/message_sink.h"
+#include "model_file_messages.h"
 #include "model_store.h"
 #include "model_text_reader.h"
 
 namespace {
-
-constexpr const char* kFileTypeMessage =
-    "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。";
-constexpr const char* kReadFailureMessage =
-    "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。";
 
 // Zero-filled with one spare record at position count; the reader fills 0 .. count - 1.
 template <typename Record>
@@ -17,77 +16,218 @@ void RecreateTable(std::vector<Record>& table, int32_t count) {
   table.assign(static_cast<size_t>(count) + 1, Record{});
 }
 
-// Each table follows its own free header line. Fields go straight into the store as they are
-// read, so a failure leaves everything read before it in place.
-template <typename Record, typename ReadRecord>
-void ReadTable(ModelTextReader& reader, std::vector<Record>& table, int32_t count,
-               ReadRecord readRecord) {
-  reader.SkipLine();
-  for (int32_t i = 0; i < count; ++i) readRecord(table[static_cast<size_t>(i)]);
+void SetHint(ModelFileFailure& failure, ShiftHint hint, int64_t line, ModelTable table,
+             int32_t record, int32_t fields) {
+  failure.hint = hint;
+  failure.hintLine = line;
+  failure.hintTable = table;
+  failure.hintRecord = record;
+  failure.hintFields = fields;
 }
 
-void ReadModelTables(ModelTextReader& reader) {
-  reader.SkipLine();
-  reader.SkipLine();
-  modelStore.nodeCount = reader.ReadCount();
-  modelStore.sectionCount = reader.ReadCount();
-  modelStore.memberCount = reader.ReadCount();
-  modelStore.loadCount = reader.ReadCount();
-  modelStore.supportCount = reader.ReadCount();
+bool HasNoDigit(const std::string& text) {
+  return std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Reads the file part by part, keeping track of where it is, so that a failure can be told at
+// its line, table, record and field, with the likely cause when the tables have shifted.
+class ModelFileParser {
+ public:
+  explicit ModelFileParser(const std::string& path) : reader_(path) {}
+
+  void Read() {
+    try {
+      ReadParts();
+    } catch (ModelFileFailure& failure) {
+      Locate(failure);
+      throw;
+    }
+  }
+
+  TrailingSupportLines TrailingSupports() {
+    TrailingSupportLines lines;
+    lines.count = reader_.CountRecordLikeLines(4, lines.firstLine);
+    return lines;
+  }
+
+ private:
+  void ReadParts();
+
+  void Skip(FilePart part, ModelTable table = ModelTable::Counts) {
+    place_ = {part, table, 0, 0};
+    reader_.SkipLine();
+  }
+  void StartRecord(ModelTable table, int32_t record) {
+    place_ = {FilePart::Value, table, record, 0};
+  }
+  // Each value notes its field first; the record's line is the line of its first value.
+  template <typename Value>
+  Value Field(int32_t field, Value (ModelTextReader::*read)()) {
+    place_.field = field;
+    const Value value = (reader_.*read)();
+    if (field == 0) recordLine_ = reader_.valueLine();
+    return value;
+  }
+  int16_t Count(int32_t field) { return Field(field, &ModelTextReader::ReadCount); }
+  int16_t Integer(int32_t field) { return Field(field, &ModelTextReader::ReadInteger); }
+  float Real(int32_t field) { return Field(field, &ModelTextReader::ReadReal); }
+  // A comma after a record's last value leaves values on its line that the next record takes:
+  // from there on every value is read in the wrong field ("-2,000" is two values).
+  void EndRecord(int32_t fields) {
+    if (!reader_.valueEndedAtComma() || extraValuesLine_ != 0) return;
+    extraValuesLine_ = recordLine_;
+    extraValuesTable_ = place_.table;
+    extraValuesRecord_ = place_.record;
+    extraValuesFields_ = fields;
+  }
+
+  // Each table follows its own free header line. Fields go straight into the store as they are
+  // read, so a failure leaves everything read before it in place.
+  template <typename Record, typename ReadRecord>
+  void ReadTable(ModelTable name, int32_t fields, std::vector<Record>& table,
+                 std::vector<int64_t>* lines, ReadRecord readRecord) {
+    Skip(FilePart::Heading, name);
+    const int32_t count = counts_[static_cast<size_t>(name)];
+    if (lines != nullptr) lines->assign(static_cast<size_t>(count), 0);
+    for (int32_t i = 0; i < count; ++i) {
+      StartRecord(name, i);
+      readRecord(table[static_cast<size_t>(i)]);
+      EndRecord(fields);
+      if (lines != nullptr) (*lines)[static_cast<size_t>(i)] = recordLine_;
+    }
+  }
+
+  void Locate(ModelFileFailure& failure) const;
+
+  struct Place {
+    FilePart part;
+    ModelTable table;
+    int32_t record;
+    int32_t field;
+  };
+
+  ModelTextReader reader_;
+  Place place_{FilePart::FirstLine, ModelTable::Counts, 0, 0};
+  std::array<int32_t, 6> counts_{};  // by ModelTable; the counts line's own entry is unused
+  int64_t recordLine_ = 0;
+  int64_t extraValuesLine_ = 0;
+  ModelTable extraValuesTable_ = ModelTable::Counts;
+  int32_t extraValuesRecord_ = 0;
+  int32_t extraValuesFields_ = 0;
+};
+
+void ModelFileParser::ReadParts() {
+  place_ = {FilePart::FirstLine, ModelTable::Counts, 0, 0};
+  reader_.ExpectFirstLine("FEMDATA");
+  Skip(FilePart::FreeLine);
+  Skip(FilePart::FreeLine);
+  StartRecord(ModelTable::Counts, 0);
+  modelStore.nodeCount = Count(0);
+  modelStore.sectionCount = Count(1);
+  modelStore.memberCount = Count(2);
+  modelStore.loadCount = Count(3);
+  modelStore.supportCount = Count(4);
+  EndRecord(5);
+  counts_ = {0,
+             modelStore.nodeCount,
+             modelStore.sectionCount,
+             modelStore.memberCount,
+             modelStore.loadCount,
+             modelStore.supportCount};
 
   RecreateTable(modelStore.nodes, modelStore.nodeCount);
   RecreateTable(modelStore.sections, modelStore.sectionCount);
   RecreateTable(modelStore.members, modelStore.memberCount);
   RecreateTable(modelStore.loads, modelStore.loadCount);
   RecreateTable(modelStore.supports, modelStore.supportCount);
+  modelStore.memberLines.clear();
+  modelStore.loadLines.clear();
+  modelStore.supportLines.clear();
 
-  ReadTable(reader, modelStore.nodes, modelStore.nodeCount, [&](NodeRecord& node) {
-    node.nodeNo = reader.ReadInteger();
-    node.x = reader.ReadReal();
-    node.y = reader.ReadReal();
+  ReadTable(ModelTable::Nodes, 3, modelStore.nodes, nullptr, [&](NodeRecord& node) {
+    node.nodeNo = Integer(0);
+    node.x = Real(1);
+    node.y = Real(2);
   });
-  ReadTable(reader, modelStore.sections, modelStore.sectionCount, [&](SectionRecord& section) {
-    section.sectionNo = reader.ReadInteger();
-    section.area = reader.ReadReal();
-    section.inertia = reader.ReadReal();
-    section.youngModulus = reader.ReadReal();
+  ReadTable(ModelTable::Sections, 4, modelStore.sections, nullptr, [&](SectionRecord& section) {
+    section.sectionNo = Integer(0);
+    section.area = Real(1);
+    section.inertia = Real(2);
+    section.youngModulus = Real(3);
   });
-  ReadTable(reader, modelStore.members, modelStore.memberCount, [&](MemberRecord& member) {
-    member.memberNo = reader.ReadInteger();
-    member.node1No = reader.ReadInteger();
-    member.node2No = reader.ReadInteger();
-    member.sectionNo = reader.ReadInteger();
-  });
-  ReadTable(reader, modelStore.loads, modelStore.loadCount, [&](NodalLoadRecord& load) {
-    load.nodeNo = reader.ReadInteger();
-    load.fx = reader.ReadReal();
-    load.fy = reader.ReadReal();
-    load.moment = reader.ReadReal();
-  });
-  ReadTable(reader, modelStore.supports, modelStore.supportCount, [&](SupportRecord& support) {
-    support.nodeNo = reader.ReadInteger();
-    support.fixU = reader.ReadInteger();
-    support.fixV = reader.ReadInteger();
-    support.fixTheta = reader.ReadInteger();
-  });
+  ReadTable(ModelTable::Members, 4, modelStore.members, &modelStore.memberLines,
+            [&](MemberRecord& member) {
+              member.memberNo = Integer(0);
+              member.node1No = Integer(1);
+              member.node2No = Integer(2);
+              member.sectionNo = Integer(3);
+            });
+  ReadTable(ModelTable::Loads, 4, modelStore.loads, &modelStore.loadLines,
+            [&](NodalLoadRecord& load) {
+              load.nodeNo = Integer(0);
+              load.fx = Real(1);
+              load.fy = Real(2);
+              load.moment = Real(3);
+            });
+  ReadTable(ModelTable::Supports, 4, modelStore.supports, &modelStore.supportLines,
+            [&](SupportRecord& support) {
+              support.nodeNo = Integer(0);
+              support.fixU = Integer(1);
+              support.fixV = Integer(2);
+              support.fixTheta = Integer(3);
+            });
+}
+
+void ModelFileParser::Locate(ModelFileFailure& failure) const {
+  if (failure.part == FilePart::File) return;  // the file could not be read at all
+  failure.part = place_.part;
+  failure.table = place_.table;
+  failure.record = place_.record;
+  failure.field = place_.field;
+  if (place_.table == ModelTable::Counts) return;
+  const auto table = static_cast<size_t>(place_.table);
+  if (failure.fault == ReadFault::EndOfFile) failure.recordsMissing = counts_[table] - place_.record;
+  if (place_.part != FilePart::Value) return;
+
+  const bool shiftedValue = failure.fault != ReadFault::FullWidth &&
+                            failure.fault != ReadFault::SpaceSeparated &&
+                            failure.fault != ReadFault::TooLong;
+  if (!shiftedValue) return;
+  if (extraValuesLine_ != 0) {
+    SetHint(failure, ShiftHint::ExtraValues, extraValuesLine_, extraValuesTable_,
+            extraValuesRecord_, extraValuesFields_);
+    return;
+  }
+  if (place_.field > 0 && failure.line > recordLine_) {
+    SetHint(failure, ShiftHint::FieldsMissing, recordLine_, place_.table, place_.record,
+            place_.field);
+    return;
+  }
+  // Without its heading line a table takes its first record as the heading and reads the line
+  // after its last record (the next heading, or the end of the file) as that record.
+  const bool lastRecord = place_.field == 0 && place_.record == counts_[table] - 1;
+  const bool headingThere = failure.fault == ReadFault::NotANumber && HasNoDigit(failure.text);
+  const bool nothingAfter = std::all_of(counts_.begin() + static_cast<long>(table) + 1,
+                                        counts_.end(), [](int32_t count) { return count == 0; });
+  if (lastRecord && (headingThere || (failure.fault == ReadFault::EndOfFile && nothingAfter))) {
+    failure.hint = ShiftHint::HeadingMissing;
+  }
 }
 
 }  // namespace
 
-bool ReadModelFile(const std::string& path) {
+bool ReadModelFile(const std::string& path, TrailingSupportLines* trailing) {
   // The report names itself after this path, so it is kept even when the file cannot be read.
   modelStore.modelPath = path;
   try {
     // The reader closes the file on every way out, a failed read included.
-    ModelTextReader reader(path);
-    if (!reader.FirstLineIs("FEMDATA")) {
-      ShowMessage(kFileTypeMessage);
-      return false;
-    }
-    ReadModelTables(reader);
+    ModelFileParser parser(path);
+    parser.Read();
+    if (trailing != nullptr) *trailing = parser.TrailingSupports();
     return true;
-  } catch (const ModelFileReadFailure&) {
-    ShowMessage(kReadFailureMessage);
+  } catch (ModelFileFailure& failure) {
+    failure.path = path;
+    ShowMessage(ModelFileFailureMessage(failure));
     return false;
   }
 }

@@ -70,6 +70,11 @@ struct ModelStore {
   std::vector<MemberRecord> members;
   std::vector<NodalLoadRecord> loads;
   std::vector<SupportRecord> supports;
+  // The line of the file each member, load and support record starts on, so that a reference
+  // that does not resolve can be shown where it was written.
+  std::vector<int64_t> memberLines;
+  std::vector<int64_t> loadLines;
+  std::vector<int64_t> supportLines;
 };
 
 extern ModelStore modelStore;

@@ -1,11 +1,12 @@
 #include "reference_check.h"
 
 #include <algorithm>
-#include <string>
+#include <optional>
 #include <vector>
 
 #include "basics/message_sink.h"
-#include "basics/number_text.h"
+#include "model_file_failure.h"
+#include "model_file_messages.h"
 #include "model_store.h"
 
 namespace {
@@ -31,49 +32,74 @@ int16_t FindNode(int16_t nodeNo) {
   return FindPosition(modelStore.nodes, modelStore.nodeCount, &NodeRecord::nodeNo, nodeNo);
 }
 
-bool ResolveMembers() {
+// The failure of record i of a table, at the line the reader found it on.
+ReferenceFailure FailureAt(ModelTable table, size_t i, const std::vector<int64_t>& lines) {
+  ReferenceFailure failure;
+  failure.table = table;
+  failure.record = static_cast<int32_t>(i);
+  failure.line = i < lines.size() ? lines[i] : 0;
+  return failure;
+}
+
+void AddMissing(ReferenceFailure& failure, int32_t field, int16_t number) {
+  failure.fields[failure.missingCount] = field;
+  failure.numbers[failure.missingCount] = number;
+  ++failure.missingCount;
+}
+
+std::optional<ReferenceFailure> ResolveMembers() {
   for (size_t i = 0; i < InUse(modelStore.members, modelStore.memberCount); ++i) {
     MemberRecord& member = modelStore.members[i];
     // A member whose nodes do not resolve is left with no section either.
     member.sectionIndex = -1;
     member.node1Index = FindNode(member.node1No);
     member.node2Index = FindNode(member.node2No);
-    if (member.node1Index == -1 || member.node2Index == -1) {
-      ShowMessage("部材データ定義において指定された節点データがありません。部材No＝" +
-                  FormatInteger(member.memberNo));
-      return false;
-    }
+    ReferenceFailure failure = FailureAt(ModelTable::Members, i, modelStore.memberLines);
+    failure.memberNo = member.memberNo;
+    if (member.node1Index == -1) AddMissing(failure, 1, member.node1No);
+    if (member.node2Index == -1) AddMissing(failure, 2, member.node2No);
+    if (failure.missingCount > 0) return failure;
     member.sectionIndex = FindPosition(modelStore.sections, modelStore.sectionCount,
                                        &SectionRecord::sectionNo, member.sectionNo);
     if (member.sectionIndex == -1) {
-      ShowMessage("部材データ定義において指定された特性データがありません。部材No＝" +
-                  FormatInteger(member.memberNo));
-      return false;
+      AddMissing(failure, 3, member.sectionNo);
+      return failure;
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 // Loads and supports each name one node; the first that names none stops the check.
 template <typename Record>
-bool ResolveNodeReferences(std::vector<Record>& table, int32_t count, const char* message) {
+std::optional<ReferenceFailure> ResolveNodeReferences(ModelTable name, std::vector<Record>& table,
+                                                      int32_t count,
+                                                      const std::vector<int64_t>& lines) {
   for (size_t i = 0; i < InUse(table, count); ++i) {
     Record& record = table[i];
     record.nodeIndex = FindNode(record.nodeNo);
     if (record.nodeIndex == -1) {
-      ShowMessage(message);
-      return false;
+      ReferenceFailure failure = FailureAt(name, i, lines);
+      AddMissing(failure, 0, record.nodeNo);
+      return failure;
     }
   }
-  return true;
+  return std::nullopt;
+}
+
+std::optional<ReferenceFailure> ResolveReferences() {
+  if (auto failure = ResolveMembers()) return failure;
+  if (auto failure = ResolveNodeReferences(ModelTable::Loads, modelStore.loads,
+                                           modelStore.loadCount, modelStore.loadLines)) {
+    return failure;
+  }
+  return ResolveNodeReferences(ModelTable::Supports, modelStore.supports, modelStore.supportCount,
+                               modelStore.supportLines);
 }
 
 }  // namespace
 
 bool CheckModelReferences() {
-  return ResolveMembers() &&
-         ResolveNodeReferences(modelStore.loads, modelStore.loadCount,
-                               "負荷データ定義において指定された特性データがありません。") &&
-         ResolveNodeReferences(modelStore.supports, modelStore.supportCount,
-                               "境界データ定義において指定された特性データがありません。");
+  const std::optional<ReferenceFailure> failure = ResolveReferences();
+  if (failure) ShowMessage(ReferenceFailureMessage(*failure));
+  return !failure;
 }

@@ -1,5 +1,6 @@
 // Resolves the user numbers that members, loads and supports refer to into table positions of
-// modelStore, stopping at the first that does not resolve with a message that names it.
+// modelStore, stopping at the first that does not resolve with a message that names it: the
+// record, its line in the file, the field and the number the file does not define.
 #pragma once
 
 // True when every reference resolved; false after the message has been shown.

@@ -6,7 +6,6 @@
 
 #include "analysis/analysis_store.h"
 #include "analysis/work_files.h"
-#include "basics/number_file.h"
 #include "basics/number_text.h"
 #include "basics/text_file.h"
 #include "model/model_store.h"
@@ -106,20 +105,13 @@ void AddMaxima(std::vector<std::string>& lines) {
                               FormatFixed5(analysis.maxAxialForce)}));
 }
 
-std::vector<double> ReadEndForces() {
-  NumberFileReader work2(Work2Path());
-  std::vector<double> endForces(6 * static_cast<size_t>(modelStore.memberCount));
-  for (double& value : endForces) value = work2.Next();
-  return endForces;
-}
-
 }  // namespace
 
 // Everything the report needs is gathered before the file is opened, so a failure leaves an
 // earlier report of the model as it was.
 void WriteResultsReport() {
   const std::string reportPath = ReportPath(modelStore.modelPath);
-  const std::vector<double> endForces = ReadEndForces();
+  const std::vector<double> endForces = ReadWork2();
   std::vector<std::string> lines{"有限要素法による構造解析"};
   AddModelSections(lines);
   AddDisplacements(lines);

@@ -6,10 +6,9 @@
 #include "analysis/analysis_memory.h"
 #include "analysis/analysis_store.h"
 #include "analysis/dof_numbering.h"
-#include "analysis/rigid_motion.h"
 #include "basics/number_text.h"
+#include "mechanism_check.h"
 #include "solver/ncoles.h"
-#include "solver/profile_ldu.h"
 
 namespace {
 
@@ -40,24 +39,16 @@ RunError SolutionError(const SolverError& error) {
                                      "が発生しました（" + place + "の式）。");
 }
 
-// For a structure the supports leave free to move as a whole: factors the system the solver
-// holds (a zero pivot on the way, exact or relative, or an overflow is reported as the solve
-// would report it) and refuses it at the pivot smallest relative to its equation, where rounding
-// left the remains of the zero pivot. Nothing is written.
-[[noreturn]] void RefuseAtSmallestPivot() {
-  const auto n = static_cast<size_t>(solverStore.eqCount);
-  DecomposeProfileLDU(n, solverStore.matA, solverStore.matLDU, kMechanismPivotTolerance);
-  throw SolverError(FaultKind::DivisionByZero,
-                    SmallestRelativePivot(n, solverStore.matA, solverStore.matLDU).equation);
-}
-
 }  // namespace
 
 void SolveDisplacements() {
   AnalysisStore& store = analysisStore;
   try {
+    // The previous run's system is released first, so that the check's matrix takes its place
+    // and a run never holds more than three matrices of the envelope at once.
+    solverStore = SolverStore{};
+    RefuseMechanism(StiffnessEnvelope(store.dofCount));
     SetSystem(store.dofCount, store.globalStiffness, store.loadVector);
-    if (SupportsAllowRigidMotion()) RefuseAtSmallestPivot();
     SolveLDU(kMechanismPivotTolerance);
     GetSolution(store.dofCount, store.displacements);
   } catch (const SolverError& error) {

@@ -70,11 +70,12 @@ bool BitSymmetric(size_t n, const ProfileMatrix& a) {
 
 }  // namespace
 
-// For a symmetric system, as the supported stiffness matrix is, U(q,p) = L(p,q) bit for bit: by
-// induction both are (A - the same products in the same order, each factor pair swapped) / D(q,q).
-// Column p of U is then row p of L, formed in earlier columns, and is copied rather than
-// formed again. No fault is lost: forming U(q,p) would repeat the operations of L(p,q), which
-// succeeded in column q.
+// Every entry of A is read before the factor entry at its place is written, so ldu may be a
+// itself. For a symmetric system, as the supported stiffness matrix is, U(q,p) = L(p,q) bit for
+// bit: by induction both are (A - the same products in the same order, each factor pair
+// swapped) / D(q,q). Column p of U is then row p of L, formed in earlier columns, and is copied
+// rather than formed again. No fault is lost: forming U(q,p) would repeat the operations of
+// L(p,q), which succeeded in column q.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
                          double pivotTolerance) {
   RequireSameEnvelope(n, a, ldu);
@@ -98,14 +99,15 @@ void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
         RaiseSolverFault(fault, q, q);
       }
     }
+    const double diagonal = a.Diagonal()[p];  // read before D(p,p) may take its place
     try {
-      d[p] = CheckedSub(a.Diagonal()[p], ProductSum(uColumn, ldu.LowerRow(p), d + fp, p - fp));
+      d[p] = CheckedSub(diagonal, ProductSum(uColumn, ldu.LowerRow(p), d + fp, p - fp));
     } catch (const ArithmeticFault& fault) {
       RaiseSolverFault(fault, p, p);
     }
     // Compared by multiplying, never dividing: a zero diagonal with a zero pivot (a rotation only
     // bars meet) is refused like any zero pivot, and a non-zero pivot over a zero diagonal passes.
-    if (pivotTolerance > 0.0 && std::fabs(d[p]) <= pivotTolerance * std::fabs(a.Diagonal()[p])) {
+    if (pivotTolerance > 0.0 && std::fabs(d[p]) <= pivotTolerance * std::fabs(diagonal)) {
       throw SolverError(FaultKind::DivisionByZero, p);
     }
     // Over whole rows the first division by D(p,p) is in row p+1. When that row is outside the

@@ -11,12 +11,13 @@
 
 // Factors the leading n x n part of a into ldu, which must have the envelope of a: L strictly
 // below the diagonal (its unit diagonal implied), the pivots D on the diagonal, U strictly above
-// (unit diagonal implied). Column by column, rows top to bottom, so that the first fault met is
-// the one a whole-row decomposition meets; a zero pivot D(p,p), p < n-1, is reported as equation
-// p even when no row below reaches column p. For a bit-symmetric a, U is copied from L, which
-// gives the same bits as forming it. With a `pivotTolerance` above 0, a pivot with
-// |D(p,p)| <= pivotTolerance·|A(p,p)| is reported as a zero pivot of equation p as soon as it is
-// formed (see SolveLDU); at 0 only an exact zero pivot fails, at its first division.
+// (unit diagonal implied); ldu may be a itself, whose entries the factors then replace. Column
+// by column, rows top to bottom, so that the first fault met is the one a whole-row
+// decomposition meets; a zero pivot D(p,p), p < n-1, is reported as equation p even when no row
+// below reaches column p. For a bit-symmetric a, U is copied from L, which gives the same bits
+// as forming it. With a `pivotTolerance` above 0, a pivot with |D(p,p)| <= pivotTolerance·|A(p,p)|
+// is reported as a zero pivot of equation p as soon as it is formed (see SolveLDU); at 0 only an
+// exact zero pivot fails, at its first division.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
                          double pivotTolerance = 0.0);
 

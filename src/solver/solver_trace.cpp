@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "basics/number_text.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "basics/text_file.h"
 #include "solver_store.h"
@@ -120,7 +120,7 @@ void PrintVector(TraceFileWriter& file, std::string_view caption,
 // Bytes of a line in the file: its CP932 text and CR LF.
 uint64_t LineBytes(std::string_view utf8) { return ToCp932(utf8).size() + 2; }
 
-// What the program directory can take: the space free to the program. The old trace stays until
+// What the work directory can take: the space free to the program. The old trace stays until
 // the new one is complete, so its space does not count. Unknown (a directory statvfs cannot look
 // at) lets the write go ahead and report its own failure.
 uint64_t SpaceForTrace(const std::string& directory) {
@@ -160,8 +160,14 @@ void CheckTraceSpace(const std::string& directory, uint64_t neededBytes, uint64_
 constexpr int16_t kConcurrentEquations = 600;
 
 SolverTraceWriter::SolverTraceWriter() {
-  const std::string path = TracePath();
-  const std::string directory = ProgramDirectory();
+  std::string path, directory;
+  try {
+    path = TracePath();
+    directory = WorkDirectory();
+  } catch (...) {
+    failure_ = std::current_exception();
+    return;
+  }
   if (solverStore.eqCount >= kConcurrentEquations) {
     writer_ = std::thread([this, path, directory] { WriteKnownBlocks(path, directory); });
   } else {

@@ -1,4 +1,4 @@
-// The solver trace "NColes.txt" in the program's directory: after each successful solve, the
+// The solver trace "NColes.txt" in the work directory: after each successful solve, the
 // system matrix, the right-hand side, the factors U, D, L and the solution, for a person checking
 // the solve by hand. Every number is "0.00000", run together without separators.
 #pragma once

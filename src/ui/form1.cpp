@@ -1,26 +1,35 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QUrl>
+#include <filesystem>
 #include <new>
 #include <optional>
 
 #include "analysis/analysis_store.h"
-#include "run/run_analysis.h"
 #include "basics/arithmetic_fault.h"
 #include "basics/int16_math.h"
 #include "basics/run_error.h"
+#include "basics/work_directory.h"
 #include "drawing/drawing_lists.h"
+#include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
+#include "run/run_analysis.h"
+#include "run/run_lock.h"
 #include "ui/picture_box.h"
 #include "views/tab_views.h"
 #include "views/window_picture.h"
@@ -28,6 +37,8 @@
 namespace {
 
 const char* const kWindowTitle = "有限要素法による構造解析（トラス・ラーメン）";
+const char* const kRunInProgress =
+    "別の解析が実行中のため、解析を始められません。終わってから実行してください。";
 
 // Control positions and sizes are laid out in twips, 15 to the pixel.
 QRect TwipsRect(int left, int top, int width, int height) {
@@ -36,6 +47,17 @@ QRect TwipsRect(int left, int top, int width, int height) {
 }
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// The one local file a drag carries, or "" when it carries anything else.
+std::string DroppedFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return "";
+  const QUrl url = data->urls().front();
+  return url.isLocalFile() ? QFile::encodeName(url.toLocalFile()).toStdString() : "";
+}
+
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string();
+}
 
 // Runs steps of the analysis or the drawing; a failure gives the message the user is shown.
 template <typename Steps>
@@ -56,15 +78,19 @@ std::optional<std::string> FailureOf(Steps steps) {
 
 Form1Seams DesktopSeams() {
   Form1Seams seams;
-  seams.chooseModelFile = [](QWidget* parent) {
-    return QFile::encodeName(QFileDialog::getOpenFileName(parent)).toStdString();
+  // Qt's own dialog, which speaks the Japanese of Qt's translation; a platform's would not.
+  seams.chooseModelFile = [](QWidget* parent, const std::string& folder) {
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent, QString(), QFile::decodeName(folder.c_str()), QString(), nullptr,
+        QFileDialog::DontUseNativeDialog);
+    return QFile::encodeName(chosen).toStdString();
   };
   seams.showMessage = [](QWidget* parent, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kWindowTitle), ToQString(text),
                     QMessageBox::Ok, parent);
     box.exec();
   };
-  seams.endProgram = [] { QCoreApplication::exit(0); };
+  seams.endProgram = [](int status) { QCoreApplication::exit(status); };
   return seams;
 }
 
@@ -75,6 +101,7 @@ Form1::Form1(Form1Seams seams)
                   Qt::MSWindowsFixedSizeDialogHint),
       seams_(std::move(seams)) {
   CreateControls();
+  setAcceptDrops(true);
   surface_ = &Picture2->surface();
   SetMessageSink(this);
   Form_Load();
@@ -140,13 +167,19 @@ void Form1::Form_Load() {
 }
 
 void Form1::cmdSelect_Click() {
-  const std::string path = seams_.chooseModelFile(this);
+  const std::string path = seams_.chooseModelFile(this, lastFolder_);
   if (path.empty()) return;
+  OpenModel(path);
+}
+
+void Form1::OpenModel(const std::string& path) {
+  lastFolder_ = FolderOf(path);
   // A model that fails the reference check has unresolved indices, and the drawing lists still
   // describe the model on show: the window goes on with the model it had, unchanged.
   const ModelStore previousModel = modelStore;
-  if (!ReadModelFile(path)) {
-    seams_.endProgram();
+  TrailingSupportLines trailing;
+  if (!ReadModelFile(path, &trailing)) {
+    seams_.endProgram(1);  // a model file that cannot be read ends the program
     return;
   }
   if (!CheckModelReferences()) {
@@ -167,17 +200,40 @@ void Form1::cmdSelect_Click() {
   }
   SelectTab(0);
   cmdCalculate->setEnabled(true);
+  // The model is drawn as the counts say; the warning only asks the user to look.
+  if (trailing.count > 0) seams_.showMessage(this, TrailingSupportWarning(trailing));
+}
+
+void Form1::ReloadModel() {
+  // A copy: reading the file replaces the store that holds the path.
+  const std::string path = modelStore.modelPath;
+  if (!path.empty()) OpenModel(path);
 }
 
 void Form1::cmdCalculate_Click() {
   // Only a model that passed the reference check may be analysed.
   if (!cmdCalculate->isEnabled()) return;
+  // The work directory is locked until the force diagrams have read "work2.txt" back; while
+  // another process's run holds it, nothing starts and the window stays as it was.
+  std::optional<RunLock> lock;
+  try {
+    lock.emplace(WhenBusy::GiveUp);
+  } catch (const RunError& error) {
+    seams_.showMessage(this, error.what());
+    return;
+  }
+  if (!lock->held()) {
+    seams_.showMessage(this, std::string(kRunInProgress) + "\n作業ディレクトリ " + WorkDirectory());
+    return;
+  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const auto failure = FailureOf([this] {
     RunAnalysis();
     ClearToTwips(*surface_);
     BuildResultGeometry([this] { return CurrentPictureSize(); });
   });
+  // Released before any message, so that another process's run never waits on the user.
+  lock.reset();
   if (failure) {
     ShowRunFailure(*failure);
     return;
@@ -196,7 +252,26 @@ void Form1::ShowRunFailure(const std::string& message) {
   seams_.showMessage(this, message);
 }
 
-void Form1::cmdCancel_Click() { seams_.endProgram(); }
+void Form1::cmdCancel_Click() { seams_.endProgram(0); }
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier) {
+    ReloadModel();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  const std::string path = DroppedFile(event->mimeData());
+  if (path.empty()) return;
+  event->acceptProposedAction();
+  OpenModel(path);
+}
 
 void Form1::TabStrip1_Click() {
   const int index = TabStrip1->currentIndex();

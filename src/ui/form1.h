@@ -1,6 +1,6 @@
 // The program's main window: the drawing area and the label beside it, the five-tab strip and
-// the three commands (choose a model, run the analysis, end). It drives the model reader, the
-// reference check, the analysis and the drawing builders, and shows the core's messages.
+// the three commands (choose a model, run the analysis, end); F5 and a dropped file open a model
+// too. It drives the reader, the check, the analysis and the drawing, and shows their messages.
 #pragma once
 
 #include <QWidget>
@@ -12,7 +12,10 @@
 #include "views/drawing_surface.h"
 #include "views/label_target.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTabBar;
@@ -20,12 +23,13 @@ class PictureBox;
 
 // What the window asks of the desktop; tests replace each of them.
 struct Form1Seams {
-  // The open-file dialog: the chosen full path, or "" when the user cancelled.
-  std::function<std::string(QWidget* parent)> chooseModelFile;
+  // The open-file dialog, opened in `folder` ("" for the working directory): the chosen full
+  // path, or "" when the user cancelled.
+  std::function<std::string(QWidget* parent, const std::string& folder)> chooseModelFile;
   // A modal box with the text, an OK button and no icon.
   std::function<void(QWidget* parent, const std::string& text)> showMessage;
-  // Ends the program at once.
-  std::function<void()> endProgram;
+  // Ends the program at once with the exit status.
+  std::function<void(int status)> endProgram;
 };
 
 Form1Seams DesktopSeams();
@@ -39,6 +43,11 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
   void cmdCalculate_Click();
   void cmdCancel_Click();
   void TabStrip1_Click();
+
+  // Reads, checks and shows the model file as choosing it in the dialog does; the dialog then
+  // opens in its folder. F5 opens the current model file again, a dropped file opens.
+  void OpenModel(const std::string& path);
+  void ReloadModel();
 
   // Selects a tab (0-based) from the program; its view is drawn also when it was selected.
   void SelectTab(int index);
@@ -61,6 +70,11 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
   PictureBox* Picture2;
   QLabel* Label2;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
   void Form_Load();
   void CreateControls();
@@ -71,4 +85,5 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
   Form1Seams seams_;
   DrawingSurface* surface_;
   std::string label2Text_;
+  std::string lastFolder_;  // of the model opened last in this session
 };

@@ -1,18 +1,47 @@
-// The desktop program: one fixed window over the model, the analysis and its five views.
+// The desktop program: one fixed window over the model, the analysis and its five views;
+// "femframe MODEL" opens the model at start as if it had been chosen in the dialog.
 #include <QApplication>
-
+#include <QFile>
+#include <QTimer>
 #include <csignal>
+#include <cstdio>
 
+#include "basics/run_temporaries.h"
 #include "ui/form1.h"
+#include "ui/qt_japanese.h"
+#include "ui/window_arguments.h"
 #include "ui/window_font.h"
+
+namespace {
+
+// A signal ends the program as it ends the batch front end, with 128 + its number.
+int StatusForSignal(int number) { return 128 + number; }
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   // Under a file-size limit a write that passes it must fail and be reported like a full disk,
   // not end the program with the signal.
   std::signal(SIGXFSZ, SIG_IGN);
+  RemoveTemporariesOnSignals(StatusForSignal);
+  if (const std::optional<int> status = AnswerInformationRequest(argc, argv)) return *status;
   QApplication application(argc, argv);
+  std::vector<std::string> arguments;
+  for (const QString& argument : QCoreApplication::arguments()) {
+    arguments.push_back(QFile::encodeName(argument).toStdString());
+  }
+  const std::optional<WindowArguments> parsed = ParseWindowArguments(arguments);
+  if (!parsed) {
+    std::fputs(WindowUsageText(), stderr);
+    return 2;
+  }
+  InstallQtJapanese();
   QApplication::setFont(WindowFont());
   Form1 form;
   form.show();
+  // From the event loop, so that a file that cannot be read ends the program as in the dialog.
+  if (!parsed->modelPath.empty()) {
+    QTimer::singleShot(0, &form, [&form, &parsed] { form.OpenModel(parsed->modelPath); });
+  }
   return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/view_images.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPalette>
 #include <memory>
@@ -25,7 +26,7 @@ void EnsureGuiApplication() {
 
 }  // namespace
 
-size_t SaveViewImages(const std::string& directory, std::span<const TabView> tabs) {
+bool ViewPicturePng(const TabView& tab, std::string& png) {
   EnsureGuiApplication();
   const QPalette palette = QGuiApplication::palette();
   // The window's picture: the control's size for the views, the image inside its frame.
@@ -34,10 +35,10 @@ size_t SaveViewImages(const std::string& directory, std::span<const TabView> tab
                          WindowFont(), palette.color(QPalette::Window),
                          palette.color(QPalette::WindowText));
   LabelCapture label;
-  for (size_t index = 0; index < tabs.size(); ++index) {
-    tabs[index].draw(surface, label);
-    const std::string path = directory + "/" + tabs[index].caption + ".png";
-    if (!surface.image().save(QFile::decodeName(path.c_str()), "PNG")) return index;
-  }
-  return tabs.size();
+  tab.draw(surface, label);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !surface.image().save(&buffer, "PNG")) return false;
+  png.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+  return true;
 }

@@ -5,12 +5,12 @@
 #include "ui/view_images.h"
 #include "views/view_pictures_module.h"
 
-extern "C" __attribute__((visibility("default"))) size_t femframe_save_view_pictures(
-    const char* directory, const TabView* tabs, size_t count) {
-  static_assert(std::is_same_v<decltype(&femframe_save_view_pictures), SaveViewPicturesEntry>);
+extern "C" __attribute__((visibility("default"))) bool femframe_view_picture_png(
+    const TabView* tab, std::string* png) {
+  static_assert(std::is_same_v<decltype(&femframe_view_picture_png), ViewPicturePngEntry>);
   try {
-    return SaveViewImages(directory, std::span<const TabView>(tabs, count));
+    return ViewPicturePng(*tab, *png);
   } catch (...) {
-    return 0;
+    return false;
   }
 }

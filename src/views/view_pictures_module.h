@@ -3,15 +3,16 @@
 // This is what the two agree on: the library's file name, its one entry point and what it does.
 #pragma once
 
-#include <cstddef>
+#include <string>
 
 #include "views/tab_views.h"
 
 inline constexpr const char* kViewPicturesModuleName = "femframe-pictures.so";
-inline constexpr const char* kSaveViewPicturesEntryName = "femframe_save_view_pictures";
+inline constexpr const char* kViewPicturePngEntryName = "femframe_view_picture_png";
 
-// Draws each of tabs[0 .. count-1] on an offscreen surface that is the window's picture, pixel
-// for pixel, and saves it as "<caption>.png" in directory, which exists. Returns count when every
-// picture was saved, otherwise the index of the first that could not be. The views run in the
-// caller and read its stores; the module only gives them the surface. Works without a display.
-using SaveViewPicturesEntry = size_t (*)(const char* directory, const TabView* tabs, size_t count);
+// Draws the tab's view on an offscreen surface that is the window's picture, pixel for pixel,
+// and puts its PNG bytes in *png (the batch and the module share the C++ library); false when
+// the picture cannot be encoded. The view runs in the caller and reads its stores; the module
+// only gives it the surface. Works without a display. The batch writes the file itself, as it
+// writes every output.
+using ViewPicturePngEntry = bool (*)(const TabView* tab, std::string* png);

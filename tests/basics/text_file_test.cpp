@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "basics/number_file.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "basics/text_file.h"
 #include "support/test_support.h"
@@ -121,8 +121,8 @@ TEST(NumberFileReader, RejectsTextThatIsNotANumber) {
   EXPECT_THROW(NumberFileReader(scratch.File("none.txt")), RunError);
 }
 
-TEST(ProgramDirectory, IsTheExecutablesDirectoryUnlessReplaced) {
-  const std::string own = ProgramDirectory();
+TEST(WorkDirectory, IsTheExecutablesDirectoryInTheBuildTreeUnlessReplaced) {
+  const std::string own = WorkDirectory();
   EXPECT_TRUE(std::filesystem::exists(own + "/basics_test"));
-  EXPECT_EQ(ProgramFilePath("work1.txt"), own + "/work1.txt");
+  EXPECT_EQ(WorkFilePath("work1.txt"), own + "/work1.txt");
 }

@@ -1,6 +1,7 @@
 // femframe-batch as a user runs it: the report's path on standard output and exit status 0 for
-// a good model; the reader's, the check's or the run's message on standard error and a non-zero
-// status otherwise, with no report left behind.
+// a good model; the reader's, the check's or the run's message on standard error and the exit
+// status of its kind otherwise, with no report left behind unless the analysis completed;
+// --help and --version of both programs.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -32,11 +33,13 @@ BatchResult RunBatch(const ScratchDirectory& scratch, const std::string& argumen
   return result;
 }
 
-// Copies a model of tests/data/analysis into the scratch directory under `name`.
+// Copies a model of tests/data (by default of its analysis folder) into the scratch directory
+// under `name`.
 std::string CopyModel(const ScratchDirectory& scratch, const std::string& source,
                       const std::string& name) {
   const std::string path = scratch.File(name);
-  WriteFileBytes(path, ReadFileBytes(TestDataPath("analysis/" + source)));
+  const std::string data = source.find('/') == std::string::npos ? "analysis/" + source : source;
+  WriteFileBytes(path, ReadFileBytes(TestDataPath(data)));
   return path;
 }
 
@@ -57,28 +60,51 @@ TEST(Batch, AnalysesTheModelAndPrintsTheReportPath) {
   EXPECT_TRUE(Contains(report, "2,\t0.00000,\t-10.71429,\t-0.05357\r\n"));
 }
 
-TEST(Batch, ModelFailuresGoToStandardErrorWithoutAReport) {
+TEST(Batch, FailuresGoToStandardErrorWithTheirExitStatusAndNoReport) {
   struct Case {
     const char* model;  // nullptr: no file at the path given
     const char* message;
+    int status;         // 3: the model is rejected, 1: the analysis fails
   };
   const Case cases[] = {
-      {nullptr, "解析モデルファイルの読み込みに失敗しました。"},
-      {"not_a_model.txt", "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。"},
-      {"bad_reference.txt", "部材データ定義において指定された節点データがありません。部材No＝1"},
-      {"truss_free_rotation.txt", "節点No＝3 の θ 方向"},
-      {"zero_length_member.txt", "部材No＝5"},
+      {nullptr, "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。\n「", 3},
+      {"not_a_model.txt", "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。\n1行目は", 3},
+      {"bad_reference.txt", "部材データ定義において指定された節点データがありません。部材No＝1\n", 3},
+      {"truss_free_rotation.txt", "節点No＝3 の θ 方向", 1},
+      {"zero_length_member.txt", "部材No＝5", 1},
+      // The support the count leaves out is warned of; without it the beam is a mechanism.
+      {"miscounted_support_beam.txt", "最初は18行目で、全部で1行です。", 1},
   };
   for (const Case& c : cases) {
     ScratchDirectory scratch;
     const std::string model =
         c.model != nullptr ? CopyModel(scratch, c.model, "model.txt") : scratch.File("model.txt");
     const BatchResult result = RunBatch(scratch, model);
-    EXPECT_EQ(result.status, 1) << model;
+    EXPECT_EQ(result.status, c.status) << model;
     EXPECT_EQ(result.out, "") << model;
     EXPECT_TRUE(Contains(result.err, c.message)) << model << ": " << result.err;
     EXPECT_FALSE(FileExists(scratch.File("model_res.txt"))) << model;
   }
+}
+
+// Lines after the support table only warn; an output that cannot be written after a completed
+// analysis has its own status, and the report stays.
+TEST(Batch, AWarningKeepsSuccessAndAnOutputFailureKeepsTheReport) {
+  ScratchDirectory scratch;
+  const std::string model = CopyModel(scratch, "model/supports_beyond_count.txt", "model.txt");
+  const BatchResult warned = RunBatch(scratch, model);
+  EXPECT_EQ(warned.status, 0);
+  EXPECT_EQ(warned.out, scratch.File("model_res.txt") + "\n");
+  EXPECT_EQ(warned.err,
+            "支点表の後ろに、支点のデータのように読める行があります（読み込んでいません）。\n"
+            "最初は16行目で、全部で2行です。件数の行の支点数が少なすぎないか確認してください。\n");
+
+  const std::string cantilever = CopyModel(scratch, "cantilever.txt", "cantilever.txt");
+  const BatchResult failed =
+      RunBatch(scratch, cantilever + " --geometry '" + scratch.File("no dir/geometry.json") + "'");
+  EXPECT_EQ(failed.status, 4);
+  EXPECT_TRUE(Contains(failed.err, scratch.File("no dir/geometry.json"))) << failed.err;
+  EXPECT_TRUE(FileExists(scratch.File("cantilever_res.txt")));
 }
 
 // A missing or extra model file, an unknown option, an option without its value or given twice.
@@ -87,7 +113,7 @@ TEST(Batch, WrongArgumentsShowTheUsage) {
   const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
   for (const std::string& arguments :
        {std::string(""), "--verbose " + model, model + " " + model, model + " --geometry",
-        model + " --images", model + " --images a --images b"}) {
+        model + " --images", model + " --images a --images b", model + " --work-dir", model + " --results"}) {
     const BatchResult result = RunBatch(scratch, arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_TRUE(Contains(result.err, "使い方: femframe-batch")) << arguments;
@@ -120,6 +146,76 @@ TEST(Batch, WritesTheGeometryAndTheFivePictures) {
 #endif
 }
 
+TEST(Batch, HelpAndVersionAnswerOnStandardOutput) {
+  ScratchDirectory scratch;
+  struct Case {
+    std::string command;
+    std::vector<std::string> said;  // each on standard output
+  };
+  std::vector<Case> cases = {
+      {"--version", {std::string("femframe-batch ") + FEMFRAME_VERSION + "\n"}},
+      // The options, where the work files go, and the exit codes 0 to 5 and 128 + n.
+      {"model.txt --help",
+       {"使い方: femframe-batch", "--geometry", "--images", "--results", "--work-dir", "~/.local/state/femframe",
+        "\n  0 ", "\n  1 ", "\n  2 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  128+n "}},
+  };
+#ifdef FEMFRAME_WINDOW
+  cases.push_back({std::string("'") + FEMFRAME_WINDOW + "' --help", {"使い方: femframe ", "F5"}});
+  cases.push_back({std::string("'") + FEMFRAME_WINDOW + "' --version",
+                   {std::string("femframe ") + FEMFRAME_VERSION + "\n"}});
+#endif
+  for (const Case& c : cases) {
+    const bool window = c.command[0] == '\'';
+    const std::string out = scratch.File("stdout.txt"), err = scratch.File("stderr.txt");
+    const int raw = std::system(((window ? "" : std::string("'") + FEMFRAME_BATCH + "' ") +
+                                 c.command + " >'" + out + "' 2>'" + err + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << c.command;
+    EXPECT_EQ(ReadFileBytes(err), "") << c.command;
+    const std::string said = ReadFileBytes(out);
+    for (const std::string& part : c.said) EXPECT_TRUE(Contains(said, part)) << part << " in " << said;
+  }
+}
+
+// The results file of each example and of a portal frame with scrambled user numbers, byte for
+// byte; the results tests hold their reactions, maxima and equilibrium to closed forms.
+TEST(Batch, WritesTheResultsOfEachExample) {
+  for (const std::string model : {"examples/cantilever", "examples/portal_frame",
+                                  "examples/pulled_portal", "examples/simple_truss",
+                                  "examples/two_bay_frame", "results/scrambled_portal"}) {
+    ScratchDirectory scratch;
+    const std::string name = model.substr(model.find('/') + 1);
+    WriteFileBytes(scratch.File("model.txt"),
+                   ReadFileBytes(model.starts_with("examples/") ? ExamplePath(name + ".txt")
+                                                                : TestDataPath(model + ".txt")));
+    const BatchResult result =
+        RunBatch(scratch, scratch.File("model.txt") + " --results " + scratch.File("r.json"));
+    EXPECT_EQ(result.status, 0) << model << ": " << result.err;
+    EXPECT_EQ(ReadFileBytes(scratch.File("r.json")),
+              ReadFileBytes(TestDataPath("results/expected/" + name + ".json")))
+        << model;
+  }
+}
+
+// A failed run writes no results and keeps an earlier file; a results file that cannot be
+// written is said on standard error with status 4, while the report of the run stands.
+TEST(Batch, ResultsFileOnlyAfterASuccessfulRun) {
+  ScratchDirectory scratch;
+  WriteFileBytes(scratch.File("r.json"), "earlier");
+  const std::string failing = CopyModel(scratch, "truss_free_rotation.txt", "model.txt");
+  BatchResult result = RunBatch(scratch, failing + " --results " + scratch.File("r.json"));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(ReadFileBytes(scratch.File("r.json")), "earlier");
+
+  const std::string good = CopyModel(scratch, "cantilever.txt", "model.txt");
+  const std::string blocked = scratch.File("no such folder/r.json");
+  result = RunBatch(scratch, good + " --results '" + blocked + "'");
+  EXPECT_EQ(result.status, 4);
+  EXPECT_EQ(result.out, scratch.File("model_res.txt") + "\n");
+  EXPECT_EQ(result.err, "解析は完了しましたが、結果ファイル (--results) を書き出せません。\n"
+                        "ファイルを作成できません。" + blocked + "\n");
+  EXPECT_TRUE(FileExists(scratch.File("model_res.txt")));
+}
+
 // Without its picture module beside it or in the installed library folder, the batch analyses as
 // usual and then says which module --images needs and where it looked.
 TEST(Batch, PicturesWithoutTheModuleNameTheModuleAndWhereItWasLookedFor) {
@@ -128,7 +224,7 @@ TEST(Batch, PicturesWithoutTheModuleNameTheModuleAndWhereItWasLookedFor) {
   const std::string batch = scratch.File("femframe-batch");
   std::filesystem::copy_file(FEMFRAME_BATCH, batch);
   const BatchResult result = RunBatch(scratch, model + " --images " + scratch.File("pictures"), batch);
-  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.status, 4);
   EXPECT_TRUE(Contains(result.err, "画像出力モジュール femframe-pictures.so を読み込めないため、"
                                    "図を保存できません。\n探した場所: " +
                                        scratch.File("femframe-pictures.so") + "、"))

@@ -1,4 +1,4 @@
-// What the drawing tests share: a fixture with fresh stores, its own program directory for
+// What the drawing tests share: a fixture with fresh stores, its own work directory for
 // "work2.txt" and recorded messages; loading a model file as the window does after choosing it;
 // writing the member end forces an analysis would leave; comparing line records.
 #pragma once
@@ -32,7 +32,7 @@ class DrawingTest : public testing::Test {
   static std::string DrawingData(const std::string& name) {
     return TestDataPath("drawing/" + name);
   }
-  // "work2.txt" in the program directory: one value a line, six per member.
+  // "work2.txt" in the work directory: one value a line, six per member.
   void WriteWork2(const std::vector<double>& values) const;
   // Displacements u, v, θ of every node in table order, and the largest translation.
   static void SetDisplacements(const std::vector<double>& perNode, double maxDisplacement);

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes as a model file through the reader and the reference check and, when
-// both succeed and the model is small, through the analysis and every drawing builder. Any
+// both succeed and the model is small, through the analysis, the results (reactions, maxima,
+// equilibrium and their JSON text) and every drawing builder. Any
 // crash, hang, leak or sanitizer report is a fault; a refused file or a failed run is not.
 #include <unistd.h>
 
@@ -11,12 +12,13 @@
 
 #include "analysis/analysis_store.h"
 #include "basics/message_sink.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "drawing/drawing_builders.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"
 #include "model/reference_check.h"
+#include "results/results_json.h"
 #include "run/run_analysis.h"
 
 namespace {
@@ -39,7 +41,7 @@ struct Workplace {
     char pattern[] = "/tmp/femframe-fuzz-XXXXXX";
     directory = mkdtemp(pattern);
     modelPath = directory + "/model.txt";
-    SetProgramDirectoryForTests(directory);
+    SetWorkDirectory(directory);
     SetMessageSink(&sink);
   }
   // The fuzzer ends through exit(), which runs this: the scratch directory goes with it.
@@ -64,6 +66,10 @@ void AnalyseAndDrawResults() {
   } catch (const RunError&) {
     return;
   }
+  try {
+    ResultsJson(CollectRunResults());
+  } catch (const RunError&) {  // a sum that overflows is refused, not a fault
+  }
   BuildResultGeometry(kPictureWidth, kPictureHeight);
 }
 
@@ -77,7 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::fclose(file);
 
   modelStore = ModelStore();
-  if (!ReadModelFile(workplace.modelPath) || !CheckModelReferences()) return 0;
+  TrailingSupportLines trailing;
+  if (!ReadModelFile(workplace.modelPath, &trailing) || !CheckModelReferences()) return 0;
   BuildModelGeometry(kPictureWidth, kPictureHeight);
   if (modelStore.nodeCount <= kMaxAnalysedNodes && modelStore.memberCount <= kMaxAnalysedMembers) {
     AnalyseAndDrawResults();

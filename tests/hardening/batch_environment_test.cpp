@@ -4,48 +4,12 @@
 // gives the first run's files again. A relative path with spaces and Japanese is made full. A
 // file-size limit (a disk that fills up part-way) gives the message, not the end by signal.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "hardening/hardening_support.h"
 #include "support/test_support.h"
 
-namespace {
-
-struct BatchResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class BatchCopy {
- public:
-  explicit BatchCopy(const ScratchDirectory& scratch) : scratch_(scratch) {
-    std::filesystem::copy_file(FEMFRAME_BATCH, File("femframe-batch"));
-  }
-
-  std::string File(const std::string& name) const { return scratch_.File(name); }
-
-  // Runs the copy from the scratch directory with one quoted model argument, after the shell
-  // commands `setup` (limits of the run).
-  BatchResult Run(const std::string& model, const std::string& setup = "true") const {
-    const std::string command = "cd '" + scratch_.path() + "' && (" + setup +
-                                "; ./femframe-batch '" + model + "') >stdout.log 2>stderr.log";
-    const int raw = std::system(command.c_str());
-    BatchResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ReadFileBytes(File("stdout.log"));
-    result.err = ReadFileBytes(File("stderr.log"));
-    return result;
-  }
-
- private:
-  const ScratchDirectory& scratch_;
-};
-
-}  // namespace
 
 TEST(BatchEnvironment, EachBlockedOutputFailsWithItsFileNamedAndALaterRunRecovers) {
   ScratchDirectory scratch;
@@ -54,7 +18,7 @@ TEST(BatchEnvironment, EachBlockedOutputFailsWithItsFileNamedAndALaterRunRecover
   CopyModelFile(ExamplePath("two_bay_frame.txt"), scratch.File("解析 モデル/二 スパン.txt"));
   const std::string report = scratch.File("解析 モデル/二 スパン_res.txt");
 
-  const BatchResult first = batch.Run("解析 モデル/二 スパン.txt");
+  const BatchResult first = batch.Run({"解析 モデル/二 スパン.txt"});
   ASSERT_EQ(first.status, 0) << first.err;
   EXPECT_EQ(first.out, report + "\n");
   const std::vector<std::string> outputs{batch.File("work1.txt"), batch.File("NColes.txt"),
@@ -75,7 +39,7 @@ TEST(BatchEnvironment, EachBlockedOutputFailsWithItsFileNamedAndALaterRunRecover
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path + " blocked by a " + BlockerName(c.blocker));
     BlockFile(c.path, c.blocker);
-    const BatchResult failed = batch.Run("解析 モデル/二 スパン.txt");
+    const BatchResult failed = batch.Run({"解析 モデル/二 スパン.txt"});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
     EXPECT_EQ(failed.err, c.message + c.path + "\n");
@@ -83,7 +47,7 @@ TEST(BatchEnvironment, EachBlockedOutputFailsWithItsFileNamedAndALaterRunRecover
     goodRun.ExpectUnchanged({c.path});
     ClearPath(c.path);
   }
-  const BatchResult again = batch.Run("解析 モデル/二 スパン.txt");
+  const BatchResult again = batch.Run({"解析 モデル/二 スパン.txt"});
   EXPECT_EQ(again.status, 0) << again.err;
   goodRun.ExpectUnchanged();
 }
@@ -96,11 +60,11 @@ TEST(BatchEnvironment, AFileSizeLimitStopsTheRunWithTheFileNamed) {
   ScratchDirectory scratch;
   const BatchCopy batch(scratch);
   CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("cantilever.txt"));
-  ASSERT_EQ(batch.Run("cantilever.txt").status, 0);
+  ASSERT_EQ(batch.Run({"cantilever.txt"}).status, 0);
   const OutputSnapshot goodRun({batch.File("work1.txt"), batch.File("NColes.txt"),
                                 batch.File("work2.txt"), scratch.File("cantilever_res.txt")});
 
-  const BatchResult limited = batch.Run("cantilever.txt", "ulimit -f 1");
+  const BatchResult limited = batch.Run({"cantilever.txt"}, "ulimit -f 1");
   EXPECT_EQ(limited.status, 1);
   EXPECT_EQ(limited.err, "ファイルに書き込めません。" + batch.File("NColes.txt") + "\n");
   goodRun.ExpectUnchanged();
@@ -108,6 +72,6 @@ TEST(BatchEnvironment, AFileSizeLimitStopsTheRunWithTheFileNamed) {
     EXPECT_NE(entry.path().extension(), ".tmp") << "left behind: " << entry.path();
   }
 
-  EXPECT_EQ(batch.Run("cantilever.txt").status, 0);
+  EXPECT_EQ(batch.Run({"cantilever.txt"}).status, 0);
   goodRun.ExpectUnchanged();
 }

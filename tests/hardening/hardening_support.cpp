@@ -1,7 +1,10 @@
 #include "hardening/hardening_support.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "model/model_file_reader.h"
@@ -92,4 +95,82 @@ void ClearPath(const std::string& path) {
 
 void TruncateFile(const std::string& path, size_t bytes) {
   fs::resize_file(path, bytes);
+}
+
+BatchCopy::BatchCopy(const ScratchDirectory& scratch, const std::string& directory)
+    : scratch_(scratch), directory_(directory.empty() ? scratch.path() : scratch.File(directory)) {
+  fs::create_directories(directory_);
+  program_ = File("femframe-batch");
+  fs::copy_file(FEMFRAME_BATCH, program_);
+}
+
+BatchResult BatchCopy::Run(const std::vector<std::string>& arguments,
+                           const std::string& setup) const {
+  std::string command = "cd '" + scratch_.path() + "' && (" + setup + "; '" + program_ + "'";
+  for (const std::string& argument : arguments) command += " '" + argument + "'";
+  command += ") >stdout.log 2>stderr.log";
+  const int raw = std::system(command.c_str());
+  BatchResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadFileBytes(scratch_.File("stdout.log"));
+  result.err = ReadFileBytes(scratch_.File("stderr.log"));
+  return result;
+}
+
+// The child waits on a pipe until the parent has seen its number, then runs the program.
+BatchProcess::BatchProcess(const std::string& program, const std::vector<std::string>& arguments,
+                           const std::string& logs, const std::function<void(pid_t)>& beforeStart)
+    : logs_(logs) {
+  int go[2];
+  if (pipe(go) != 0) throw std::runtime_error("pipe failed");
+  std::vector<std::string> words{program};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  const std::string out = logs + ".out", err = logs + ".err";
+  pid_ = fork();
+  if (pid_ == 0) {
+    char ready;
+    close(go[1]);
+    if (read(go[0], &ready, 1) != 1 || !freopen(out.c_str(), "w", stdout) ||
+        !freopen(err.c_str(), "w", stderr)) {
+      _exit(127);
+    }
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  close(go[0]);
+  if (beforeStart) beforeStart(pid_);
+  const bool started = write(go[1], "g", 1) == 1;
+  close(go[1]);
+  if (!started) throw std::runtime_error("the child did not start");
+}
+
+BatchResult BatchProcess::Wait() {
+  int raw = 0;
+  waitpid(pid_, &raw, 0);
+  BatchResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -WTERMSIG(raw);
+  result.out = ReadFileBytes(logs_ + ".out");
+  result.err = ReadFileBytes(logs_ + ".err");
+  return result;
+}
+
+pid_t DeadProcessNumber() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+std::vector<std::string> TemporaryFilesIn(const std::string& directory) {
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(directory)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find(".femframe-") != std::string::npos && name.ends_with(".tmp")) {
+      found.push_back(entry.path().string());
+    }
+  }
+  return found;
 }

@@ -8,8 +8,13 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
+#include <functional>
+
 #include "basics/run_error.h"
 #include "support/run_error_of.h"
+#include "support/test_support.h"
 
 // Copies the file `source` to `target` and returns `target`.
 std::string CopyModelFile(const std::string& source, const std::string& target);
@@ -44,3 +49,48 @@ void BlockFile(const std::string& path, Blocker blocker);
 void ClearPath(const std::string& path);
 // Cuts the file down to its first `bytes` bytes.
 void TruncateFile(const std::string& path, size_t bytes);
+
+// What a femframe-batch process left: its exit status (-n when signal n ended it) and its
+// standard output and error.
+struct BatchResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// A copy of femframe-batch in a directory of a scratch directory (the scratch directory itself
+// by default), so that its own directory is a work directory of the test's.
+class BatchCopy {
+ public:
+  explicit BatchCopy(const ScratchDirectory& scratch, const std::string& directory = "");
+  // A file beside the copy.
+  std::string File(const std::string& name) const { return directory_ + "/" + name; }
+  const std::string& program() const { return program_; }
+  // Runs the copy from the scratch directory with the arguments, each quoted, after the shell
+  // commands `setup` (limits of the run, its environment).
+  BatchResult Run(const std::vector<std::string>& arguments, const std::string& setup = "true") const;
+
+ private:
+  const ScratchDirectory& scratch_;
+  std::string directory_;
+  std::string program_;
+};
+
+// A run of a program in a process of its own, its standard output and error sent to the files
+// `logs`.out and `logs`.err. beforeStart sees the process number before the program starts.
+class BatchProcess {
+ public:
+  BatchProcess(const std::string& program, const std::vector<std::string>& arguments,
+               const std::string& logs, const std::function<void(pid_t)>& beforeStart = {});
+  pid_t pid() const { return pid_; }
+  BatchResult Wait();
+
+ private:
+  pid_t pid_ = -1;
+  std::string logs_;
+};
+
+// A process number that no process has: that of a child that has ended.
+pid_t DeadProcessNumber();
+// The program's temporary files ("*.femframe-PID.tmp") in a directory.
+std::vector<std::string> TemporaryFilesIn(const std::string& directory);

@@ -14,7 +14,7 @@
 
 #include "analysis/work_files.h"
 #include "basics/message_sink.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "drawing/drawing_builders.h"
 #include "drawing/geometry_json.h"
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: hardening_long_use [CYCLES > %d]\n", kMeasuredCycle);
     return 2;
   }
-  ScratchDirectory scratch;  // the program directory: work files and trace
+  ScratchDirectory scratch;  // the work directory: work files and trace
   const std::vector<std::string> models = CopyModels(scratch.path());
   RecordingMessageSink sink;
   SetMessageSink(&sink);

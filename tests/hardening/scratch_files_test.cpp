@@ -1,4 +1,4 @@
-// A program directory where the work files and the trace cannot be written: each of
+// A work directory where the work files and the trace cannot be written: each of
 // "work1.txt", "NColes.txt" and "work2.txt" blocked on its own (by a directory, a dangling link
 // or a full disk, which stop root too) ends the run at its own step with a message naming the
 // file, leaves the outputs of the later steps as they were, and the next run works again.
@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "analysis/work_files.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "hardening/hardening_support.h"
 #include "run/run_analysis.h"
 #include "support/test_support.h"
@@ -70,7 +70,7 @@ TEST(BlockedOutput, EachFileStopsTheRunAtItsOwnStepAndTheNextRunRecovers) {
   }
 }
 
-TEST(BlockedOutput, AProgramDirectoryThatIsAFileOrMissingStopsTheRunAtWork1) {
+TEST(BlockedOutput, AWorkDirectoryThatIsAFileOrMissingStopsTheRunAtWork1) {
   ScratchDirectory scratch;
   LoadModel(CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("cantilever.txt")));
   RunAnalysis();
@@ -78,12 +78,12 @@ TEST(BlockedOutput, AProgramDirectoryThatIsAFileOrMissingStopsTheRunAtWork1) {
   WriteFileBytes(scratch.File("plain file"), "not a directory\r\n");
   for (const std::string& directory :
        {scratch.File("plain file"), scratch.File("plain file/below"), scratch.File("removed/below")}) {
-    SetProgramDirectoryForTests(directory);
+    SetWorkDirectory(directory);
     const RunError error = ErrorOf(RunAnalysis);
     EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
     ExpectMessageHolds(error, {"ファイルを作成できません。" + directory + "/work1.txt"});
   }
-  SetProgramDirectoryForTests(scratch.path());
+  SetWorkDirectory(scratch.path());
   goodRun.ExpectUnchanged();
   RunAnalysis();
   goodRun.ExpectUnchanged();

@@ -9,7 +9,7 @@
 #include "analysis/analysis_memory.h"
 #include "analysis/analysis_store.h"
 #include "analysis/work_files.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "model/model_file_reader.h"
 #include "model/model_store.h"

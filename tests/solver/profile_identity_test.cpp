@@ -1,7 +1,8 @@
 // The envelope solver against the dense reference over generated frame and truss systems: the
 // same factors, forward and back substitution results and trace bytes to the last bit (a -0.0
 // the reference leaves outside the envelope reads as the +0 nothing is stored for), and for
-// singular or overflowing systems the same error at the same equation.
+// singular or overflowing systems the same error at the same equation; the decomposition in place
+// gives the factors apart.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <random>
 #include <sstream>
 
+#include "solver/profile_ldu.h"
 #include "solver_fixture.h"
 #include "support/reference_ldu.h"
 #include "support/test_support.h"
@@ -94,6 +96,38 @@ double ExpectedFactor(double reference, bool stored, Coverage& coverage) {
   return 0.0;
 }
 
+// The decomposition of the system the solver holds, with the analysis's relative pivot test,
+// into factors apart and in place over a copy: the same outcome and, on success, the same bits.
+void ExpectSameFactorsInPlace() {
+  const size_t n = static_cast<size_t>(solverStore.eqCount);
+  const ProfileMatrix& a = solverStore.matA;
+  std::vector<size_t> first(a.size());
+  for (size_t i = 0; i < a.size(); ++i) first[i] = a.first(i);
+  ProfileMatrix apart(first);
+  ProfileMatrix inPlace = a;
+  Outcome apartOutcome, inPlaceOutcome;
+  try {
+    DecomposeProfileLDU(n, a, apart, 1e-13);
+  } catch (const SolverError& error) {
+    apartOutcome = FailureOf(error);
+  }
+  try {
+    DecomposeProfileLDU(n, inPlace, inPlace, 1e-13);
+  } catch (const SolverError& error) {
+    inPlaceOutcome = FailureOf(error);
+  }
+  ASSERT_EQ(inPlaceOutcome, apartOutcome);
+  if (apartOutcome.failed) return;
+  BitComparison bits;
+  for (size_t i = 0; i < n; ++i) {
+    for (size_t j = first[i]; j <= i; ++j) {
+      bits.Expect("lower", i, j, apart.Get(i, j), inPlace.Get(i, j));
+      bits.Expect("upper", j, i, apart.Get(j, i), inPlace.Get(j, i));
+    }
+  }
+  EXPECT_EQ(bits.mismatches(), 0) << bits.first();
+}
+
 // Solves the system both ways (the envelope solver through SetSystem with the dense or the
 // envelope matrix) and requires the same outcome, bits and trace; returns the outcome.
 Outcome ExpectSameAsReference(const System& system, bool envelopeInput, const std::string& label,
@@ -114,6 +148,7 @@ Outcome ExpectSameAsReference(const System& system, bool envelopeInput, const st
   } else {
     SetSystem(static_cast<int16_t>(n), system.dense, system.loads);
   }
+  ExpectSameFactorsInPlace();
   Outcome outcome;
   try {
     SolveLDU();
@@ -408,6 +443,8 @@ TEST(ProfileSolverIdentity, ZeroPivotsAreReportedAtTheirOwnEquation) {
       {"last pivot behind a forward substitution overflow",
        {{1, -10, 0}, {-10, 101, 0}, {0, 0, 0}}, {1e308, 1e308, 0},
        {true, FaultKind::Overflow, 1}},
+      // D(1,1) = 2^-50 of its diagonal: solved without the relative test, refused with it.
+      {"pivot zero relative to its diagonal", {{1, 1}, {1, 1 + 0x1p-50}}, {1, 1}, {}},
   };
   for (const Case& item : cases) {
     const System system = DenseSystem(item.rows, item.loads);

@@ -1,12 +1,12 @@
 // The trace "NColes.txt": its exact CP932 bytes for small solves (title ending CR CR CR LF,
 // numbers run together, an empty line after each block), a second solve replacing the file,
-// and the error when the program directory cannot take it.
+// and the error when the work directory cannot take it.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "basics/number_text.h"
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "solver_fixture.h"
 #include "solver/solver_trace.h"
@@ -93,9 +93,9 @@ TEST(SolverTrace, ASecondSolveReplacesTheWholeFile) {
             Trace({"4.00000"}, "2.00000", {"1.00000"}, {"4.00000"}, {"1.00000"}, "0.50000"));
 }
 
-TEST(SolverTrace, AProgramDirectoryThatCannotTakeTheFileIsAnError) {
+TEST(SolverTrace, AWorkDirectoryThatCannotTakeTheFileIsAnError) {
   ScratchDirectory scratch;
-  SetProgramDirectoryForTests(scratch.File("missing"));
+  SetWorkDirectory(scratch.File("missing"));
   SetRows({{2.0}}, {1.0});
   try {
     SolveLDU();

@@ -441,6 +441,45 @@ std::string Lengths10000(int size, int variant, bool scrambled) {
 
 }  // namespace
 
+std::string BeamChain(int members, ChainSupports supports) {
+  Structure s;
+  const int section = s.AddSection(TableSection(0, 0));
+  const std::vector<int> nodes = AddBeamLine(s, members, 30, section);
+  s.loads.push_back({nodes.back(), 0, -100, 0});
+  switch (supports) {
+    case ChainSupports::Fixed:
+      s.supports.push_back({nodes.front(), 1, 1, 1});
+      break;
+    case ChainSupports::PinAndRoller:
+      s.supports.push_back({nodes.front(), 1, 1, 0});
+      s.supports.push_back({nodes.back(), 0, 1, 0});
+      break;
+    case ChainSupports::PinOnly:
+      s.supports.push_back({nodes.front(), 1, 1, 0});
+      break;
+    case ChainSupports::PinOfBars: {
+      const int bar = s.AddSection(WithInertia(TableSection(0, 0), 0));
+      for (const Node anchor : {Node{-30, 0}, Node{0, -30}}) {
+        const int node = s.AddNode(anchor.x, anchor.y);
+        s.AddMember(node, nodes.front(), bar);
+        s.supports.push_back({node, 1, 1, 1});
+      }
+      break;
+    }
+  }
+  return ModelText(s, "beam chain", 0, false);
+}
+
+std::string PinnedFrame(int storeys, int bays, bool barBeams) {
+  Structure s;
+  const int column = s.AddSection(TableSection(0, 0));
+  const int beam = s.AddSection(barBeams ? WithInertia(TableSection(0, 0), 0) : TableSection(0, 0));
+  const FrameGrid grid = AddFrame(s, storeys, bays, column, beam);
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, 1, 1, 0);
+  return ModelText(s, "frame on pinned bases", 0, false);
+}
+
 const std::vector<StructureGenerator>& StructureGenerators() {
   static const std::vector<StructureGenerator> generators{
       {"rollers only", StructureFamily::Mechanism, RollersOnly},

@@ -25,6 +25,17 @@ constexpr int kStructureSizes = 5;
 // Every generator of both families.
 const std::vector<StructureGenerator>& StructureGenerators();
 
+// A straight beam of `members` members 30 cm long (the textbook section) with 100 kg down at its
+// far end, to see how pivots scale with the length of a chain: fixed at its start, or on a pin
+// and a roller (valid); on the pin alone, or with its start held by two bars (I = 0) from two
+// fixed nodes, which pin it without holding its rotation (mechanisms).
+enum class ChainSupports { Fixed, PinAndRoller, PinOnly, PinOfBars };
+std::string BeamChain(int members, ChainSupports supports);
+
+// A frame of `storeys` × `bays` on pinned bases (the textbook section): with beams of bars
+// (I = 0) a mechanism, every column turning about its pin; with bending beams valid.
+std::string PinnedFrame(int storeys, int bays, bool barBeams);
+
 // "rollers only size 1 variant 2 scrambled", for messages.
 std::string StructureLabel(const StructureGenerator& generator, int size, int variant,
                            bool scrambled);

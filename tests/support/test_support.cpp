@@ -9,17 +9,17 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "basics/program_directory.h"
+#include "basics/work_directory.h"
 
 ScratchDirectory::ScratchDirectory() {
   std::string pattern = (std::filesystem::temp_directory_path() / "femframe-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
-  SetProgramDirectoryForTests(path_);
+  SetWorkDirectory(path_);
 }
 
 ScratchDirectory::~ScratchDirectory() {
-  SetProgramDirectoryForTests("");
+  SetWorkDirectory("");
   std::error_code ignored;
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ignored);

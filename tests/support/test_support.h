@@ -5,7 +5,7 @@
 #include <string>
 
 // A fresh, empty directory under the system's temporary directory that the program uses as its
-// own directory (work files, trace) while the object lives; removed with its contents afterwards.
+// work directory (work files, trace) while the object lives; removed with its contents afterwards.
 class ScratchDirectory {
  public:
   ScratchDirectory();

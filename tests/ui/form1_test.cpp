@@ -1,15 +1,25 @@
 // The main window driven as the user drives it, headless, with the file dialog, the message box
 // and the end of the program replaced: start, load, cancel, analyse, switch tabs, a rejected
-// model after a good one, a singular model, a read failure, and the tabs' colours on screen.
+// model after a good one, a singular model, a read failure, the warning about support lines
+// beyond the count, the model of the command line, F5, a dropped file, another process's run,
+// Qt's own dialog in Japanese, and the tabs on screen.
 #include <QApplication>
 #include <QCursor>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <memory>
 
 #include "analysis/analysis_store.h"
@@ -19,20 +29,27 @@
 #include "support/recording_surface.h"
 #include "support/test_support.h"
 #include "ui/form1.h"
+#include "run/run_lock.h"
 #include "ui/picture_box.h"
+#include "ui/qt_japanese.h"
+#include "ui/window_arguments.h"
 #include "ui/window_font.h"
 
 namespace {
 
 struct FakeDesktop {
   std::deque<std::string> chosenFiles;  // "" or an exhausted queue is a cancelled dialog
+  std::vector<std::string> dialogFolders;
   std::vector<std::string> messages;
   std::vector<bool> cursorRestoredAtMessage;
   int endCalls = 0;
+  int endStatus = -1;  // of the last end
+  std::function<void()> onMessage;  // checks the window as each message is shown
 
   Form1Seams Seams() {
     Form1Seams seams;
-    seams.chooseModelFile = [this](QWidget*) {
+    seams.chooseModelFile = [this](QWidget*, const std::string& folder) {
+      dialogFolders.push_back(folder);
       if (chosenFiles.empty()) return std::string();
       std::string path = chosenFiles.front();
       chosenFiles.pop_front();
@@ -41,8 +58,12 @@ struct FakeDesktop {
     seams.showMessage = [this](QWidget*, const std::string& text) {
       messages.push_back(text);
       cursorRestoredAtMessage.push_back(QGuiApplication::overrideCursor() == nullptr);
+      if (onMessage) onMessage();
     };
-    seams.endProgram = [this] { ++endCalls; };
+    seams.endProgram = [this](int status) {
+      ++endCalls;
+      endStatus = status;
+    };
     return seams;
   }
 };
@@ -317,7 +338,8 @@ class Form1Test : public QObject {
     recording->operations.clear();
     Choose(Model("bad_reference.txt"));
     QCOMPARE(desktop.messages,
-             std::vector<std::string>{"部材データ定義において指定された節点データがありません。部材No＝1"});
+             std::vector<std::string>{"部材データ定義において指定された節点データがありません。部材No＝1\n"
+                                      "11行目、部材表の1件目の節点2：節点No＝9は節点表にありません。"});
     QCOMPARE(desktop.endCalls, 0);
     QVERIFY(recording->operations.empty());
     QVERIFY(form->cmdCalculate->isEnabled());
@@ -369,15 +391,35 @@ class Form1Test : public QObject {
 
   void aReadFailureEndsTheProgramAfterItsMessage() {
     Choose(Model("wrong_type.txt"));
-    QCOMPARE(desktop.messages, std::vector<std::string>{
-                                   "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。"});
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(desktop.messages[0].starts_with(
+        "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。\n1行目は"));
     QCOMPARE(desktop.endCalls, 1);
+    QCOMPARE(desktop.endStatus, 1);
     QVERIFY(!form->cmdCalculate->isEnabled());
 
     Choose(scratch->File("missing.txt"));
     QCOMPARE(desktop.messages.back(),
-             std::string("解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。"));
+             "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。\n「" +
+                 scratch->File("missing.txt") + "」を開けません：ファイルがありません。");
     QCOMPARE(desktop.endCalls, 2);
+    QCOMPARE(desktop.endStatus, 1);
+  }
+
+  // Support lines beyond the count: the model is loaded as the counts say, then the warning.
+  void supportLinesBeyondTheCountWarnAfterTheModelIsDrawn() {
+    const std::string model = scratch->File("beyond.txt");
+    WriteFileBytes(model, ReadFileBytes(TestDataPath("model/supports_beyond_count.txt")));
+    desktop.chosenFiles.push_back(model);
+    desktop.onMessage = [this] {
+      QVERIFY(form->cmdCalculate->isEnabled());
+      QCOMPARE(form->Label2Text(), std::string(kCantileverLabels[0]));
+    };
+    form->cmdSelect_Click();
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(desktop.messages[0].ends_with("\n最初は16行目で、全部で2行です。件数の行の支点数が少なすぎないか確認してください。"));
+    QCOMPARE(desktop.endCalls, 0);
+    QCOMPARE(modelStore.supportCount, int16_t{1});
   }
 
   void theButtonsRunTheirCommands() {
@@ -389,6 +431,97 @@ class Form1Test : public QObject {
     QCOMPARE(desktop.endCalls, 0);
     form->cmdCancel->click();
     QCOMPARE(desktop.endCalls, 1);
+    QCOMPARE(desktop.endStatus, 0);
+  }
+
+  // The command line's model opens as if chosen, a relative path made full; the dialog then
+  // starts in its folder. F5 reads the edited file again; a dropped file opens, and the dialog
+  // follows it.
+  void theArgumentF5AndADropOpenModelsAsTheDialogDoes() {
+    const std::string path = Model("cantilever.txt");
+    const QString workingDirectory = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(scratch->path()));
+    const auto arguments = ParseWindowArguments({"femframe", "./cantilever.txt"});
+    QVERIFY(!ParseWindowArguments({"femframe", "a.txt", "b.txt"}));
+    QVERIFY(!ParseWindowArguments({"femframe", "--verbose"}));
+    QDir::setCurrent(workingDirectory);
+    QVERIFY(arguments);
+    QCOMPARE(arguments->modelPath, path);
+    form->OpenModel(arguments->modelPath);
+    QCOMPARE(form->Label2Text(), std::string(kCantileverLabels[0]));
+    form->cmdSelect_Click();
+    QCOMPARE(desktop.dialogFolders, std::vector<std::string>{scratch->path()});
+
+    std::string text = ReadFileBytes(path);
+    text.replace(text.find("-1000"), 5, "-2500");
+    WriteFileBytes(path, text);
+    QTest::keyClick(form->cmdSelect, Qt::Key_F5);
+    QCOMPARE(form->Label2Text(), std::string("節点荷重\r   1. Fy = 2500 [㎏]\r"));
+    QVERIFY(form->cmdCalculate->isEnabled());
+
+    std::filesystem::create_directory(scratch->File("dropped"));
+    const std::string dropped = Model("small_cantilever.txt");
+    std::filesystem::rename(dropped, scratch->File("dropped/small.txt"));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(scratch->File("dropped/small.txt")))});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &drop);
+    QCOMPARE(modelStore.modelPath, scratch->File("dropped/small.txt"));
+    QCOMPARE(form->Label2Text(), std::string("節点荷重\r   1. Fy = 1234.56 [㎏]\r"));
+    form->cmdSelect_Click();
+    QCOMPARE(desktop.dialogFolders.back(), scratch->File("dropped"));
+    QVERIFY(desktop.messages.empty());
+  }
+
+  // While another process holds the work directory's lock the analysis does not start; a lock
+  // file that is a directory is named. Either way the window stays as it was.
+  void anotherProcesssRunKeepsTheAnalysisFromStarting() {
+    Choose(Model("cantilever.txt"));
+    const int other = open(RunLockPath().c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    QVERIFY(other >= 0 && flock(other, LOCK_EX) == 0);
+    form->cmdCalculate_Click();
+    close(other);
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(desktop.messages[0].rfind("別の解析が実行中のため、解析を始められません。", 0) == 0);
+    QVERIFY(!FileExists(scratch->File("work1.txt")));
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+
+    std::filesystem::remove(RunLockPath());
+    std::filesystem::create_directory(RunLockPath());
+    form->cmdCalculate_Click();
+    QCOMPARE(desktop.messages.back(),
+             "作業ディレクトリのロックファイルがファイルではありません。" + RunLockPath());
+    QVERIFY(!FileExists(scratch->File("work1.txt")));
+
+    std::filesystem::remove(RunLockPath());
+    form->cmdCalculate_Click();
+    QCOMPARE(desktop.messages.size(), size_t{2});
+    CompareLabels(kCantileverLabels);
+  }
+
+  // The desktop's dialog is Qt's own, in Japanese once the translation is installed, and opens in
+  // the folder it is given.
+  void theFileDialogSpeaksJapaneseAndOpensInTheFolderGiven() {
+    QVERIFY(InstallQtJapanese());
+    QString folder;
+    QStringList buttons;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      folder = dialog->directory().absolutePath();
+      for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons()) {
+        buttons << button->text();
+      }
+      dialog->reject();
+    });
+    closer.start(10);
+    QCOMPARE(DesktopSeams().chooseModelFile(nullptr, scratch->path()), std::string());
+    QCOMPARE(folder, QString::fromStdString(scratch->path()));
+    QCOMPARE(buttons, (QStringList{"開く(&O)", "キャンセル"}));
   }
 
   // Every tab on screen in its colours; with FEMFRAME_SCREENSHOT_DIR set, the window is saved as

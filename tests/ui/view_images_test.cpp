@@ -1,5 +1,5 @@
 // The view pictures and label texts of the batch front end, drawn without a window and without
-// a Qt application made beforehand: five PNG files named for their tabs, in the views' colours.
+// a Qt application made beforehand: five PNG pictures of the window's size, in the views' colours.
 #include <QImage>
 #include <QtTest>
 #include <filesystem>
@@ -45,20 +45,19 @@ class ViewImagesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void savesTheFiveViewsAndTheirLabels() {
+  void drawsTheFiveViewsAndTheirLabels() {
     ScratchDirectory scratch;
     AnalyseModel(scratch, "portal_all_loads.txt");
-    const std::string directory = scratch.File("images");
-    std::filesystem::create_directory(directory);
-    QCOMPARE(SaveViewImages(directory, TabViews), TabViews.size());
-
-    const char* const names[] = {"解析モデル", "δ図", "Ｍ図", "Ｑ図", "Ｎ図"};
     const QColor colours[] = {QColor(255, 255, 0), QColor(255, 255, 0), QColor(0, 0, 255),
                               QColor(255, 0, 0), QColor(0, 255, 0)};
-    for (int tab = 0; tab < 5; ++tab) {
-      const QImage image(QString::fromStdString(directory + "/" + names[tab] + ".png"));
+    for (size_t tab = 0; tab < TabViews.size(); ++tab) {
+      std::string png;
+      QVERIFY(ViewPicturePng(TabViews[tab], png));
+      QImage image;
+      QVERIFY(image.loadFromData(reinterpret_cast<const uchar*>(png.data()),
+                                 static_cast<int>(png.size()), "PNG"));
       QCOMPARE(image.size(), QSize(413, 397));
-      QVERIFY2(PixelsOf(image, colours[tab]) > 20, names[tab]);
+      QVERIFY2(PixelsOf(image, colours[tab]) > 20, TabViews[tab].caption);
       QVERIFY(PixelsOf(image, Qt::black) > 20);
     }
 
@@ -70,12 +69,6 @@ class ViewImagesTest : public QObject {
     QVERIFY(labels[2].rfind("Ｍ最大値 [t･m]\r     ", 0) == 0);
     QVERIFY(labels[3].rfind("Ｑ最大値 [t]\r     ", 0) == 0);
     QVERIFY(labels[4].rfind("Ｎ最大値 [t]\r     ", 0) == 0);
-  }
-
-  void aPictureThatCannotBeSavedIsTheOneReturned() {
-    ScratchDirectory scratch;
-    AnalyseModel(scratch, "cantilever.txt");
-    QCOMPARE(SaveViewImages(scratch.File("not-there"), TabViews), size_t{0});
   }
 };
 

@@ -1,0 +1,10 @@
+#include "full_path.h"
+
+#include <filesystem>
+#include <system_error>
+
+std::string FullPath(const std::string& path) {
+  std::error_code ignored;
+  const std::filesystem::path full = std::filesystem::absolute(path, ignored);
+  return full.empty() ? path : full.lexically_normal().string();
+}

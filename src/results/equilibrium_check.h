@@ -1,0 +1,18 @@
+// The equilibrium check of a finished run: the applied loads and the support reactions summed
+// over the whole structure, which should leave only rounding.
+#pragma once
+
+#include <vector>
+
+#include "node_forces.h"
+#include "support_reactions.h"
+
+struct EquilibriumResidual {
+  double fx = 0.0;      // ΣFx [t]
+  double fy = 0.0;      // ΣFy [t]
+  double moment = 0.0;  // ΣM about the origin [t·m], node coordinates in m
+};
+
+// Throws ArithmeticFault when a sum overflows.
+EquilibriumResidual SumLoadsAndReactions(const std::vector<NodeForces>& applied,
+                                         const std::vector<SupportReaction>& reactions);

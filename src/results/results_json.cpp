@@ -1,0 +1,127 @@
+#include "results_json.h"
+
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+
+#include "analysis/analysis_store.h"
+#include "basics/atomic_file.h"
+#include "basics/number_text.h"
+#include "basics/run_error.h"
+#include "model/model_store.h"
+
+namespace {
+
+std::string Number(double value) {
+  if (!std::isfinite(value)) {
+    throw RunError(RunErrorCause::Arithmetic, "解析結果に有限でない数値があり、JSON に書けません。");
+  }
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+std::string Field(const char* key, const std::string& value) {
+  return std::string("\"") + key + "\": " + value;
+}
+
+// {"a": 1, "b": 2} on one line.
+std::string Object(std::initializer_list<std::string> fields) {
+  std::string text = "{";
+  for (const std::string& field : fields) {
+    if (text.size() > 1) text += ", ";
+    text += field;
+  }
+  return text + "}";
+}
+
+// One item a line, indented under its key.
+std::string Array(const std::vector<std::string>& items) {
+  if (items.empty()) return "[]";
+  std::string text = "[\n";
+  for (size_t i = 0; i < items.size(); ++i) {
+    text += "    " + items[i] + (i + 1 < items.size() ? ",\n" : "\n");
+  }
+  return text + "  ]";
+}
+
+std::string NodeNumber(int16_t nodeIndex) {
+  return FormatInteger(modelStore.nodes[static_cast<size_t>(nodeIndex)].nodeNo);
+}
+
+std::string Nodes() {
+  const std::vector<double>& d = analysisStore.displacements;
+  std::vector<std::string> items;
+  for (size_t j = 0; j < static_cast<size_t>(modelStore.nodeCount); ++j) {
+    items.push_back(Object({Field("node", FormatInteger(modelStore.nodes[j].nodeNo)),
+                            Field("u", Number(d[3 * j])), Field("v", Number(d[3 * j + 1])),
+                            Field("theta", Number(d[3 * j + 2]))}));
+  }
+  return Array(items);
+}
+
+// Moments in t·cm as "work2.txt" holds them, shown in t·m like the report.
+std::string Members(const std::vector<double>& endForces) {
+  std::vector<std::string> items;
+  for (size_t m = 0; m < static_cast<size_t>(modelStore.memberCount); ++m) {
+    const MemberRecord& member = modelStore.members[m];
+    const double* fe = endForces.data() + 6 * m;
+    items.push_back(Object({Field("member", FormatInteger(member.memberNo)),
+                            Field("node1", FormatInteger(member.node1No)),
+                            Field("node2", FormatInteger(member.node2No)),
+                            Field("N1", Number(fe[0])), Field("Q1", Number(fe[1])),
+                            Field("M1", Number(fe[2] / 100.0)), Field("N2", Number(fe[3])),
+                            Field("Q2", Number(fe[4])), Field("M2", Number(fe[5] / 100.0))}));
+  }
+  return Array(items);
+}
+
+std::string Reactions(const std::vector<SupportReaction>& reactions) {
+  std::vector<std::string> items;
+  for (const SupportReaction& reaction : reactions) {
+    const auto component = [&](size_t c) {
+      return reaction.restrained[c] ? Number(reaction.force[c]) : std::string("null");
+    };
+    items.push_back(Object({Field("node", NodeNumber(reaction.nodeIndex)),
+                            Field("Rx", component(0)), Field("Ry", component(1)),
+                            Field("M", component(2))}));
+  }
+  return Array(items);
+}
+
+std::string Maximum(const MaximumPlace& place) {
+  const bool found = place.memberIndex >= 0;
+  return Object(
+      {Field("value", Number(place.value)),
+       Field("member", found ? FormatInteger(modelStore.members[static_cast<size_t>(
+                                                 place.memberIndex)].memberNo)
+                             : "null"),
+       Field("node", found ? NodeNumber(place.nodeIndex) : "null")});
+}
+
+std::string Maxima(const ResultMaxima& maxima) {
+  return "{\n    " + Field("displacement", Maximum(maxima.displacement)) + ",\n    " +
+         Field("moment", Maximum(maxima.moment)) + ",\n    " +
+         Field("shear", Maximum(maxima.shear)) + ",\n    " +
+         Field("axial", Maximum(maxima.axial)) + "\n  }";
+}
+
+}  // namespace
+
+std::string ResultsJson(const RunResults& results) {
+  const EquilibriumResidual& sum = results.equilibrium;
+  return "{\n  " + Field("nodes", Nodes()) + ",\n  " +
+         Field("members", Members(results.endForces)) + ",\n  " +
+         Field("reactions", Reactions(results.reactions)) + ",\n  " +
+         Field("maxima", Maxima(results.maxima)) + ",\n  " +
+         Field("equilibrium", Object({Field("Fx", Number(sum.fx)), Field("Fy", Number(sum.fy)),
+                                      Field("M", Number(sum.moment))})) +
+         "\n}\n";
+}
+
+void WriteResultsFile(const std::string& path) {
+  const std::string json = ResultsJson(CollectRunResults());
+  AtomicFile file(path);
+  file.Write(json);
+  file.Commit();
+}

@@ -1,0 +1,86 @@
+#include "run_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "basics/run_error.h"
+#include "basics/temporary_files.h"
+#include "basics/work_directory.h"
+#include "model/model_store.h"
+#include "report/report_path.h"
+
+namespace {
+
+RunError LockFileError(const char* what, const std::string& path) {
+  return RunError(RunErrorCause::WorkDirectory, std::string(what) + path);
+}
+
+// The lock file, created when missing. Opened for reading, which flock needs no more than, and
+// without following a link or waiting on a pipe; anything but a regular file is refused.
+int OpenLockFile(const std::string& path) {
+  const int fd =
+      open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+  if (fd < 0 && errno != EISDIR) throw LockFileError("作業ディレクトリのロックファイルを開けません。", path);
+  struct stat info {};
+  if (fd < 0 || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fd >= 0) close(fd);
+    throw LockFileError("作業ディレクトリのロックファイルがファイルではありません。", path);
+  }
+  return fd;
+}
+
+bool Lock(int fd, int operation) {
+  int result;
+  do {
+    result = flock(fd, operation);
+  } while (result != 0 && errno == EINTR);
+  return result == 0;
+}
+
+// The directory of the report of the model in modelStore, "" when it has none.
+std::string ReportDirectory() {
+  if (modelStore.modelPath.empty()) return "";
+  try {
+    const std::string report = ReportPath(modelStore.modelPath);
+    const size_t slash = report.rfind('/');
+    return slash == std::string::npos ? "." : report.substr(0, slash == 0 ? 1 : slash);
+  } catch (const RunError&) {
+    return "";  // the run itself reports a model path without a file name
+  }
+}
+
+}  // namespace
+
+std::string RunLockPath() { return WorkFilePath("femframe.lock"); }
+
+RunLock::RunLock(WhenBusy whenBusy, const std::function<void()>& beforeWaiting) {
+  PrepareWorkDirectory();
+  const std::string path = RunLockPath();
+  const int fd = OpenLockFile(path);
+  if (!Lock(fd, LOCK_EX | LOCK_NB)) {
+    const bool busy = errno == EWOULDBLOCK;
+    if (busy && whenBusy == WhenBusy::GiveUp) {
+      close(fd);
+      return;
+    }
+    if (busy && beforeWaiting) beforeWaiting();
+    if (!busy || !Lock(fd, LOCK_EX)) {
+      close(fd);
+      throw LockFileError("作業ディレクトリのロックファイルをロックできません。", path);
+    }
+  }
+  fd_ = fd;
+  removed_ = RemoveStaleTemporaries(WorkDirectory());
+  const std::string reportDirectory = ReportDirectory();
+  if (!reportDirectory.empty() && reportDirectory != WorkDirectory()) {
+    for (std::string& stale : RemoveStaleTemporaries(reportDirectory)) removed_.push_back(stale);
+  }
+}
+
+RunLock::~RunLock() {
+  if (fd_ >= 0) close(fd_);
+}

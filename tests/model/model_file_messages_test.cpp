@@ -1,0 +1,137 @@
+// The mistakes people make writing a model file by hand, each a real file: its message keeps the
+// fixed text as the first line, and the second names the line, the table and record, the field
+// and what was found there. Loading a model also warns of support lines beyond the count.
+#include <gtest/gtest.h>
+
+#include "model/file_text.h"
+#include "model/model_file_messages.h"
+#include "model/model_file_reader.h"
+#include "model/reference_check.h"
+#include "model_test_fixture.h"
+
+namespace {
+
+using ModelFileMessagesTest = ModelTest;
+
+struct Mistake {
+  std::string path;
+  std::string first;  // the fixed first line; empty when the model loads without a word
+  std::string place;  // how the second line starts
+  std::string what;   // further on in the second line
+};
+
+// What loading the file as the window and the batch do shows: the read failure, the reference
+// failure, or the warning about lines after the support table.
+std::vector<std::string> LoadMessages(RecordingMessageSink& sink, const std::string& path) {
+  sink.messages.clear();
+  TrailingSupportLines trailing;
+  if (ReadModelFile(path, &trailing) && CheckModelReferences() && trailing.count > 0) {
+    sink.messages.push_back(TrailingSupportWarning(trailing));
+  }
+  return sink.messages;
+}
+
+TEST_F(ModelFileMessagesTest, EachMistakeIsShownWhereItIs) {
+  const std::string read = kReadFailureLine;
+  const std::string type = kFileTypeLine;
+  const std::string heading = "見出しの行が1つ抜けていると表が1行ずれて";
+  const std::string trailing = "支点表の後ろに、支点のデータのように読める行があります（読み込んでいません）。";
+  const Mistake mistakes[] = {
+      {ModelData("letter_o_for_zero.txt"), read, "7行目、節点表の2件目のx：",
+       "「3O0」は数値「3」の後ろに「O0」が続いています。"},
+      {ModelData("unit_after_number.txt"), read, "13行目、荷重表の1件目のFy：",
+       "「-2000kg」は数値「-2000」の後ろに「kg」が続いています。"},
+      {ModelData("word_for_number.txt"), read, "11行目、部材表の1件目の節点2：",
+       "「two」は数値ではありません。"},
+      {ModelData("non_numeric_field.txt"), read, "6行目、節点表の1件目のx：", "「abc」は数値ではありません。"},
+      {ModelData("space_separated.txt"), read, "15行目、支点表の1件目の節点：",
+       "「1 1 1 1」は値が空白で区切られています。"},
+      // "-1,000" is two values: the load's comma shifts what follows.
+      {ModelData("thousands_separator.txt"), read, "14行目、支点表の1件目の節点：「node」は数値ではありません。",
+       "13行目、荷重表の1件目は4つ目の値の後ろにもカンマがあり"},
+      {ModelData("missing_field.txt"), read, "8行目、節点表の2件目のy：「section」は数値ではありません。",
+       "7行目、節点表の2件目の行には値が2つしかなく"},
+      {ModelData("empty_field.txt"), read, "6行目、節点表の1件目のx：", "値がありません"},
+      {ModelData("record_ends_in_comma.txt"), read, "8行目、節点表の2件目のx：", "値がありません"},
+      {ModelData("missing_node_heading.txt"), read, "7行目、節点表の2件目の節点No.：「section」", heading},
+      {ModelData("missing_load_header.txt"), read, "14行目、支点表の1件目の節点：",
+       "ここでファイルが終わっています。支点表にはあと1件のデータが必要です。" + heading},
+      {ModelData("ends_early.txt"), read, "8行目、節点表の3件目の節点No.：",
+       "ここでファイルが終わっています。節点表にはあと1件のデータが必要です。"},
+      {ModelData("full_width_digits.txt"), read, "7行目、節点表の2件目のx：",
+       "「３００」に全角の数字やカンマがあります。"},
+      // The file is CP932; the message quotes it in the program's own text.
+      {ModelData("full_width_commas_cp932.txt"), read, "7行目、節点表の2件目の節点No.：",
+       "「2，300，0」に全角の数字やカンマがあります。"},
+      {ModelData("integer_beyond_16_bits.txt"), read, "7行目、節点表の2件目の節点No.：",
+       "「32768」は -32768 から 32767 までの整数の範囲を超えています。"},
+      {ModelData("real_beyond_float.txt"), read, "9行目、断面表の1件目のヤング係数：", "「1E39」は扱える"},
+      {ModelData("support_count_40000.txt"), read, "4行目、件数の行の支点数：",
+       "「40000」は件数の上限 32767 を超えています。"},
+      {ModelData("negative_count.txt"), read, "4行目、件数の行の断面数：", "「-1」は負の数です。"},
+      {ModelData("bom_before_femdata.txt"), type, "1行目の先頭に UTF-8 の BOM", ""},
+      {ModelData("first_line_lowercase.txt"), type, "1行目は「femdata」です。", "大文字"},
+      {ModelData("first_line_trailing_blank.txt"), type, "1行目は「FEMDATA 」で、", "後ろに空白"},
+      {ModelData("no_such_file.txt"), read, "「" + ModelData("no_such_file.txt") + "」を開けません：",
+       "ファイルがありません。"},
+      {ModelData(""), read, "「" + ModelData("") + "」を読み込めません：", "ディレクトリです。"},
+      {ModelData("missing_node_and_section.txt"),
+       "部材データ定義において指定された節点データがありません。部材No＝2",
+       "14行目、部材表の2件目の節点2：", "節点No＝9は節点表にありません。"},
+      {ModelData("member_both_ends_missing.txt"),
+       "部材データ定義において指定された節点データがありません。部材No＝1",
+       "11行目、部材表の1件目の節点1と節点2：", "節点No＝8と節点No＝9は節点表にありません。"},
+      {ModelData("bad_members_loads_supports.txt"),
+       "部材データ定義において指定された特性データがありません。部材No＝-12",
+       "12行目、部材表の2件目の断面特性：", "断面特性No＝4は断面表にありません。"},
+      {ModelData("bad_load.txt"), "負荷データ定義において指定された特性データがありません。",
+       "14行目、荷重表の2件目の節点：", "節点No＝3は節点表にありません。"},
+      {ModelData("bad_support.txt"), "境界データ定義において指定された特性データがありません。",
+       "16行目、支点表の2件目の節点：", "節点No＝0は節点表にありません。"},
+      // Four whole numbers after the support table warn; notes and other lines do not.
+      {ModelData("supports_beyond_count.txt"), trailing, "最初は16行目で、全部で2行です。", "支点数"},
+      {ModelData("extra_lines_after_supports.txt"), trailing, "最初は16行目で、全部で1行です。", ""},
+      {ExamplePath("cantilever.txt"), "", "", ""},
+  };
+  for (const Mistake& mistake : mistakes) {
+    SCOPED_TRACE(mistake.path);
+    const std::vector<std::string> messages = LoadMessages(sink, mistake.path);
+    if (mistake.first.empty()) {
+      EXPECT_TRUE(messages.empty());
+      continue;
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    const std::string& message = messages[0];
+    const size_t end = message.find('\n');
+    ASSERT_NE(end, std::string::npos) << message;
+    EXPECT_EQ(message.substr(0, end), mistake.first);
+    const std::string second = message.substr(end + 1);
+    EXPECT_EQ(second.find('\n'), std::string::npos) << second;
+    EXPECT_EQ(second.rfind(mistake.place, 0), 0u) << second;
+    EXPECT_NE(second.find(mistake.what, mistake.place.size()), std::string::npos) << second;
+  }
+}
+
+// File text in a message: as it is in UTF-8, converted from CP932, else byte by byte; cut after
+// 30 characters at a character boundary, never inside one.
+TEST(QuoteFileText, ShowsTheTextAsTheUserWroteItShortened) {
+  const std::string kana30 = [] {
+    std::string text;
+    for (int i = 0; i < 10; ++i) text += "あいう";
+    return text;
+  }();
+  const std::pair<std::string, std::string> quotes[] = {
+      {"-2000kg", "「-2000kg」"},
+      {"\x82\x50\x82\x4f", "「１０」"},  // CP932
+      {std::string("a\tb\0", 4), "「a\\x09b\\x00」"},
+      {"\x80\xFF" "1", "「\\x80\\xFF1」"},  // neither UTF-8 nor CP932
+      {kana30, "「" + kana30 + "」"},
+      {kana30 + "え", "「" + kana30 + "…」"},
+      {std::string(1'000'000, ','), "「" + std::string(30, ',') + "…」"},
+  };
+  for (const auto& [bytes, quoted] : quotes) EXPECT_EQ(QuoteFileText(bytes), quoted);
+  // A value cut short by the reader ends in "…", even inside a character.
+  EXPECT_EQ(QuoteFileText("12\xE3\x81", true), "「12…」");
+}
+
+}  // namespace

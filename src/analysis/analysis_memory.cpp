@@ -14,11 +14,11 @@
 namespace {
 
 // Matrices of the envelope a run holds at once: the global stiffness throughout, and beside it
-// first the mechanism check's kinematic matrix (factored in place; formed a second time only for
-// a model that is refused), then, once that is released, the solver's copy of the system and its
+// first the mechanism check's kinematic matrix of residues (its lower half, factored in place,
+// one prime at a time), then, once that is released, the solver's copy of the system and its
 // factors L, D, U held in one. The previous run's system is released before the check.
 constexpr uint64_t kGlobalMatrices = 1;
-constexpr uint64_t kMechanismCheckMatrices = 2;
+constexpr uint64_t kMechanismCheckMatrices = 1;
 constexpr uint64_t kSolverMatrices = 2;
 constexpr uint64_t kEnvelopeMatrices =
     kGlobalMatrices + std::max(kMechanismCheckMatrices, kSolverMatrices);

@@ -14,8 +14,8 @@
 // Needs resolved member indices.
 std::vector<size_t> StiffnessEnvelope(int32_t dofCount);
 // Bytes of a run held by that envelope at its peak: the global stiffness with either the
-// mechanism check's two matrices or the solver's copy of the system and its factors (all in the
-// same envelope), and the load, displacement and solver vectors.
+// mechanism check's matrix or the solver's copy of the system and its factors (all in the same
+// envelope), and the load, displacement and solver vectors.
 uint64_t AnalysisMatrixBytes(const std::vector<size_t>& envelope);
 // The same for the members in modelStore.
 uint64_t AnalysisMatrixBytes(int32_t dofCount);

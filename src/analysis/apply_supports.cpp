@@ -22,15 +22,18 @@ void ForEachRestrainedDof(Restrain restrain) {
 
 }  // namespace
 
-// Outside the envelope row and column d are zero already; within it they are cleared.
-void RestrainSupportedDofs(ProfileMatrix& matrix) {
-  ForEachRestrainedDof([&matrix](size_t dof) {
-    matrix.ZeroRowAndColumn(dof);
-    matrix.At(dof, dof) = 1.0;
-  });
+std::vector<bool> RestrainedDofs(size_t count) {
+  std::vector<bool> restrained(count, false);
+  ForEachRestrainedDof([&restrained](size_t dof) { restrained.at(dof) = true; });
+  return restrained;
 }
 
+// Outside the envelope row and column d are zero already; within it they are cleared.
 void ApplySupports() {
-  RestrainSupportedDofs(analysisStore.globalStiffness);
-  ForEachRestrainedDof([](size_t dof) { analysisStore.loadVector[dof] = 0.0; });
+  ForEachRestrainedDof([](size_t dof) {
+    ProfileMatrix& stiffness = analysisStore.globalStiffness;
+    stiffness.ZeroRowAndColumn(dof);
+    stiffness.At(dof, dof) = 1.0;
+    analysisStore.loadVector[dof] = 0.0;
+  });
 }

@@ -3,10 +3,11 @@
 // stays symmetric. Any non-zero flag restrains; a load on a restrained direction is discarded.
 #pragma once
 
-#include "basics/profile_matrix.h"
+#include <cstddef>
+#include <vector>
 
 void ApplySupports();
 
-// The matrix part of it, for any matrix in the stiffness numbering and envelope: a zero row and
-// column with 1.0 on the diagonal at every restrained degree of freedom.
-void RestrainSupportedDofs(ProfileMatrix& matrix);
+// Whether each degree of freedom 0 .. count − 1 is restrained by the support table; count must
+// cover every node's three.
+std::vector<bool> RestrainedDofs(size_t count);

@@ -3,49 +3,59 @@
 #include <array>
 
 #include "apply_supports.h"
-#include "basics/checked_math.h"
 #include "dof_numbering.h"
 #include "member_stiffness.h"
 #include "model/model_store.h"
 
 namespace {
 
-using DeformationRow = std::array<double, 6>;
+using DeformationRow = std::array<uint64_t, 6>;
 
-// Adds row·rowᵀ at the member's degrees of freedom. The entries are products of direction
-// cosines and member lengths (finite coordinates give lengths far inside the double range), so
-// nothing here can overflow.
-void AddOuterProduct(ProfileMatrix& g, const std::array<int16_t, 6>& dofs,
+// Adds row·rowᵀ at the member's degrees of freedom, lower triangle only, leaving out the
+// restrained ones.
+void AddOuterProduct(const PrimeField& field, ResidueEnvelope& g,
+                     const std::array<int16_t, 6>& dofs, const std::vector<bool>& restrained,
                      const DeformationRow& row) {
   for (size_t i = 0; i < 6; ++i) {
-    if (row[i] == 0.0) continue;
     const auto r = static_cast<size_t>(dofs[i]);
-    for (size_t j = 0; j < 6; ++j) g.At(r, static_cast<size_t>(dofs[j])) += row[i] * row[j];
+    if (row[i] == 0 || restrained[r]) continue;
+    for (size_t j = 0; j < 6; ++j) {
+      const auto c = static_cast<size_t>(dofs[j]);
+      if (c > r || restrained[c]) continue;
+      uint64_t& entry = g.At(r, c);
+      entry = field.Add(entry, field.Mul(row[i], row[j]));
+    }
   }
 }
 
 }  // namespace
 
-ProfileMatrix KinematicMatrix(const std::vector<size_t>& envelope) {
-  ProfileMatrix g(envelope);
+ResidueEnvelope KinematicMatrix(const std::vector<size_t>& envelope, const PrimeField& field) {
+  ResidueEnvelope g(envelope);
+  const std::vector<bool> restrained = RestrainedDofs(envelope.size());
   for (size_t m = 0; m < static_cast<size_t>(modelStore.memberCount); ++m) {
     const MemberRecord& member = modelStore.members[m];
-    const MemberGeometry geometry =
-        MeasureMember(modelStore.nodes[static_cast<size_t>(member.node1Index)],
-                      modelStore.nodes[static_cast<size_t>(member.node2Index)]);
-    const double c = CheckedDiv(geometry.dx, geometry.length);
-    const double s = CheckedDiv(geometry.dy, geometry.length);
-    const double l = geometry.length;
+    const NodeRecord& end1 = modelStore.nodes[static_cast<size_t>(member.node1Index)];
+    const NodeRecord& end2 = modelStore.nodes[static_cast<size_t>(member.node2Index)];
+    const uint64_t dx = field.Sub(field.OfFloat(end2.x), field.OfFloat(end1.x));
+    const uint64_t dy = field.Sub(field.OfFloat(end2.y), field.OfFloat(end1.y));
+    const uint64_t minusDx = field.Sub(0, dx);
+    const uint64_t minusDy = field.Sub(0, dy);
+    const uint64_t lengthSquared = field.Add(field.Mul(dx, dx), field.Mul(dy, dy));
     const SectionProducts products =
         FormSectionProducts(modelStore.sections[static_cast<size_t>(member.sectionIndex)]);
     const std::array<int16_t, 6> dofs = MemberDofs(member);
-    if (products.ae != 0.0f) AddOuterProduct(g, dofs, {-c, -s, 0.0, c, s, 0.0});
+    if (products.ae != 0.0f) {
+      AddOuterProduct(field, g, dofs, restrained, {minusDx, minusDy, 0, dx, dy, 0});
+    }
     if (products.ei2 != 0.0f || products.ei4 != 0.0f || products.ei6 != 0.0f ||
         products.ei12 != 0.0f) {
-      AddOuterProduct(g, dofs, {-s, c, l, s, -c, 0.0});
-      AddOuterProduct(g, dofs, {-s, c, 0.0, s, -c, l});
+      AddOuterProduct(field, g, dofs, restrained, {minusDy, dx, lengthSquared, dy, minusDx, 0});
+      AddOuterProduct(field, g, dofs, restrained, {minusDy, dx, 0, dy, minusDx, lengthSquared});
     }
   }
-  RestrainSupportedDofs(g);
+  for (size_t d = 0; d < restrained.size(); ++d) {
+    if (restrained[d]) g.At(d, d) = 1;
+  }
   return g;
 }

@@ -1,19 +1,48 @@
 #include "mechanism_check.h"
 
 #include "analysis/kinematic_matrix.h"
-#include "analysis/rigid_motion.h"
-#include "solver/profile_ldu.h"
+#include "basics/residue_envelope.h"
 #include "solver/solver_error.h"
 
-// The factors replace the kinematic matrix, so the check holds one matrix of the envelope; only
-// a model its supports let move as a whole, about to be refused, has the matrix formed again to
-// find its smallest pivot against the diagonal.
+namespace {
+
+// p = 2^61 − c for c = 1 (a Mersenne prime), 45 and 229: the three largest primes below 2^61 of
+// the form 3 mod 4, in which a sum of two squares such as L² vanishes only with both squares.
+constexpr PrimeField kCheckFields[] = {PrimeField(1), PrimeField(45), PrimeField(229)};
+
+}  // namespace
+
+// Every coordinate is a binary fraction, so G has rational entries whose denominators are powers
+// of 2, and reducing them modulo an odd prime is a ring homomorphism: a minor that is zero over
+// the rationals is zero modulo every prime, and a minor that is not zero modulo some prime is
+// not zero. The elimination modulo p stops at its first zero pivot, the first minor divisible
+// by p. So:
+// - a structure is accepted as soon as one prime meets no zero pivot: then every leading minor,
+//   det G among them, is non-zero, which is certain;
+// - a mechanism, first minor zero at k, stops every prime at k, or earlier only where p happens
+//   to divide one of the k non-zero minors before it (about k chances in 2^61 for a number
+//   unrelated to p); two primes agreeing on the latest stop are taken as the answer, since a
+//   non-zero minor would need both to divide it (a chance near 2^−122 per equation).
+// A zero pivot of G is therefore found at the same equation an exact elimination finds it.
+// Should all three primes stop at different equations, the check takes the structure for valid:
+// the solver's relative pivot test stays behind it.
+size_t FirstDependentEquation(const std::vector<size_t>& envelope) {
+  const size_t n = envelope.empty() ? 0 : envelope.size() - 1;
+  size_t latest = 0;
+  bool stopped = false;
+  for (const PrimeField& field : kCheckFields) {
+    ResidueEnvelope g = KinematicMatrix(envelope, field);
+    const size_t stop = FirstZeroPivot(field, g, n);
+    if (stop == n) return n;
+    if (stopped && stop == latest) return stop;
+    if (!stopped || stop > latest) latest = stop;
+    stopped = true;
+  }
+  return n;
+}
+
 void RefuseMechanism(const std::vector<size_t>& envelope) {
   const size_t n = envelope.empty() ? 0 : envelope.size() - 1;
-  ProfileMatrix factors = KinematicMatrix(envelope);
-  DecomposeProfileLDU(n, factors, factors, kKinematicPivotTolerance);
-  if (SupportsAllowRigidMotion()) {
-    throw SolverError(FaultKind::DivisionByZero,
-                      SmallestRelativePivot(n, KinematicMatrix(envelope), factors).equation);
-  }
+  const size_t equation = FirstDependentEquation(envelope);
+  if (equation < n) throw SolverError(FaultKind::DivisionByZero, equation);
 }

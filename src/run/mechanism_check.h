@@ -1,26 +1,20 @@
-// The refusal of a mechanism before the solve: the kinematic matrix of the model (geometry,
-// stiffness kinds and supports only) is factored, and a pivot that is zero against its diagonal
-// is a direction the structure can move in without deforming a member.
+// The refusal of a mechanism before the solve: the rank of the model's kinematic matrix
+// (geometry, stiffness kinds and supports only) decided exactly, modulo large primes. The first
+// equation whose direction, with the ones before it, moves no member is where the structure is
+// free.
 #pragma once
 
 #include <cstddef>
 #include <vector>
 
-// A kinematic pivot D(p,p) with |D(p,p)| <= kKinematicPivotTolerance·|G(p,p)| is a zero pivot.
-// Measured on generated mechanisms and valid structures (bench/pivot_survey, bench/README.md):
-// mechanisms up to 4.6e-12 where the supports hold the whole, valid structures from 2.4e-8 (a
-// cantilever of 400 members; one of N members has 3/N³, so up to 3107 members pass). Rounding
-// residues grow with the model: chains of some hundreds of members turning about one hinge, and
-// frames past about 8000 nodes, can leave a mechanism's pivots above the threshold.
-inline constexpr double kKinematicPivotTolerance = 1e-10;
+// The first equation p whose leading principal minor of order p + 1 of the kinematic matrix
+// (KinematicMatrix) is zero over the rationals, as far as the check's primes tell, or
+// envelope.size() − 1 (the equation count) when the structure is no mechanism. Holds one
+// matrix of residues of the envelope at a time.
+size_t FirstDependentEquation(const std::vector<size_t>& envelope);
 
-// Factors KinematicMatrix(envelope) with the solver's LDU kernel in scratch storage released on
-// return, and throws SolverError (a zero pivot) at the first equation whose pivot is zero
-// against its diagonal: exactly zero where the diagonal is (a direction no member reaches), or
-// within kKinematicPivotTolerance of it. A model whose supports let it move as a whole
-// (SupportsAllowRigidMotion) is refused all the same, at its smallest kinematic pivot against
-// its diagonal: in a long chain of members turning about one pin, rounding can leave that pivot
-// above the tolerance. Writes no file and changes no store; the memory is one matrix of the
-// envelope (two while a model that moves as a whole is refused). Needs the model to have passed
-// the stiffness step.
+// Throws SolverError (a zero pivot) at FirstDependentEquation when the structure is a
+// mechanism: a direction no member reaches, a node whose θ only bars meet, supports that let it
+// move as a whole or a linkage of members that moves without deforming. Writes no file and
+// changes no store. Needs the model to have passed the stiffness step.
 void RefuseMechanism(const std::vector<size_t>& envelope);

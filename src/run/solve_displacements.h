@@ -4,12 +4,13 @@
 #pragma once
 
 // A pivot D(p,p) with |D(p,p)| <= kMechanismPivotTolerance·|A(p,p)|, A the supported stiffness
-// matrix, is taken for a zero pivot. Behind the kinematic check it catches a system singular in
-// its numbers rather than its geometry, such as stiffnesses of opposite signs that cancel where
-// members meet. Measured on generated valid but badly conditioned structures (bench/pivot_survey,
-// bench/README.md): a decade below their smallest ratio (1e-12), where a pivot keeps at most
-// three of its sixteen digits. Sizes count, not signs, since negative section values are
-// accepted; a zero diagonal refuses only a zero pivot.
+// matrix, is taken for a zero pivot. Behind the exact kinematic check, which refuses every
+// mechanism, it is the safety net for a system singular in its numbers rather than its
+// geometry, such as stiffnesses of opposite signs that cancel where members meet. Measured on
+// generated valid but badly conditioned structures (bench/pivot_survey, bench/README.md): a
+// decade below their smallest ratio (1e-12), where a pivot keeps at most three of its sixteen
+// digits. Sizes count, not signs, since negative section values are accepted; a zero diagonal
+// refuses only a zero pivot.
 inline constexpr double kMechanismPivotTolerance = 1e-13;
 
 // Throws RunError naming the node and the direction (u, v or θ) of the equation where the

@@ -1,13 +1,12 @@
 // The load and support steps: loads stored per node (a later record replaces an earlier one),
 // any non-zero flag restraining, and the restrained equations left as a zero row and column
-// with 1.0 on the diagonal and no load; and which support tables let the structure move whole.
+// with 1.0 on the diagonal and no load.
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_store.h"
 #include "analysis/apply_supports.h"
 #include "analysis/assemble_stiffness.h"
 #include "analysis/build_load_vector.h"
-#include "analysis/rigid_motion.h"
 #include "analysis/size_analysis_store.h"
 #include "support/model_builder.h"
 #include "support/test_support.h"
@@ -87,38 +86,4 @@ TEST(ApplySupports, ANodeThatNoMemberUsesStaysEmptyUnlessRestrained) {
   ExpectRestrained(9);
   ExpectRestrained(11);
   for (size_t q = 0; q < 12; ++q) EXPECT_EQ(analysisStore.globalStiffness.Get(10, q), 0.0);
-}
-
-// Nodes of a portal: 0 and 1 at the bases (x 0 and 600), 2 and 3 above them at y 300.
-TEST(SupportsAllowRigidMotion, OnlyWhenNoRestraintStopsATranslationOrARotationAboutAPoint) {
-  struct Support {
-    int16_t node, u, v, theta;
-  };
-  struct Case {
-    const char* what;
-    std::vector<Support> supports;
-    bool free;
-  };
-  const std::vector<Case> cases = {
-      {"no support", {}, true},
-      {"rollers only: nothing holds u", {{0, 0, 1, 0}, {1, 0, 1, 0}}, true},
-      {"one pin: turns about it", {{0, 1, 1, 0}}, true},
-      {"pin and roller", {{0, 1, 1, 0}, {1, 0, 1, 0}}, false},
-      {"pin and a roller above it: v held on one vertical only", {{0, 1, 1, 0}, {2, 0, 1, 0}},
-       true},
-      {"pin and a u roller above it", {{0, 1, 1, 0}, {2, 1, 0, 0}}, false},
-      {"u at one node, v at another: turns about (600, 0)", {{0, 1, 0, 0}, {3, 0, 1, 0}}, true},
-      {"u and θ held, v free", {{0, 1, 0, 1}, {1, 1, 0, 1}}, true},
-      {"one fixed base", {{0, 1, 1, 1}}, false},
-      {"flags 2 and -1 restrain like 1", {{0, 2, -1, 0}, {1, 0, 5, 0}}, false},
-  };
-  for (const Case& c : cases) {
-    ModelBuilder model;
-    model.Node(1, 0, 0).Node(2, 600, 0).Node(3, 0, 300).Node(4, 600, 300).Section(1, 50, 400, 2e6);
-    for (const Support& s : c.supports) model.Support(s.node, s.u, s.v, s.theta);
-    model.Install();
-    EXPECT_EQ(SupportsAllowRigidMotion(), c.free) << c.what;
-  }
-  ModelBuilder().Install();
-  EXPECT_FALSE(SupportsAllowRigidMotion()) << "no nodes, nothing to move";
 }

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QString>
+#include <cstdio>
 #include <memory>
 
 #include "ui/qt_image_surface.h"
@@ -13,10 +15,18 @@
 
 namespace {
 
+// Outside a desktop session (ssh, su) Qt warns that it has no runtime directory, which drawing
+// pictures offscreen never uses; the batch's standard error keeps to the batch's own messages.
+void PassOnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 // Drawing text needs a Qt application; without a display it draws offscreen.
 void EnsureGuiApplication() {
   if (QCoreApplication::instance() != nullptr) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(PassOnQtMessage);
   static int argc = 1;
   static char name[] = "femframe";
   static char* argv[] = {name, nullptr};

@@ -42,6 +42,7 @@ enum class ShiftHint {
   HeadingMissing,  // a table without its heading line reads one line off
   ExtraValues,     // an earlier record had a comma after its last value ("-2,000")
   FieldsMissing,   // the record's line ended before its last field, which the next line filled
+  FreeLineMissing,  // without the title or the counts heading, the counts come from a later line
 };
 
 struct ModelFileFailure {

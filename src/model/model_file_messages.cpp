@@ -153,6 +153,9 @@ std::string ShiftHintText(const ModelFileFailure& failure) {
              FormatInteger(failure.hintFields) +
              "つ目の値の後ろにもカンマがあり、そこから値がずれて読まれた可能性があります（-2,000 "
              "のような桁区切りのカンマは使えません）。";
+    case ShiftHint::FreeLineMissing:
+      return "2行目のタイトルの行か3行目の件数の見出しの行が抜けていると、件数を読む行がずれてこう"
+             "なります。1行目の次にこの2行があり、4行目が件数の行か確認してください。";
     case ShiftHint::FieldsMissing:
       return RecordPlace(failure.hintLine, failure.hintTable, failure.hintRecord) +
              "の行には値が" + FormatInteger(failure.hintFields) +

@@ -110,6 +110,8 @@ class ModelFileParser {
   Place place_{FilePart::FirstLine, ModelTable::Counts, 0, 0};
   std::array<int32_t, 6> counts_{};  // by ModelTable; the counts line's own entry is unused
   int64_t recordLine_ = 0;
+  // The five counts were read from more than one line: the lines before them are one short.
+  bool countsSplit_ = false;
   int64_t extraValuesLine_ = 0;
   ModelTable extraValuesTable_ = ModelTable::Counts;
   int32_t extraValuesRecord_ = 0;
@@ -127,6 +129,7 @@ void ModelFileParser::ReadParts() {
   modelStore.memberCount = Count(2);
   modelStore.loadCount = Count(3);
   modelStore.supportCount = Count(4);
+  countsSplit_ = reader_.valueLine() != recordLine_;
   EndRecord(5);
   counts_ = {0,
              modelStore.nodeCount,
@@ -184,6 +187,16 @@ void ModelFileParser::Locate(ModelFileFailure& failure) const {
   failure.table = place_.table;
   failure.record = place_.record;
   failure.field = place_.field;
+  // Without the title or the counts heading, the counts are read from the line after them:
+  // a table's heading, whose words are no number, or the node table's first records, whose
+  // values then run on into the next line and shift every table after them.
+  const bool headingAsCounts = place_.table == ModelTable::Counts &&
+                               place_.part == FilePart::Value &&
+                               failure.fault == ReadFault::NotANumber && HasNoDigit(failure.text);
+  if (headingAsCounts) {
+    failure.hint = ShiftHint::FreeLineMissing;
+    return;
+  }
   if (place_.table == ModelTable::Counts) return;
   const auto table = static_cast<size_t>(place_.table);
   if (failure.fault == ReadFault::EndOfFile) failure.recordsMissing = counts_[table] - place_.record;
@@ -193,6 +206,10 @@ void ModelFileParser::Locate(ModelFileFailure& failure) const {
                             failure.fault != ReadFault::SpaceSeparated &&
                             failure.fault != ReadFault::TooLong;
   if (!shiftedValue) return;
+  if (countsSplit_) {
+    failure.hint = ShiftHint::FreeLineMissing;
+    return;
+  }
   if (extraValuesLine_ != 0) {
     SetHint(failure, ShiftHint::ExtraValues, extraValuesLine_, extraValuesTable_,
             extraValuesRecord_, extraValuesFields_);

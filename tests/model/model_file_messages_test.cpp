@@ -35,6 +35,7 @@ TEST_F(ModelFileMessagesTest, EachMistakeIsShownWhereItIs) {
   const std::string read = kReadFailureLine;
   const std::string type = kFileTypeLine;
   const std::string heading = "見出しの行が1つ抜けていると表が1行ずれて";
+  const std::string freeLines = "2行目のタイトルの行か3行目の件数の見出しの行が抜けていると";
   const std::string trailing = "支点表の後ろに、支点のデータのように読める行があります（読み込んでいません）。";
   const Mistake mistakes[] = {
       {ModelData("letter_o_for_zero.txt"), read, "7行目、節点表の2件目のx：",
@@ -54,6 +55,10 @@ TEST_F(ModelFileMessagesTest, EachMistakeIsShownWhereItIs) {
       {ModelData("empty_field.txt"), read, "6行目、節点表の1件目のx：", "値がありません"},
       {ModelData("record_ends_in_comma.txt"), read, "8行目、節点表の2件目のx：", "値がありません"},
       {ModelData("missing_node_heading.txt"), read, "7行目、節点表の2件目の節点No.：「section」", heading},
+      // Without the title or the counts heading, the counts come from the wrong line.
+      {ModelData("missing_title_line.txt"), read, "4行目、件数の行の節点数：「node」", freeLines},
+      {ModelData("counts_without_title_or_heading.txt"), read, "14行目、支点表の2件目の節点：",
+       freeLines},
       {ModelData("missing_load_header.txt"), read, "14行目、支点表の1件目の節点：",
        "ここでファイルが終わっています。支点表にはあと1件のデータが必要です。" + heading},
       {ModelData("ends_early.txt"), read, "8行目、節点表の3件目の節点No.：",

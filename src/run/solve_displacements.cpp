@@ -41,15 +41,16 @@ RunError SolutionError(const SolverError& error) {
 
 }  // namespace
 
-void SolveDisplacements() {
+void SolveDisplacements(RunProgress& progress) {
   AnalysisStore& store = analysisStore;
+  progress.Begin(RunStep::MechanismCheck);
   try {
     // The previous run's system is released first, so that the check's matrix takes its place
     // and a run never holds more than three matrices of the envelope at once.
     solverStore = SolverStore{};
     RefuseMechanism(StiffnessEnvelope(store.dofCount));
     SetSystem(store.dofCount, store.globalStiffness, store.loadVector);
-    SolveLDU(kMechanismPivotTolerance);
+    SolveLDU(kMechanismPivotTolerance, progress);
     GetSolution(store.dofCount, store.displacements);
   } catch (const SolverError& error) {
     throw SolutionError(error);

@@ -1,10 +1,11 @@
-// Runs stopped on request: whether stopped at a step boundary, in the decomposition (while the
-// trace's system block is being written beside it) or in the trace, the run ends with "解析を中止
-// しました。", the files of the steps it completed are new, the others are their earlier
-// versions byte for byte, and no temporary file is left. A run told of its progress by a
-// callback that never stops it writes exactly what a run without one writes.
+// Runs stopped on request: whether stopped at a step boundary, in the mechanism check, in the
+// decomposition (while the trace's system block is being written beside it) or in the trace, the
+// run ends with "解析を中止しました。", the files of the steps it completed are new, the others
+// are their earlier versions byte for byte, and no temporary file is left. A run told of its
+// progress by a callback that never stops it writes exactly what a run without one writes.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "basics/run_progress.h"
@@ -15,16 +16,21 @@
 
 namespace {
 
-// A 20-storey, 10-bay frame: 693 equations, enough for the trace's system block to be written on
-// a thread of its own. The variant changes its sections.
-std::string LargestFrame(int variant) {
-  for (const StructureGenerator& generator : StructureGenerators()) {
-    if (generator.family == StructureFamily::Valid) {
-      return generator.modelText(kStructureSizes - 1, variant, false);
-    }
+// A model in a scratch directory and the four outputs of its run: "work1.txt", the trace,
+// "work2.txt" and the report, in the order the run writes them.
+struct FrameRun {
+  ScratchDirectory scratch;
+  const std::string model = scratch.File("frame.txt");
+  const std::vector<std::string> outputs = {Work1Path(), TracePath(), Work2Path(),
+                                            scratch.File("frame_res.txt")};
+
+  // A 20-storey, 10-bay frame: 693 equations, enough for the trace's system block to be written
+  // on a thread of its own. The variant changes its sections.
+  void Load(int variant) {
+    WriteFileBytes(model, GeneratedFrame(kStructureSizes - 1, variant));
+    LoadModel(model);
   }
-  return "";
-}
+};
 
 struct Report {
   RunStep step;
@@ -51,21 +57,15 @@ TEST(CancelledRun, LeavesTheFilesOfStepsNotReachedAsTheyWereAndNoTemporary) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ScratchDirectory scratch;
-    const std::string model = scratch.File("frame.txt");
-    const std::vector<std::string> outputs = {Work1Path(), TracePath(), Work2Path(),
-                                              scratch.File("frame_res.txt")};
-    WriteFileBytes(model, LargestFrame(1));
-    LoadModel(model);
+    FrameRun run;
+    run.Load(1);
     RunAnalysis();
-    const OutputSnapshot newer(outputs);
-    WriteFileBytes(model, LargestFrame(0));
-    LoadModel(model);
+    const OutputSnapshot newer(run.outputs);
+    run.Load(0);
     RunAnalysis();
-    const OutputSnapshot earlier(outputs);
+    const OutputSnapshot earlier(run.outputs);
 
-    WriteFileBytes(model, LargestFrame(1));
-    LoadModel(model);
+    run.Load(1);
     bool asked = false;
     RunProgress progress([&](RunStep step, double fraction) {
       asked = asked || (step == c.step && fraction >= c.fraction);
@@ -75,23 +75,18 @@ TEST(CancelledRun, LeavesTheFilesOfStepsNotReachedAsTheyWereAndNoTemporary) {
     EXPECT_TRUE(asked);
     EXPECT_EQ(error.cause(), RunErrorCause::Cancelled);
     EXPECT_STREQ(error.what(), "解析を中止しました。");
-    const std::vector<std::string> written(outputs.begin(), outputs.begin() + c.completed);
-    const std::vector<std::string> untouched(outputs.begin() + c.completed, outputs.end());
-    newer.ExpectUnchanged(untouched);
-    earlier.ExpectUnchanged(written);
-    EXPECT_TRUE(TemporaryFilesIn(scratch.path()).empty());
+    const auto reached = run.outputs.begin() + static_cast<std::ptrdiff_t>(c.completed);
+    newer.ExpectUnchanged({reached, run.outputs.end()});
+    earlier.ExpectUnchanged({run.outputs.begin(), reached});
+    EXPECT_TRUE(TemporaryFilesIn(run.scratch.path()).empty());
   }
 }
 
 TEST(CancelledRun, ACallbackThatNeverStopsChangesNoByteAndSeesTheStepsInOrder) {
-  ScratchDirectory scratch;
-  const std::string model = scratch.File("frame.txt");
-  const std::vector<std::string> outputs = {Work1Path(), TracePath(), Work2Path(),
-                                            scratch.File("frame_res.txt")};
-  WriteFileBytes(model, LargestFrame(1));
-  LoadModel(model);
+  FrameRun run;
+  run.Load(1);
   RunAnalysis();
-  const OutputSnapshot silent(outputs);
+  const OutputSnapshot silent(run.outputs);
   std::vector<Report> reports;
   RunProgress progress([&reports](RunStep step, double fraction) {
     reports.push_back({step, fraction});

@@ -25,11 +25,13 @@ uint64_t& ResidueEnvelope::At(size_t row, size_t column) {
 
 // The terms of W(i,j) run over the columns both rows hold, from the later of their first
 // columns; entries left of a row's envelope are zero in L as they are in G.
-size_t FirstZeroPivot(const PrimeField& field, ResidueEnvelope& g, size_t n) {
+size_t FirstZeroPivot(const PrimeField& field, ResidueEnvelope& g, size_t n,
+                      RunProgress* progress) {
   if (g.size() < n) throw std::logic_error("FirstZeroPivot: matrix smaller than n");
   std::vector<uint64_t> inversePivot(n);
   std::vector<uint64_t> w;
   for (size_t i = 0; i < n; ++i) {
+    if (progress != nullptr) progress->Advance(i);
     const size_t fi = g.first(i);
     uint64_t* row = g.Row(i);
     for (size_t j = fi; j < i; ++j) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "prime_field.h"
+#include "run_progress.h"
 
 class ResidueEnvelope {
  public:
@@ -34,5 +35,7 @@ class ResidueEnvelope {
 // products of two rows of residues), then L(i,j) = W(i,j)·D(j)⁻¹ and
 // D(i) = G(i,i) − Σ W(i,j)·L(i,j). Returns the first i with D(i) = 0 mod p, where the
 // factorization stops, or n when there is none. D(0)·…·D(i) is the leading principal minor of
-// order i + 1 mod p, so i is the first whose minor is divisible by p.
-size_t FirstZeroPivot(const PrimeField& field, ResidueEnvelope& g, size_t n);
+// order i + 1 mod p, so i is the first whose minor is divisible by p. A `progress` is told each
+// row begun (the units of its step are the n rows) and may stop the factorization there.
+size_t FirstZeroPivot(const PrimeField& field, ResidueEnvelope& g, size_t n,
+                      RunProgress* progress = nullptr);

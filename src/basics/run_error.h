@@ -16,6 +16,7 @@ enum class RunErrorCause {
   FileRead,          // a file could not be opened or held too few numbers
   ReportPath,        // the model path has no file name to derive the report name from
   WorkDirectory,     // the work directory or its lock file cannot be used
+  Cancelled,         // the user asked the run to stop
 };
 
 class RunError : public std::runtime_error {

@@ -23,9 +23,15 @@ static_assert(std::atomic<bool>::is_always_lock_free, "the handler reads the fla
 
 Slot slots[kSlots];
 int (*endStatus)(int) = nullptr;
+std::atomic<const char*> textBeforeExit{nullptr};
+static_assert(std::atomic<const char*>::is_always_lock_free, "the handler reads the text");
 
 void EndOnSignal(int number) {
   RemoveRunTemporaries();
+  if (const char* text = textBeforeExit.load(std::memory_order_acquire)) {
+    const ssize_t ignored = write(STDERR_FILENO, text, strlen(text));
+    (void)ignored;
+  }
   _exit(endStatus(number));
 }
 
@@ -48,6 +54,10 @@ void RemoveRunTemporaries() {
   for (Slot& slot : slots) {
     if (slot.inUse.load(std::memory_order_acquire)) unlink(slot.path);
   }
+}
+
+void SetTextBeforeSignalExit(const char* text) {
+  textBeforeExit.store(text, std::memory_order_release);
 }
 
 void RemoveTemporariesOnSignals(int (*exitStatus)(int signal)) {

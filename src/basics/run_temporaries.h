@@ -16,3 +16,6 @@ void RemoveRunTemporaries();
 // From now on SIGINT, SIGTERM and SIGHUP remove the run's temporaries and end the process at
 // once with the status exitStatus(signal).
 void RemoveTemporariesOnSignals(int (*exitStatus)(int signal));
+// While set, a signal that ends the process first writes `text` to standard error (a terminal's
+// progress line is replaced this way); nullptr writes nothing. `text` must stay valid.
+void SetTextBeforeSignalExit(const char* text);

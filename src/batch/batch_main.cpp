@@ -25,6 +25,7 @@
 #include "results/results_json.h"
 #include "run/run_analysis.h"
 #include "run/run_lock.h"
+#include "terminal_progress.h"
 
 namespace {
 
@@ -82,7 +83,9 @@ int AnalyseModel(const BatchArguments& arguments) {
     return Fail(error.what(), kExitWorkDirectory);
   }
   try {
-    RunAnalysis();
+    TerminalProgress shown;
+    RunProgress progress(shown.Callback());
+    RunAnalysis(progress);
   } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
     return Fail(error.what(), kExitAnalysisFailed);
   }

@@ -26,13 +26,13 @@ constexpr PrimeField kCheckFields[] = {PrimeField(1), PrimeField(45), PrimeField
 // A zero pivot of G is therefore found at the same equation an exact elimination finds it.
 // Should all three primes stop at different equations, the check takes the structure for valid:
 // the solver's relative pivot test stays behind it.
-size_t FirstDependentEquation(const std::vector<size_t>& envelope) {
+size_t FirstDependentEquation(const std::vector<size_t>& envelope, RunProgress* progress) {
   const size_t n = envelope.empty() ? 0 : envelope.size() - 1;
   size_t latest = 0;
   bool stopped = false;
   for (const PrimeField& field : kCheckFields) {
     ResidueEnvelope g = KinematicMatrix(envelope, field);
-    const size_t stop = FirstZeroPivot(field, g, n);
+    const size_t stop = FirstZeroPivot(field, g, n, progress);
     if (stop == n) return n;
     if (stopped && stop == latest) return stop;
     if (!stopped || stop > latest) latest = stop;
@@ -41,8 +41,8 @@ size_t FirstDependentEquation(const std::vector<size_t>& envelope) {
   return n;
 }
 
-void RefuseMechanism(const std::vector<size_t>& envelope) {
+void RefuseMechanism(const std::vector<size_t>& envelope, RunProgress* progress) {
   const size_t n = envelope.empty() ? 0 : envelope.size() - 1;
-  const size_t equation = FirstDependentEquation(envelope);
+  const size_t equation = FirstDependentEquation(envelope, progress);
   if (equation < n) throw SolverError(FaultKind::DivisionByZero, equation);
 }

@@ -18,13 +18,23 @@
 // Each step finishes, its files closed, before the next begins; the first error ends the run
 // and the outputs of the later steps are not produced.
 void RunAnalysis() {
+  RunProgress silent;
+  RunAnalysis(silent);
+}
+
+void RunAnalysis(RunProgress& progress) {
+  progress.Begin(RunStep::Stiffness);
   SizeAnalysisStore();
   try {
     AssembleStiffness();
+    progress.Begin(RunStep::Loads);
     BuildLoadVector();
+    progress.Begin(RunStep::Supports);
     ApplySupports();
-    SolveDisplacements();
+    SolveDisplacements(progress);
+    progress.Begin(RunStep::MemberForces);
     ComputeMemberForces();
+    progress.Begin(RunStep::Report);
     WriteResultsReport();
   } catch (const ArithmeticFault& fault) {
     // Steps name the member or equation of their faults; this only keeps a fault outside those

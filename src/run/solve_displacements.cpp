@@ -41,15 +41,16 @@ RunError SolutionError(const SolverError& error) {
 
 }  // namespace
 
-void SolveDisplacements() {
+void SolveDisplacements(RunProgress& progress) {
   AnalysisStore& store = analysisStore;
+  progress.Begin(RunStep::MechanismCheck, static_cast<size_t>(store.dofCount));
   try {
     // The previous run's system is released first, so that the check's matrix takes its place
     // and a run never holds more than three matrices of the envelope at once.
     solverStore = SolverStore{};
-    RefuseMechanism(StiffnessEnvelope(store.dofCount));
+    RefuseMechanism(StiffnessEnvelope(store.dofCount), &progress);
     SetSystem(store.dofCount, store.globalStiffness, store.loadVector);
-    SolveLDU(kMechanismPivotTolerance);
+    SolveLDU(kMechanismPivotTolerance, progress);
     GetSolution(store.dofCount, store.displacements);
   } catch (const SolverError& error) {
     throw SolutionError(error);

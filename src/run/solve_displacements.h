@@ -3,6 +3,8 @@
 // displacements back into the analysis store.
 #pragma once
 
+#include "basics/run_progress.h"
+
 // A pivot D(p,p) with |D(p,p)| <= kMechanismPivotTolerance·|A(p,p)|, A the supported stiffness
 // matrix, is taken for a zero pivot. Behind the exact kinematic check, which refuses every
 // mechanism, it is the safety net for a system singular in its numbers rather than its
@@ -15,5 +17,6 @@ inline constexpr double kMechanismPivotTolerance = 1e-13;
 
 // Throws RunError naming the node and the direction (u, v or θ) of the equation where the
 // mechanism check (RefuseMechanism) or the solver met a zero pivot (exact, or zero relative to
-// its equation) or an overflow. A refused model writes no trace.
-void SolveDisplacements();
+// its equation) or an overflow. A refused model writes no trace. `progress` is told of the
+// mechanism check, the decomposition and the trace, and may stop the run in them.
+void SolveDisplacements(RunProgress& progress);

@@ -50,13 +50,19 @@ void SetSystem(int16_t n, const ProfileMatrix& K, const std::vector<double>& F) 
 // The trace's first blocks are written while the system is solved; a failing solve abandons
 // them, so the trace of an earlier solve stays.
 void SolveLDU(double relativePivotTolerance) {
+  RunProgress silent;
+  SolveLDU(relativePivotTolerance, silent);
+}
+
+void SolveLDU(double relativePivotTolerance, RunProgress& progress) {
   SolverStore& store = solverStore;
   const size_t n = static_cast<size_t>(store.eqCount);
+  progress.Begin(RunStep::Decomposition, n);
   SolverTraceWriter trace;
-  DecomposeProfileLDU(n, store.matA, store.matLDU, relativePivotTolerance);
+  DecomposeProfileLDU(n, store.matA, store.matLDU, relativePivotTolerance, &progress);
   ForwardSubstituteProfile(n, store.matLDU, store.vecB, store.vecY);
   BackSubstituteProfile(n, store.matLDU, store.vecY, store.vecX);
-  trace.Finish();
+  trace.Finish(progress);
 }
 
 void GetSolution(int16_t n, std::vector<double>& X) {

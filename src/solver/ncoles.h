@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "basics/profile_matrix.h"
+#include "basics/run_progress.h"
 #include "solver_error.h"
 #include "solver_store.h"
 
@@ -27,6 +28,10 @@ void SetSystem(int16_t n, const ProfileMatrix& K, const std::vector<double>& F);
 // leaves of the zero pivot of a singular system. It only refuses; a system it passes is solved
 // to the same bits as without it.
 void SolveLDU(double relativePivotTolerance = 0.0);
+// The same, telling `progress` of the decomposition and the trace (RunStep::Decomposition and
+// RunStep::Trace); when it asks to stop, the solve ends with RunCancelledError, the new trace
+// abandoned and the earlier one left as it was.
+void SolveLDU(double relativePivotTolerance, RunProgress& progress);
 
 // X(i) = vecX(i) for 0 <= i < n; entries of X from n on are left alone.
 void GetSolution(int16_t n, std::vector<double>& X);

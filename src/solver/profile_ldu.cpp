@@ -77,11 +77,12 @@ bool BitSymmetric(size_t n, const ProfileMatrix& a) {
 // rather than formed again. No fault is lost: forming U(q,p) would repeat the operations of
 // L(p,q), which succeeded in column q.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
-                         double pivotTolerance) {
+                         double pivotTolerance, RunProgress* progress) {
   RequireSameEnvelope(n, a, ldu);
   const bool symmetric = BitSymmetric(n, a);
   double* d = ldu.Diagonal();
   for (size_t p = 0; p < n; ++p) {
+    if (progress != nullptr) progress->Advance(p);
     // Column p of U from its first row, then D(p,p), then the rows of L that reach column p.
     const size_t fp = ldu.first(p);
     const double* aColumn = a.UpperColumn(p);

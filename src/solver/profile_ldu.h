@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "basics/profile_matrix.h"
+#include "basics/run_progress.h"
 
 // Factors the leading n x n part of a into ldu, which must have the envelope of a: L strictly
 // below the diagonal (its unit diagonal implied), the pivots D on the diagonal, U strictly above
@@ -17,9 +18,10 @@
 // below reaches column p. For a bit-symmetric a, U is copied from L, which gives the same bits
 // as forming it. With a `pivotTolerance` above 0, a pivot with |D(p,p)| <= pivotTolerance·|A(p,p)|
 // is reported as a zero pivot of equation p as soon as it is formed (see SolveLDU); at 0 only an
-// exact zero pivot fails, at its first division.
+// exact zero pivot fails, at its first division. A `progress` is told each column begun (the
+// units of its step are the n columns) and may stop the decomposition there.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
-                         double pivotTolerance = 0.0);
+                         double pivotTolerance = 0.0, RunProgress* progress = nullptr);
 
 // The equation p whose pivot is smallest against its diagonal, |D(p,p)| / |A(p,p)|, among the
 // equations of a finished decomposition with a non-zero diagonal (a pivot over a zero diagonal

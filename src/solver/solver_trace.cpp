@@ -4,11 +4,14 @@
 #include <sys/statvfs.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "basics/number_text.h"
@@ -96,13 +99,14 @@ void WriteRow(TraceFileWriter& file, const ProfileMatrix& matrix, TracedPart par
 // The blocks of the trace: the caption, then every row or the vector's line over indices
 // 0 .. eqCount-1, zeros outside the envelope included, then an empty line. The file grows with n²
 // and is streamed a row at a time.
-// A block written beside the solve stops between rows once the solve has failed.
+// Before each row, `goOn` is told the rows written so far; a block written beside the solve
+// stops there once the solve has failed or was stopped.
 void PrintMatrix(TraceFileWriter& file, std::string_view caption, const ProfileMatrix& matrix,
-                 TracedPart part, const std::atomic<bool>* stop = nullptr) {
+                 TracedPart part, const std::function<bool(size_t rowsWritten)>& goOn) {
   const size_t n = TraceCount(matrix.size());
   file.WriteLine(caption);
   for (size_t i = 0; i < n; ++i) {
-    if (stop != nullptr && stop->load(std::memory_order_relaxed)) return;
+    if (!goOn(i)) return;
     WriteRow(file, matrix, part, i, n);
   }
   file.WriteLine("");
@@ -187,20 +191,59 @@ void SolverTraceWriter::WriteKnownBlocks(const std::string& path, const std::str
                     SpaceForTrace(directory));
     file_ = std::make_unique<TraceFileWriter>(path);
     file_->WriteLine(kTitle);
-    PrintMatrix(*file_, kSystemCaption, solverStore.matA, TracedPart::Whole, &stop_);
+    PrintMatrix(*file_, kSystemCaption, solverStore.matA, TracedPart::Whole, [this](size_t rows) {
+      knownRows_.store(rows, std::memory_order_relaxed);
+      return !stop_.load(std::memory_order_relaxed);
+    });
     PrintVector(*file_, kRightHandCaption, solverStore.vecB);
   } catch (...) {
     failure_ = std::current_exception();
   }
+  knownRows_.store(static_cast<size_t>(solverStore.eqCount), std::memory_order_relaxed);
+  const std::lock_guard<std::mutex> lock(knownMutex_);
+  knownDone_ = true;
+  knownWritten_.notify_one();
+}
+
+// The progress is told at least every tenth of a second, so that a front end stays responsive
+// while the thread still writes; the mutex is never held while it is told.
+void SolverTraceWriter::AwaitKnownBlocks(RunProgress& progress) {
+  if (!writer_.joinable()) return;
+  for (;;) {
+    {
+      std::unique_lock<std::mutex> lock(knownMutex_);
+      if (knownWritten_.wait_for(lock, std::chrono::milliseconds(100),
+                                 [this] { return knownDone_; })) {
+        break;
+      }
+    }
+    progress.Advance(knownRows_.load(std::memory_order_relaxed));
+  }
+  writer_.join();
 }
 
 void SolverTraceWriter::Finish() {
-  if (writer_.joinable()) writer_.join();
+  RunProgress silent;
+  Finish(silent);
+}
+
+void SolverTraceWriter::Finish(RunProgress& progress) {
+  const size_t n = static_cast<size_t>(solverStore.eqCount);
+  progress.Begin(RunStep::Trace, 4 * n);
+  AwaitKnownBlocks(progress);
   if (failure_) std::rethrow_exception(failure_);
   TraceFileWriter& file = *file_;
-  PrintMatrix(file, kUpperCaption, solverStore.matLDU, TracedPart::UnitUpper);
-  PrintMatrix(file, kDiagonalCaption, solverStore.matLDU, TracedPart::Diagonal);
-  PrintMatrix(file, kLowerCaption, solverStore.matLDU, TracedPart::UnitLower);
+  size_t blockStart = n;
+  const auto tell = [&progress, &blockStart](size_t rows) {
+    progress.Advance(blockStart + rows);
+    return true;
+  };
+  for (const auto& [caption, part] : {std::pair{kUpperCaption, TracedPart::UnitUpper},
+                                      std::pair{kDiagonalCaption, TracedPart::Diagonal},
+                                      std::pair{kLowerCaption, TracedPart::UnitLower}}) {
+    PrintMatrix(file, caption, solverStore.matLDU, part, tell);
+    blockStart += n;
+  }
   PrintVector(file, kSolutionCaption, solverStore.vecX);
   file.Close();
 }

@@ -4,13 +4,16 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
+#include "basics/run_progress.h"
 #include "trace_file.h"
 
 // The trace of the solve solverStore holds, written while the solve runs: the system matrix and
@@ -23,21 +26,30 @@ class SolverTraceWriter {
   // Starts the new trace beside the earlier one. A failure here (too little space, a file that
   // cannot be created or written) is kept for Finish, so a solve that fails reports its own error.
   SolverTraceWriter();
-  // Without Finish (the solve failed): stops the writing and removes the new file; the earlier
-  // trace stays as it was.
+  // Without Finish (the solve failed or was stopped): stops the writing, waits for its thread and
+  // removes the new file; the earlier trace stays as it was.
   ~SolverTraceWriter();
   SolverTraceWriter(const SolverTraceWriter&) = delete;
   SolverTraceWriter& operator=(const SolverTraceWriter&) = delete;
 
   // After a successful solve: writes the factors and the solution and puts the new trace in place
-  // of the earlier one. Throws RunError when the trace cannot be written.
+  // of the earlier one. Throws RunError when the trace cannot be written. With a `progress`, the
+  // rows written are its units of RunStep::Trace (four matrix blocks of n rows), and a request
+  // to stop abandons the new trace (RunCancelledError).
   void Finish();
+  void Finish(RunProgress& progress);
 
  private:
   void WriteKnownBlocks(const std::string& path, const std::string& directory);
+  // Waits for the thread writing the system matrix, telling `progress` of its rows meanwhile.
+  void AwaitKnownBlocks(RunProgress& progress);
 
   std::unique_ptr<TraceFileWriter> file_;
   std::atomic<bool> stop_{false};
+  std::atomic<size_t> knownRows_{0};  // rows of the system matrix written so far
+  std::mutex knownMutex_;
+  std::condition_variable knownWritten_;
+  bool knownDone_ = false;  // under knownMutex_
   std::exception_ptr failure_;
   std::thread writer_;
 };

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -31,6 +32,7 @@
 #include "run/run_analysis.h"
 #include "run/run_lock.h"
 #include "ui/picture_box.h"
+#include "ui/run_progress_window.h"
 #include "views/tab_views.h"
 #include "views/window_picture.h"
 
@@ -167,12 +169,14 @@ void Form1::Form_Load() {
 }
 
 void Form1::cmdSelect_Click() {
+  if (running_) return;
   const std::string path = seams_.chooseModelFile(this, lastFolder_);
   if (path.empty()) return;
   OpenModel(path);
 }
 
 void Form1::OpenModel(const std::string& path) {
+  if (running_) return;
   lastFolder_ = FolderOf(path);
   // A model that fails the reference check has unresolved indices, and the drawing lists still
   // describe the model on show: the window goes on with the model it had, unchanged.
@@ -211,8 +215,8 @@ void Form1::ReloadModel() {
 }
 
 void Form1::cmdCalculate_Click() {
-  // Only a model that passed the reference check may be analysed.
-  if (!cmdCalculate->isEnabled()) return;
+  // Only a model that passed the reference check may be analysed, one run at a time.
+  if (!cmdCalculate->isEnabled() || running_) return;
   // The work directory is locked until the force diagrams have read "work2.txt" back; while
   // another process's run holds it, nothing starts and the window stays as it was.
   std::optional<RunLock> lock;
@@ -226,33 +230,50 @@ void Form1::cmdCalculate_Click() {
     seams_.showMessage(this, std::string(kRunInProgress) + "\n作業ディレクトリ " + WorkDirectory());
     return;
   }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const auto failure = FailureOf([this] {
-    RunAnalysis();
+  // The run stays on this thread, which owns the stores; the progress window handles events
+  // between the run's blocks, and "キャンセル" stops it with "解析を中止しました。".
+  RunProgressWindow progressWindow(this, progressDelayMs_);
+  running_ = true;
+  const auto failure = FailureOf([this, &progressWindow] {
+    RunProgress progress(progressWindow.Callback());
+    RunAnalysis(progress);
     ClearToTwips(*surface_);
     BuildResultGeometry([this] { return CurrentPictureSize(); });
   });
+  progressWindow.CloseDialog();
+  running_ = false;
   // Released before any message, so that another process's run never waits on the user.
   lock.reset();
   if (failure) {
-    ShowRunFailure(*failure);
+    // The user is told what failed and where, or that the run was stopped.
+    ClearRunResults();
+    progressWindow.EndWait();
+    seams_.showMessage(this, *failure);
     return;
   }
   SelectTab(0);
-  QApplication::restoreOverrideCursor();
+  progressWindow.EndWait();
 }
 
-// A failed run leaves no results to show: the result views go back to the members alone with
-// zero maxima, tab 1 is drawn, and the user is told what failed and where.
-void Form1::ShowRunFailure(const std::string& message) {
+// The result views go back to the members alone with zero maxima, and tab 1 is drawn.
+void Form1::ClearRunResults() {
   analysisStore = AnalysisStore{};
   ClearResultLists();
   SelectTab(0);
-  QApplication::restoreOverrideCursor();
-  seams_.showMessage(this, message);
 }
 
-void Form1::cmdCancel_Click() { seams_.endProgram(0); }
+void Form1::cmdCancel_Click() {
+  if (!running_) seams_.endProgram(0);
+}
+
+// Closing the window while a run goes on is refused: the run's dialog offers to stop it.
+void Form1::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    event->ignore();
+  } else {
+    QWidget::closeEvent(event);
+  }
+}
 
 void Form1::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier) {
@@ -263,7 +284,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+  if (!running_ && !DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void Form1::dropEvent(QDropEvent* event) {
@@ -274,6 +295,7 @@ void Form1::dropEvent(QDropEvent* event) {
 }
 
 void Form1::TabStrip1_Click() {
+  if (running_) return;
   const int index = TabStrip1->currentIndex();
   if (index < 0 || index >= static_cast<int>(TabViews.size())) return;
   TabViews[static_cast<size_t>(index)].draw(*surface_, *this);

@@ -12,6 +12,7 @@
 #include "views/drawing_surface.h"
 #include "views/label_target.h"
 
+class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
 class QFrame;
@@ -60,6 +61,11 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
 
   // Draws on another surface from now on (tests record the window's drawing this way).
   void SetSurfaceForTests(DrawingSurface* surface);
+  // How long a run goes before its progress dialog appears (about a second by default).
+  void SetProgressDelayForTests(int milliseconds) { progressDelayMs_ = milliseconds; }
+  // Whether an analysis is running: the window's commands, tabs, F5, dropped files and closing
+  // wait until it is over.
+  bool running() const { return running_; }
   DrawingSurface& surface() { return *surface_; }
 
   QPushButton* cmdSelect;
@@ -71,6 +77,7 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
   QLabel* Label2;
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -78,7 +85,8 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
  private:
   void Form_Load();
   void CreateControls();
-  void ShowRunFailure(const std::string& message);
+  // A failed or stopped run leaves no results to show.
+  void ClearRunResults();
   // The picture's size as the drawing builders take it, read from the surface now.
   PictureSize CurrentPictureSize() const;
 
@@ -86,4 +94,6 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
   DrawingSurface* surface_;
   std::string label2Text_;
   std::string lastFolder_;  // of the model opened last in this session
+  int progressDelayMs_ = 1000;
+  bool running_ = false;
 };

@@ -1,10 +1,12 @@
 // femframe-batch as a user runs it: the report's path on standard output and exit status 0 for
 // a good model; the reader's, the check's or the run's message on standard error and the exit
-// status of its kind otherwise, with no report left behind unless the analysis completed;
-// --help and --version of both programs.
+// status of its kind otherwise, with no report left behind unless the analysis completed; the
+// progress line on a terminal; --help and --version of both programs.
 #include <gtest/gtest.h>
 
+#include <pty.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -45,6 +47,33 @@ std::string CopyModel(const ScratchDirectory& scratch, const std::string& source
 
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
+}
+
+// Runs the batch with a terminal for standard output and error: what the terminal received
+// (its line ends CR LF) and the exit status.
+BatchResult RunBatchOnTerminal(const std::vector<std::string>& arguments) {
+  std::vector<char*> argv{const_cast<char*>(FEMFRAME_BATCH)};
+  for (const std::string& argument : arguments) {
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  }
+  argv.push_back(nullptr);
+  int terminal = -1;
+  const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (pid == 0) {
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  BatchResult result;
+  if (pid < 0) return result;
+  char buffer[4096];
+  for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;) {
+    result.out.append(buffer, static_cast<size_t>(got));
+  }
+  close(terminal);
+  int raw = 0;
+  waitpid(pid, &raw, 0);
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return result;
 }
 
 }  // namespace
@@ -230,4 +259,23 @@ TEST(Batch, PicturesWithoutTheModuleNameTheModuleAndWhereItWasLookedFor) {
                                        scratch.File("femframe-pictures.so") + "、"))
       << result.err;
   EXPECT_TRUE(FileExists(scratch.File("model_res.txt")));
+}
+
+// On a terminal the run shows its step, and in the long steps the percent done, on one line that
+// is rewritten in place and cleared before the report's path or the run's message.
+TEST(Batch, ATerminalShowsTheStepsOnOneLineClearedBeforeAnythingElse) {
+  ScratchDirectory scratch;
+  const std::string good = CopyModel(scratch, "cantilever.txt", "good.txt");
+  const BatchResult done = RunBatchOnTerminal({good});
+  EXPECT_EQ(done.status, 0);
+  EXPECT_TRUE(done.out.starts_with("\r剛性行列の作成\033[K\r荷重の設定\033[K")) << done.out;
+  EXPECT_TRUE(Contains(done.out, "\r連立方程式の分解\033[K\r連立方程式の分解  "));
+  EXPECT_TRUE(done.out.ends_with("\r結果ファイルの書き出し\033[K\r\033[K" +
+                                 scratch.File("good_res.txt") + "\r\n"));
+
+  const std::string free = CopyModel(scratch, "rollers_only_frame.txt", "free.txt");
+  const BatchResult refused = RunBatchOnTerminal({free});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(Contains(refused.out, "\r構造の安定の確認  83%\033[K\r\033[K連立方程式が解けません"))
+      << refused.out;
 }

@@ -51,7 +51,8 @@ void SolveWithoutMemberForces() {
   AssembleStiffness();
   BuildLoadVector();
   ApplySupports();
-  SolveDisplacements();
+  RunProgress silent;
+  SolveDisplacements(silent);
 }
 
 struct ForceDiagramLists {

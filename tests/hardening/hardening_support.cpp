@@ -11,6 +11,7 @@
 #include "model/model_store.h"
 #include "model/reference_check.h"
 #include "report/report_path.h"
+#include "support/structure_families.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
@@ -27,6 +28,15 @@ void LoadModel(const std::string& path) {
 }
 
 std::string ReportOfLoadedModel() { return ReportPath(modelStore.modelPath); }
+
+std::string GeneratedFrame(int size, int variant) {
+  for (const StructureGenerator& generator : StructureGenerators()) {
+    if (generator.family == StructureFamily::Valid) {
+      return generator.modelText(size, variant, false);
+    }
+  }
+  return "";
+}
 
 OutputSnapshot::OutputSnapshot(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {

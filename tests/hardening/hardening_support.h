@@ -25,6 +25,10 @@ void LoadModel(const std::string& path);
 // The report beside the model in modelStore.
 std::string ReportOfLoadedModel();
 
+// The model text of the first valid generated frame (support/structure_families.h) at `size`;
+// the variant changes its sections.
+std::string GeneratedFrame(int size, int variant);
+
 // The bytes of a set of files at one moment; a path where no regular file is holds nullopt.
 class OutputSnapshot {
  public:

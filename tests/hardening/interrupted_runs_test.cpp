@@ -24,14 +24,7 @@ namespace {
 
 // A 10-storey, 5-bay frame (198 equations, a trace of about 1.3 MB); the variant changes its
 // sections.
-std::string LargeFrame(int variant) {
-  for (const StructureGenerator& generator : StructureGenerators()) {
-    if (generator.family == StructureFamily::Valid) {
-      return generator.modelText(kStructureSizes - 2, variant, false);
-    }
-  }
-  return "";
-}
+std::string LargeFrame(int variant) { return GeneratedFrame(kStructureSizes - 2, variant); }
 
 std::vector<std::string> Outputs(const BatchCopy& batch, const std::string& report) {
   return {batch.File("work1.txt"), batch.File("NColes.txt"), batch.File("work2.txt"), report};

@@ -54,7 +54,7 @@ TEST(LargestModel, MoreThan10922NodesAreRefusedBeforeAnythingLargeIsAllocated) {
   const OutputSnapshot earlier(
       {Work1Path(), Work2Path(), TracePath(), smallReport, ReportOfLoadedModel()});
   const long peakBefore = PeakResidentKilobytes();
-  const RunError error = ErrorOf(RunAnalysis);
+  const RunError error = ErrorOf([] { RunAnalysis(); });
   EXPECT_EQ(error.cause(), RunErrorCause::TooManyNodes);
   ExpectMessageHolds(error, {"節点数が多すぎるため解析できません。", "10923", "10922"});
   EXPECT_LT(PeakResidentKilobytes() - peakBefore, 64 * 1024);

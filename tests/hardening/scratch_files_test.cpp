@@ -56,7 +56,7 @@ TEST(BlockedOutput, EachFileStopsTheRunAtItsOwnStepAndTheNextRunRecovers) {
       }
       const OutputSnapshot beforeFailure(OutputPaths());
       BlockFile(blockedPath, blocker);
-      const RunError error = ErrorOf(RunAnalysis);
+      const RunError error = ErrorOf([] { RunAnalysis(); });
       EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
       ExpectMessageHolds(error, {kCannotCreate + blockedPath});
       // The steps before the blocked one rewrote their files with the same bytes; the later
@@ -79,7 +79,7 @@ TEST(BlockedOutput, AWorkDirectoryThatIsAFileOrMissingStopsTheRunAtWork1) {
   for (const std::string& directory :
        {scratch.File("plain file"), scratch.File("plain file/below"), scratch.File("removed/below")}) {
     SetWorkDirectory(directory);
-    const RunError error = ErrorOf(RunAnalysis);
+    const RunError error = ErrorOf([] { RunAnalysis(); });
     EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
     ExpectMessageHolds(error, {"ファイルを作成できません。" + directory + "/work1.txt"});
   }
@@ -98,7 +98,7 @@ TEST(BlockedOutput, AModelFolderRemovedAfterLoadingStopsTheRunAtTheReport) {
   const std::string report = ReportOfLoadedModel();
   ClearPath(scratch.File("models"));
 
-  const RunError error = ErrorOf(RunAnalysis);
+  const RunError error = ErrorOf([] { RunAnalysis(); });
   EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
   ExpectMessageHolds(error, {"ファイルを作成できません。" + report});
   goodRun.ExpectUnchanged({report});

@@ -158,7 +158,7 @@ TEST(RunAnalysis, AStoppedRunNamesThePlaceAndKeepsTheLaterOutputs) {
     std::vector<std::string> kept{TracePath(), Work2Path(), ReportOf(model)};
     if (stop.keepsWork1) kept.push_back(Work1Path());
     for (const std::string& file : kept) WriteFileBytes(file, "earlier " + file);
-    const RunError error = ErrorOf(RunAnalysis);
+    const RunError error = ErrorOf([] { RunAnalysis(); });
     EXPECT_EQ(error.cause(), stop.cause);
     EXPECT_NE(std::string(error.what()).find(stop.place), std::string::npos) << error.what();
     for (const std::string& file : kept) EXPECT_EQ(ReadFileBytes(file), "earlier " + file);

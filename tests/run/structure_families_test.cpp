@@ -53,7 +53,7 @@ double DisplacementAt(float x, float y, int direction) {
 
 void ExpectRefusedNamingANodeAndADirection() {
   const std::regex place("節点No＝-?[0-9]+ の (u|v|θ) 方向が自由");
-  const RunError error = ErrorOf(RunAnalysis);
+  const RunError error = ErrorOf([] { RunAnalysis(); });
   EXPECT_EQ(error.cause(), RunErrorCause::ZeroPivot) << error.what();
   EXPECT_TRUE(std::regex_search(error.what(), place)) << error.what();
 }

@@ -2,7 +2,8 @@
 // and the end of the program replaced: start, load, cancel, analyse, switch tabs, a rejected
 // model after a good one, a singular model, a read failure, the warning about support lines
 // beyond the count, the model of the command line, F5, a dropped file, another process's run,
-// Qt's own dialog in Japanese, and the tabs on screen.
+// the run's progress dialog and its "キャンセル", Qt's own dialog in Japanese, and the tabs on
+// screen.
 #include <QApplication>
 #include <QCursor>
 #include <QDialogButtonBox>
@@ -10,6 +11,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabBar>
 #include <QtTest>
@@ -387,6 +389,59 @@ class Form1Test : public QObject {
     form->cmdCalculate_Click();
     QCOMPARE(desktop.messages.size(), size_t{1});
     CompareLabels(kCantileverLabels);
+  }
+
+  // A run's progress dialog (shown at once here): modal, the step and "キャンセル", the wait
+  // cursor on the window and the normal one on the dialog; meanwhile no command, F5 or close
+  // starts. Its button stops the run with "解析を中止しました。" and the window is left as after a
+  // failed run; a run nobody stops shows the results as usual.
+  void theProgressDialogStopsTheRunAndNothingElseStartsMeanwhile() {
+    const std::string path = Model("cantilever.txt");
+    Choose(path);
+    form->cmdCalculate_Click();
+    const std::string work1 = ReadFileBytes(scratch->File("work1.txt"));
+    Choose(Model("small_cantilever.txt"));
+    form->SetProgressDelayForTests(0);
+    bool seen = false;
+    QTimer::singleShot(0, form.get(), [this, &seen] {
+      auto* dialog = form->findChild<QProgressDialog*>();
+      QVERIFY(dialog != nullptr && dialog->isVisible());
+      QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+      QVERIFY(!dialog->labelText().isEmpty());
+      auto* cancel = dialog->findChild<QPushButton*>();
+      QVERIFY(cancel != nullptr);
+      QCOMPARE(cancel->text(), QString("キャンセル"));
+      QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+      QCOMPARE(form->cursor().shape(), Qt::WaitCursor);
+      QCOMPARE(dialog->cursor().shape(), Qt::ArrowCursor);
+      QVERIFY(form->running());
+      QVERIFY(!form->close());
+      form->cmdSelect_Click();
+      form->ReloadModel();
+      form->cmdCancel_Click();
+      QCOMPARE(desktop.dialogFolders.size(), size_t{2});
+      QCOMPARE(desktop.endCalls, 0);
+      QTest::mouseClick(cancel, Qt::LeftButton);
+      seen = true;
+    });
+    form->cmdCalculate_Click();
+    QVERIFY(seen);
+    QCOMPARE(desktop.messages, std::vector<std::string>{"解析を中止しました。"});
+    QCOMPARE(desktop.cursorRestoredAtMessage, std::vector<bool>{true});
+    QVERIFY(form->cursor().shape() != Qt::WaitCursor);
+    QVERIFY(form->findChild<QProgressDialog*>() == nullptr);
+    QVERIFY(!form->running());
+    QCOMPARE(ReadFileBytes(scratch->File("work1.txt")), work1);  // stopped before its step
+    QCOMPARE(DeflectedShapeLines.count, 0);
+    QCOMPARE(form->TabStrip1->currentIndex(), 0);
+    QVERIFY(form->cmdCalculate->isEnabled());
+    QCOMPARE(desktop.endCalls, 0);
+
+    form->cmdCalculate_Click();
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY(DeflectedShapeLines.count > 0);
+    QVERIFY(form->findChild<QProgressDialog*>() == nullptr);
+    QVERIFY(form->cursor().shape() != Qt::WaitCursor);
   }
 
   void aReadFailureEndsTheProgramAfterItsMessage() {

@@ -1,6 +1,9 @@
 // The four maxima of a finished run with the place each occurs: the member and the node at the
 // end that holds it. The values are the analysis store's, in the report's units; the place is
-// the first member end, in the member-force step's order, with the largest absolute value.
+// the first member end, in the member-force step's order, with the largest absolute value among
+// the end forces as read back from "work2.txt", the values the results list. So ends that tie
+// there name the first of them, as at midspan of a symmetric beam, though the unrounded forces
+// may differ in their last bit.
 #pragma once
 
 #include <cstdint>

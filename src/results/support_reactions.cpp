@@ -1,24 +1,11 @@
 #include "support_reactions.h"
 
+#include "analysis/apply_supports.h"
 #include "analysis/member_error.h"
 #include "analysis/member_stiffness.h"
 #include "basics/checked_math.h"
 
 namespace {
-
-// The union of the flags of every support record at each node; any non-zero flag restrains.
-std::vector<std::array<bool, 3>> RestrainedDirections() {
-  std::vector<std::array<bool, 3>> restrained(static_cast<size_t>(modelStore.nodeCount),
-                                              std::array<bool, 3>{});
-  for (size_t s = 0; s < static_cast<size_t>(modelStore.supportCount); ++s) {
-    const SupportRecord& support = modelStore.supports[s];
-    std::array<bool, 3>& node = restrained[static_cast<size_t>(support.nodeIndex)];
-    node[0] = node[0] || support.fixU != 0;
-    node[1] = node[1] || support.fixV != 0;
-    node[2] = node[2] || support.fixTheta != 0;
-  }
-  return restrained;
-}
 
 // Adds the end forces one node exerts on a member end, turned from member axes (N along the
 // member from end 1 to end 2, Q 90° counter-clockwise from it) into global axes: Tᵀ·fe.
@@ -52,16 +39,18 @@ std::vector<NodeForces> ForcesOnMembers(const std::vector<double>& endForces) {
 // the supports carry it straight away.
 std::vector<SupportReaction> ComputeSupportReactions(const std::vector<double>& endForces,
                                                      const std::vector<NodeForces>& applied) {
-  const std::vector<std::array<bool, 3>> restrained = RestrainedDirections();
+  const size_t nodes = static_cast<size_t>(modelStore.nodeCount);
+  // Any non-zero flag of any support record of the node restrains, as the supports step has it.
+  const std::vector<bool> restrained = RestrainedDofs(3 * nodes);
   const std::vector<NodeForces> onMembers = ForcesOnMembers(endForces);
   std::vector<SupportReaction> reactions;
-  for (size_t j = 0; j < restrained.size(); ++j) {
-    if (!restrained[j][0] && !restrained[j][1] && !restrained[j][2]) continue;
+  for (size_t j = 0; j < nodes; ++j) {
     SupportReaction reaction;
     reaction.nodeIndex = static_cast<int16_t>(j);
-    reaction.restrained = restrained[j];
+    for (size_t c = 0; c < 3; ++c) reaction.restrained[c] = restrained[3 * j + c];
+    if (reaction.restrained == std::array<bool, 3>{}) continue;
     for (size_t c = 0; c < 3; ++c) {
-      if (restrained[j][c]) reaction.force[c] = CheckedSub(onMembers[j][c], applied[j][c]);
+      if (reaction.restrained[c]) reaction.force[c] = CheckedSub(onMembers[j][c], applied[j][c]);
     }
     reactions.push_back(reaction);
   }

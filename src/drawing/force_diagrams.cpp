@@ -1,10 +1,11 @@
 // The outlines of the three force diagrams: for every member one record parallel to its member
 // line, offset along the member's right-hand normal in proportion to the end forces read back
 // from "work2.txt". One builder serves all three; the table below is all that differs.
+#include <vector>
+
 #include "analysis/analysis_store.h"
 #include "analysis/work_files.h"
 #include "basics/checked_math.h"
-#include "basics/number_file.h"
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
 #include "drawing_fault.h"
@@ -16,7 +17,7 @@
 namespace {
 
 // Values of one member in "work2.txt", in file order: N1, Q1, M1, N2, Q2, M2 (t and t·cm).
-constexpr int kValuesPerMember = 6;
+constexpr size_t kValuesPerMember = 6;
 
 struct ForceDiagram {
   const char* viewName;
@@ -37,7 +38,7 @@ const ForceDiagram kAxialForce{"Ｎ図", &AxialForceLines, 0, 0, 1.0,
                                &AnalysisStore::maxAxialForce};
 
 void BuildForceDiagram(const ForceDiagram& diagram, float pictureWidth, int16_t pictureHeight) {
-  NumberFileReader work2(Work2Path());
+  const std::vector<double> endForces = ReadWork2();
   const ViewFit fit = ComputeViewFit(pictureWidth, pictureHeight);
   // A diagram with nothing to show is scaled by 1 so that nothing divides by zero; the stored
   // maximum stays 0, which is what the tab shows.
@@ -52,8 +53,7 @@ void BuildForceDiagram(const ForceDiagram& diagram, float pictureWidth, int16_t 
     for (position = 0; position < modelStore.memberCount; ++position) {
       const size_t j = static_cast<size_t>(position);
       const MemberDirection direction = MemberDirectionOf(modelStore.members[j]);
-      double values[kValuesPerMember];
-      for (double& value : values) value = work2.Next();
+      const double* values = endForces.data() + kValuesPerMember * j;
       const double first = values[diagram.firstEndValue];
       const double second = values[diagram.secondEndValue];
       const double sign = diagram.firstEndSign;

@@ -256,6 +256,7 @@ int64_t ModelTextReader::CountRecordLikeLines(int fields, int64_t& firstLine) {
         }
         c = NextByte();
       }
+      if (c == '\n') ++scanned;  // so that a run of empty lines counts too
       if (!line.empty() && line.back() == '\r') line.pop_back();
       if (!tooLong && ReadsAsRecord(line, fields)) {
         if (count == 0) firstLine = lineNumber;

@@ -117,6 +117,22 @@ TEST_F(ModelFileMessagesTest, EachMistakeIsShownWhereItIs) {
   }
 }
 
+// The look for support lines after the table stops after 16 MB, empty lines counted, so a file
+// padded with them does not keep the window waiting.
+TEST_F(ModelFileMessagesTest, TheLookAfterTheSupportsStopsAfter16MegabytesOfEmptyLines) {
+  const ScratchDirectory scratch;
+  const std::string model = ReadFileBytes(ModelData("supports_beyond_count.txt"));
+  // After the support table's heading and its one record.
+  const size_t tail = model.find("\n", model.find("\n", model.find("node,u,v,theta")) + 1) + 1;
+  for (const auto& [emptyLines, warned] :
+       {std::pair{size_t{1000}, true}, std::pair{size_t{17} << 20, false}}) {
+    const std::string path = scratch.File("padded.txt");
+    WriteFileBytes(path,
+                   model.substr(0, tail) + std::string(emptyLines, '\n') + model.substr(tail));
+    EXPECT_EQ(LoadMessages(sink, path).size(), warned ? 1u : 0u) << emptyLines;
+  }
+}
+
 // File text in a message: as it is in UTF-8, converted from CP932, else byte by byte; cut after
 // 30 characters at a character boundary, never inside one.
 TEST(QuoteFileText, ShowsTheTextAsTheUserWroteItShortened) {

@@ -149,3 +149,10 @@ bool HasFullWidthNumberCharacters(std::string_view bytes) {
   }
   return false;
 }
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}

@@ -6,12 +6,12 @@
 #include "basics/number_text.h"
 #include "file_text.h"
 
-const char* const kFileTypeMessage =
-    "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。";
-const char* const kReadFailureMessage =
-    "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。";
-
 namespace {
+
+constexpr const char* kFileTypeMessage =
+    "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。";
+constexpr const char* kReadFailureMessage =
+    "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。";
 
 // A path may be long, but a message shows it whole where it can.
 constexpr size_t kPathCharacters = 300;
@@ -71,12 +71,6 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-std::string TrimBlanks(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string UpperAscii(std::string text) {
   for (char& c : text) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -94,13 +88,13 @@ std::string FirstLineDetail(const std::string& line, bool cut) {
     return head + "：ファイルが UTF-16 で保存されています。CP932（Shift_JIS）か UTF-8 で保存してください。";
   }
   if (line.empty() && !cut) return head + "が空です。1行目は FEMDATA だけにしてください。";
-  const std::string trimmed = TrimBlanks(line);
+  const std::string_view trimmed = TrimBlanks(line);
   if (!cut && trimmed == "FEMDATA") {
     const char* where = line.front() != 'F' ? (line.back() != 'A' ? "前後" : "前") : "後ろ";
     return head + "は" + QuoteFileText(line) + "で、FEMDATA の" + where +
            "に空白があります。1行目は FEMDATA だけにしてください。";
   }
-  if (!cut && UpperAscii(trimmed) == "FEMDATA") {
+  if (!cut && UpperAscii(std::string(trimmed)) == "FEMDATA") {
     return head + "は" + QuoteFileText(line) + "です。FEMDATA は大文字で書いてください。";
   }
   return head + "は" + QuoteFileText(line, cut) + "です。本ソフトの解析モデルファイルは1行目が FEMDATA だけの行です。";
@@ -138,7 +132,9 @@ std::string ValueReason(const ModelFileFailure& failure) {
       return quoted + "は値が空白で区切られています。値はカンマで区切ってください。";
     case ReadFault::OutOfRange: return quoted + "は" + OutOfRangeReason(failure.kind);
     case ReadFault::NegativeCount: return quoted + "は負の数です。件数は 0 以上にしてください。";
-    case ReadFault::TooLong: return quoted + "は長すぎます。数値は 256 文字までです。";
+    case ReadFault::TooLong:
+      return quoted + "は長すぎます。数値は " +
+             FormatInteger(static_cast<long>(kMaxValueLength)) + " 文字までです。";
     default: return "";
   }
 }

@@ -8,9 +8,6 @@
 #include "model_file_failure.h"
 #include "model_file_reader.h"
 
-extern const char* const kFileTypeMessage;
-extern const char* const kReadFailureMessage;
-
 std::string ModelFileFailureMessage(const ModelFileFailure& failure);
 std::string ReferenceFailureMessage(const ReferenceFailure& failure);
 std::string TrailingSupportWarning(const TrailingSupportLines& lines);

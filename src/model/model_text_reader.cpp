@@ -11,21 +11,12 @@
 
 namespace {
 
-// No number a model needs comes near this length; a longer value is a fault in the file, and
-// the limit keeps a line of digits from growing memory.
-constexpr size_t kMaxValueLength = 256;
 // As much of line 1 as a message quotes.
 constexpr size_t kFirstLineBytes = 96;
 // How far past the support table the reader looks for lines that read as records.
 constexpr int64_t kMaxScannedBytes = 16 * 1024 * 1024;
 
 bool IsBlank(int c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // A value read as a number, or the reason it is none.
 struct ParsedNumber {

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,16 +51,14 @@ void LockWorkDirectory(std::optional<RunLock>& lock) {
   }
 }
 
-// Only after a successful run; a results file that cannot be written leaves the run's other
-// outputs to be written and an earlier results file as it was.
-bool WriteResults(const BatchArguments& arguments) {
-  if (!arguments.resultsPath) return true;
+// An output asked for, after a successful run: one that cannot be written is said, the others
+// are still written, and the run's own files and an earlier version of it stay as they were.
+bool WriteOutput(const char* what, const std::function<void()>& write) {
   try {
-    WriteResultsFile(*arguments.resultsPath);
+    write();
     return true;
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "解析は完了しましたが、結果ファイル (--results) を書き出せません。\n%s\n",
-                 error.what());
+    std::fprintf(stderr, "解析は完了しましたが、%s を書き出せません。\n%s\n", what, error.what());
     return false;
   }
 }
@@ -89,15 +88,20 @@ int AnalyseModel(const BatchArguments& arguments) {
   } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
     return Fail(error.what(), kExitAnalysisFailed);
   }
-  const bool resultsWritten = WriteResults(arguments);
-  try {
-    ExportViews(arguments);
-    std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
-  } catch (const std::exception& error) {
-    return Fail(error.what(), kExitOutputFailed);
+  std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
+  bool written = true;
+  if (const auto& path = arguments.resultsPath) {
+    written = WriteOutput("結果ファイル (--results)", [&path] { WriteResultsFile(*path); }) &&
+              written;
+  }
+  if (const auto& path = arguments.geometryPath) {
+    written = WriteOutput("作図データ (--geometry)", [&path] { ExportGeometry(*path); }) && written;
+  }
+  if (const auto& directory = arguments.imagesDirectory) {
+    written = WriteOutput("図 (--images)", [&directory] { ExportPictures(*directory); }) && written;
   }
   if (std::fflush(stdout) != 0) return kExitOutputFailed;
-  return resultsWritten ? kExitSuccess : kExitOutputFailed;
+  return written ? kExitSuccess : kExitOutputFailed;
 }
 
 }  // namespace

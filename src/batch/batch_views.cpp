@@ -22,19 +22,27 @@ void MakeDirectory(const std::string& directory) {
   }
 }
 
-}  // namespace
-
-void ExportViews(const BatchArguments& arguments) {
-  if (!arguments.geometryPath && !arguments.imagesDirectory) return;
+// The model and result geometry, built on first use and kept for the other output.
+void BuildViewsOnce() {
+  static bool built = false;
+  if (built) return;
   const float width = kPictureWidthTwips;
   const int16_t height = kPictureHeightTwips;
   BuildModelGeometry(width, height);
   BuildResultGeometry(width, height);
-  if (arguments.geometryPath) {
-    const std::array<std::string, 5> labels = TabLabelTexts();
-    WriteGeometryJson(*arguments.geometryPath, labels);
-  }
-  if (!arguments.imagesDirectory) return;
-  MakeDirectory(*arguments.imagesDirectory);
-  SaveViewPictures(*arguments.imagesDirectory);
+  built = true;
+}
+
+}  // namespace
+
+void ExportGeometry(const std::string& path) {
+  BuildViewsOnce();
+  const std::array<std::string, 5> labels = TabLabelTexts();
+  WriteGeometryJson(path, labels);
+}
+
+void ExportPictures(const std::string& directory) {
+  BuildViewsOnce();
+  MakeDirectory(directory);
+  SaveViewPictures(directory);
 }

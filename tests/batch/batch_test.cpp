@@ -130,10 +130,14 @@ TEST(Batch, AWarningKeepsSuccessAndAnOutputFailureKeepsTheReport) {
 
   const std::string cantilever = CopyModel(scratch, "cantilever.txt", "cantilever.txt");
   const BatchResult failed =
-      RunBatch(scratch, cantilever + " --geometry '" + scratch.File("no dir/geometry.json") + "'");
+      RunBatch(scratch, cantilever + " --geometry '" + scratch.File("no dir/geometry.json") +
+                            "' --images " + scratch.File("pictures"));
   EXPECT_EQ(failed.status, 4);
   EXPECT_TRUE(Contains(failed.err, scratch.File("no dir/geometry.json"))) << failed.err;
   EXPECT_TRUE(FileExists(scratch.File("cantilever_res.txt")));
+  // The report's path is printed and the pictures are saved all the same.
+  EXPECT_EQ(failed.out, scratch.File("cantilever_res.txt") + "\n");
+  EXPECT_TRUE(FileExists(scratch.File("pictures/Ｍ図.png")));
 }
 
 // A missing or extra model file, an unknown option, an option without its value or given twice.

@@ -11,18 +11,21 @@
 
 namespace {
 
-// A run writes one file at a time (two while the report reads "work2.txt" back), so a few
-// slots are plenty.
+// A run writes one file at a time (two while the report reads "work2.txt" back, and the trace
+// from a thread of its own), so a few slots are plenty.
 constexpr int kSlots = 8;
 
+// A slot is taken in one step, so two threads never fill the same one, and the handler reads
+// only the paths that are complete.
+enum SlotState : int { kFree, kFilling, kInUse };
+
 struct Slot {
-  std::atomic<bool> inUse{false};
+  std::atomic<int> state{kFree};
   char path[PATH_MAX];
 };
-static_assert(std::atomic<bool>::is_always_lock_free, "the handler reads the flags");
+static_assert(std::atomic<int>::is_always_lock_free, "the handler reads the states");
 
 Slot slots[kSlots];
-int (*endStatus)(int) = nullptr;
 std::atomic<const char*> textBeforeExit{nullptr};
 static_assert(std::atomic<const char*>::is_always_lock_free, "the handler reads the text");
 
@@ -32,7 +35,7 @@ void EndOnSignal(int number) {
     const ssize_t ignored = write(STDERR_FILENO, text, strlen(text));
     (void)ignored;
   }
-  _exit(endStatus(number));
+  _exit(128 + number);
 }
 
 }  // namespace
@@ -40,19 +43,22 @@ void EndOnSignal(int number) {
 int RegisterTemporary(const std::string& path) {
   for (int slot = 0; slot < kSlots && path.size() < PATH_MAX; ++slot) {
     Slot& candidate = slots[slot];
-    if (candidate.inUse.load(std::memory_order_relaxed)) continue;
+    int expected = kFree;
+    if (!candidate.state.compare_exchange_strong(expected, kFilling, std::memory_order_acquire)) {
+      continue;
+    }
     std::memcpy(candidate.path, path.c_str(), path.size() + 1);
-    candidate.inUse.store(true, std::memory_order_release);
+    candidate.state.store(kInUse, std::memory_order_release);
     return slot;
   }
   throw RunError(RunErrorCause::FileCreate, "ファイルを作成できません。" + path);
 }
 
-void ReleaseTemporary(int slot) { slots[slot].inUse.store(false, std::memory_order_release); }
+void ReleaseTemporary(int slot) { slots[slot].state.store(kFree, std::memory_order_release); }
 
 void RemoveRunTemporaries() {
   for (Slot& slot : slots) {
-    if (slot.inUse.load(std::memory_order_acquire)) unlink(slot.path);
+    if (slot.state.load(std::memory_order_acquire) == kInUse) unlink(slot.path);
   }
 }
 
@@ -60,8 +66,7 @@ void SetTextBeforeSignalExit(const char* text) {
   textBeforeExit.store(text, std::memory_order_release);
 }
 
-void RemoveTemporariesOnSignals(int (*exitStatus)(int signal)) {
-  endStatus = exitStatus;
+void RemoveTemporariesOnSignals() {
   struct sigaction action {};
   action.sa_handler = EndOnSignal;
   sigfillset(&action.sa_mask);

@@ -14,8 +14,8 @@ void ReleaseTemporary(int slot);
 // reads the table and unlinks.
 void RemoveRunTemporaries();
 // From now on SIGINT, SIGTERM and SIGHUP remove the run's temporaries and end the process at
-// once with the status exitStatus(signal).
-void RemoveTemporariesOnSignals(int (*exitStatus)(int signal));
+// once with the status 128 + the signal's number (130 for Ctrl-C), in the window as in the batch.
+void RemoveTemporariesOnSignals();
 // While set, a signal that ends the process first writes `text` to standard error (a terminal's
 // progress line is replaced this way); nullptr writes nothing. `text` must stay valid.
 void SetTextBeforeSignalExit(const char* text);

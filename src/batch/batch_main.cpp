@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
   // Under a file-size limit a write past it would end the process by signal; ignored, the write
   // fails instead and the run reports the file it could not write.
   std::signal(SIGXFSZ, SIG_IGN);
-  RemoveTemporariesOnSignals(ExitCodeForSignal);
+  RemoveTemporariesOnSignals();
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   const std::optional<BatchCommand> command = ParseBatchArguments(arguments);
   if (!command) return Fail(BatchUsageText().c_str(), kExitUsage);

@@ -9,6 +9,4 @@ enum BatchExitCode : int {
   kExitOutputFailed = 4,     // the analysis completed but --geometry, --images or --results failed
   kExitWorkDirectory = 5,    // the work directory cannot be used
 };
-
-// A run ended by signal n exits with 128 + n (130 for Ctrl-C).
-constexpr int ExitCodeForSignal(int signal) { return 128 + signal; }
+// A run ended by signal n exits with 128 + n (130 for Ctrl-C): see RemoveTemporariesOnSignals.

@@ -12,18 +12,11 @@
 #include "ui/window_arguments.h"
 #include "ui/window_font.h"
 
-namespace {
-
-// A signal ends the program as it ends the batch front end, with 128 + its number.
-int StatusForSignal(int number) { return 128 + number; }
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
   // Under a file-size limit a write that passes it must fail and be reported like a full disk,
   // not end the program with the signal.
   std::signal(SIGXFSZ, SIG_IGN);
-  RemoveTemporariesOnSignals(StatusForSignal);
+  RemoveTemporariesOnSignals();
   if (const std::optional<int> status = AnswerInformationRequest(argc, argv)) return *status;
   QApplication application(argc, argv);
   std::vector<std::string> arguments;

@@ -31,6 +31,8 @@ size_t FirstDependentEquation(const std::vector<size_t>& envelope, RunProgress* 
   size_t latest = 0;
   bool stopped = false;
   for (const PrimeField& field : kCheckFields) {
+    // A confirming prime goes over the rows again, and is shown and can be stopped as the first.
+    if (stopped && progress != nullptr) progress->Begin(RunStep::MechanismCheck, n);
     ResidueEnvelope g = KinematicMatrix(envelope, field);
     const size_t stop = FirstZeroPivot(field, g, n, progress);
     if (stop == n) return n;

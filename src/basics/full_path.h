@@ -6,3 +6,6 @@
 
 // The path made absolute against the working directory; the path itself when that fails.
 std::string FullPath(const std::string& path);
+
+// The folder a path names its file in: "." for a bare name, "/" for a file in the root.
+std::string DirectoryOf(const std::string& path);

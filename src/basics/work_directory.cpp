@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "full_path.h"
 #include "run_error.h"
 
 namespace {
@@ -77,11 +78,7 @@ std::string ExecutableDirectory() {
   char path[PATH_MAX + 1];
   const ssize_t length = readlink("/proc/self/exe", path, PATH_MAX);
   if (length <= 0) return ".";
-  std::string full(path, static_cast<size_t>(length));
-  const size_t slash = full.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return full.substr(0, slash);
+  return DirectoryOf(std::string(path, static_cast<size_t>(length)));
 }
 
 bool IsInstalledLocation(const std::string& directory) {

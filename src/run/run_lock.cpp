@@ -7,11 +7,11 @@
 
 #include <cerrno>
 
+#include "basics/full_path.h"
 #include "basics/run_error.h"
 #include "basics/temporary_files.h"
 #include "basics/work_directory.h"
 #include "model/model_store.h"
-#include "report/report_path.h"
 
 namespace {
 
@@ -41,18 +41,6 @@ bool Lock(int fd, int operation) {
   return result == 0;
 }
 
-// The directory of the report of the model in modelStore, "" when it has none.
-std::string ReportDirectory() {
-  if (modelStore.modelPath.empty()) return "";
-  try {
-    const std::string report = ReportPath(modelStore.modelPath);
-    const size_t slash = report.rfind('/');
-    return slash == std::string::npos ? "." : report.substr(0, slash == 0 ? 1 : slash);
-  } catch (const RunError&) {
-    return "";  // the run itself reports a model path without a file name
-  }
-}
-
 }  // namespace
 
 std::string RunLockPath() { return WorkFilePath("femframe.lock"); }
@@ -73,12 +61,20 @@ RunLock::RunLock(WhenBusy whenBusy, const std::function<void()>& beforeWaiting) 
       throw LockFileError("作業ディレクトリのロックファイルをロックできません。", path);
     }
   }
-  fd_ = fd;
-  removed_ = RemoveStaleTemporaries(WorkDirectory());
-  const std::string reportDirectory = ReportDirectory();
-  if (!reportDirectory.empty() && reportDirectory != WorkDirectory()) {
-    for (std::string& stale : RemoveStaleTemporaries(reportDirectory)) removed_.push_back(stale);
+  // Held from here on; a failure before the constructor ends lets the lock go with the file.
+  try {
+    removed_ = RemoveStaleTemporaries(WorkDirectory());
+    // The report is written beside the model file.
+    const std::string reportDirectory =
+        modelStore.modelPath.empty() ? "" : DirectoryOf(modelStore.modelPath);
+    if (!reportDirectory.empty() && reportDirectory != WorkDirectory()) {
+      for (std::string& stale : RemoveStaleTemporaries(reportDirectory)) removed_.push_back(stale);
+    }
+  } catch (...) {
+    close(fd);
+    throw;
   }
+  fd_ = fd;
 }
 
 RunLock::~RunLock() {

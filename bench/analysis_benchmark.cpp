@@ -41,6 +41,13 @@
 
 namespace {
 
+// Writes the whole trace of solverStore anew, as a solve does after it has finished.
+void WriteSolverTrace() {
+  SolverTraceWriter trace;
+  RunProgress silent;
+  trace.Finish(silent);
+}
+
 struct FrameSize {
   int storeys;
   int bays;

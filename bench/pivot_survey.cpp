@@ -54,6 +54,24 @@ void Fail(const std::string& what) {
   std::exit(1);
 }
 
+// The equation p whose pivot is smallest against its diagonal, |D(p,p)| / |A(p,p)|, among the
+// equations of a finished decomposition with a non-zero diagonal (a pivot over a zero diagonal
+// comes from coupling alone), and that ratio; equation 0 and infinity when none has one.
+struct RelativePivot {
+  size_t equation;
+  double ratio;
+};
+RelativePivot SmallestRelativePivot(size_t n, const ProfileMatrix& a, const ProfileMatrix& ldu) {
+  RelativePivot smallest{0, std::numeric_limits<double>::infinity()};
+  for (size_t p = 0; p < n; ++p) {
+    const double diagonal = a.Diagonal()[p];
+    if (diagonal == 0.0) continue;
+    const double ratio = std::fabs(ldu.Diagonal()[p]) / std::fabs(diagonal);
+    if (ratio < smallest.ratio) smallest = {p, ratio};
+  }
+  return smallest;
+}
+
 // Factors a (n equations) with only an exact zero pivot refused, where it is formed (the
 // smallest tolerance there is refuses that and no other), and stores the smallest relative
 // pivot and its equation in m.

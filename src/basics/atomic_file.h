@@ -27,7 +27,6 @@ class AtomicFile {
   // reach the file or the target cannot be replaced.
   void Commit();
   // The path as the caller named it, for messages.
-  const std::string& path() const { return path_; }
 
  private:
   std::string path_;

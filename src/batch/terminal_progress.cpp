@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <string>
 
 #include "basics/run_temporaries.h"
 
@@ -10,8 +11,8 @@ namespace {
 
 // Back to the line's start and erase it.
 constexpr const char* kClearLine = "\r\033[K";
-// What a signal that ends the run leaves in place of the line.
-constexpr const char* kClearedOnSignal = "\r\033[K解析を中止しました。\n";
+// What a signal that ends the run leaves in place of the line; made before any signal can come.
+const std::string kClearedOnSignal = std::string(kClearLine) + kRunCancelledText + "\n";
 
 std::string ReportText(RunStep step, double fraction) {
   std::string text = RunStepName(step);
@@ -40,7 +41,7 @@ RunProgressCallback TerminalProgress::Callback() {
 // Written only when the text changes: at most a hundred times a step.
 void TerminalProgress::Show(const std::string& text) {
   if (text == shown_) return;
-  if (shown_.empty()) SetTextBeforeSignalExit(kClearedOnSignal);
+  if (shown_.empty()) SetTextBeforeSignalExit(kClearedOnSignal.c_str());
   std::fprintf(stderr, "\r%s\033[K", text.c_str());
   std::fflush(stderr);
   shown_ = text;

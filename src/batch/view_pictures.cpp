@@ -36,7 +36,10 @@ ViewPicturePngEntry LoadModule() {
     }
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     void* entry = module != nullptr ? dlsym(module, kViewPicturePngEntryName) : nullptr;
-    if (entry == nullptr) throw ModuleError(dlerror());  // names the file and what is wrong
+    if (entry == nullptr) {
+      const char* why = dlerror();  // names the file and what is wrong
+      throw ModuleError(why != nullptr ? why : path);
+    }
     return reinterpret_cast<ViewPicturePngEntry>(entry);
   }
   throw ModuleError("探した場所: " + looked);

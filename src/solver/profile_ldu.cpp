@@ -134,18 +134,6 @@ void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
   }
 }
 
-RelativePivot SmallestRelativePivot(size_t n, const ProfileMatrix& a, const ProfileMatrix& ldu) {
-  RequireSameEnvelope(n, a, ldu);
-  RelativePivot smallest{0, std::numeric_limits<double>::infinity()};
-  for (size_t p = 0; p < n; ++p) {
-    const double diagonal = a.Diagonal()[p];
-    if (diagonal == 0.0) continue;
-    const double ratio = std::fabs(ldu.Diagonal()[p]) / std::fabs(diagonal);
-    if (ratio < smallest.ratio) smallest = {p, ratio};
-  }
-  return smallest;
-}
-
 void ForwardSubstituteProfile(size_t n, const ProfileMatrix& ldu, const std::vector<double>& b,
                               std::vector<double>& y) {
   for (size_t i = 0; i < n; ++i) {

@@ -23,15 +23,6 @@
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
                          double pivotTolerance = 0.0, RunProgress* progress = nullptr);
 
-// The equation p whose pivot is smallest against its diagonal, |D(p,p)| / |A(p,p)|, among the
-// equations of a finished decomposition with a non-zero diagonal (a pivot over a zero diagonal
-// comes from coupling alone), and that ratio; equation 0 and infinity when none has one.
-struct RelativePivot {
-  size_t equation;
-  double ratio;
-};
-RelativePivot SmallestRelativePivot(size_t n, const ProfileMatrix& a, const ProfileMatrix& ldu);
-
 // y(i) = b(i) - sum over first(i) <= k < i of y(k)·L(i,k), for i ascending.
 void ForwardSubstituteProfile(size_t n, const ProfileMatrix& ldu, const std::vector<double>& b,
                               std::vector<double>& y);

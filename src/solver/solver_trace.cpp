@@ -195,7 +195,9 @@ void SolverTraceWriter::WriteKnownBlocks(const std::string& path, const std::str
       knownRows_.store(rows, std::memory_order_relaxed);
       return !stop_.load(std::memory_order_relaxed);
     });
-    PrintVector(*file_, kRightHandCaption, solverStore.vecB);
+    if (!stop_.load(std::memory_order_relaxed)) {
+      PrintVector(*file_, kRightHandCaption, solverStore.vecB);
+    }
   } catch (...) {
     failure_ = std::current_exception();
   }
@@ -222,11 +224,6 @@ void SolverTraceWriter::AwaitKnownBlocks(RunProgress& progress) {
   writer_.join();
 }
 
-void SolverTraceWriter::Finish() {
-  RunProgress silent;
-  Finish(silent);
-}
-
 void SolverTraceWriter::Finish(RunProgress& progress) {
   const size_t n = static_cast<size_t>(solverStore.eqCount);
   progress.Begin(RunStep::Trace, 4 * n);
@@ -248,7 +245,3 @@ void SolverTraceWriter::Finish(RunProgress& progress) {
   file.Close();
 }
 
-void WriteSolverTrace() {
-  SolverTraceWriter trace;
-  trace.Finish();
-}

@@ -33,10 +33,9 @@ class SolverTraceWriter {
   SolverTraceWriter& operator=(const SolverTraceWriter&) = delete;
 
   // After a successful solve: writes the factors and the solution and puts the new trace in place
-  // of the earlier one. Throws RunError when the trace cannot be written. With a `progress`, the
-  // rows written are its units of RunStep::Trace (four matrix blocks of n rows), and a request
-  // to stop abandons the new trace (RunCancelledError).
-  void Finish();
+  // of the earlier one. Throws RunError when the trace cannot be written. The rows written are
+  // the progress's units of RunStep::Trace (four matrix blocks of n rows), and a request to stop
+  // abandons the new trace (RunCancelledError).
   void Finish(RunProgress& progress);
 
  private:
@@ -53,9 +52,6 @@ class SolverTraceWriter {
   std::exception_ptr failure_;
   std::thread writer_;
 };
-
-// Writes the whole trace of solverStore anew, as a solve does after it has finished.
-void WriteSolverTrace();
 
 // The least size of the trace of n equations: every number takes at least the 7 characters of
 // "0.00000"; larger magnitudes and minus signs only add.

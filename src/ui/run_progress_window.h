@@ -29,9 +29,6 @@ class RunProgressWindow {
   // The normal cursor again.
   void EndWait();
 
-  // The dialog while it is shown, else nullptr.
-  QProgressDialog* dialog() const { return dialog_; }
-
  private:
   bool Report(RunStep step, double fraction);
   void CreateDialog();

@@ -1,8 +1,8 @@
 // Times one whole analysis run, step by step, on regular rigid frames, against the floor of
 // merely writing the trace file's bytes, and reports the memory the matrices take and the peak
-// memory of the run, and what the progress reports cost the solution step. With --reference it also times the literal dense solve on the same system
-// and checks that the envelope solver gave the same bits. Not a test: the literal solve of a
-// 1000-node frame alone takes about a minute.
+// memory of the run, and what the progress reports cost the solution step. With --reference it
+// also times the literal dense solve on the same system and checks that the envelope solver gave
+// the same bits. Not a test: the literal solve of a 1000-node frame alone takes about a minute.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,36 +16,47 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/analysis_memory.h"
-#include "analysis/analysis_store.h"
+#include "analysis/analysis_result.h"
+#include "analysis/analysis_system.h"
 #include "analysis/apply_supports.h"
 #include "analysis/assemble_stiffness.h"
 #include "analysis/build_load_vector.h"
 #include "analysis/compute_member_forces.h"
-#include "analysis/size_analysis_store.h"
 #include "basics/work_directory.h"
 #include "model/model_file_reader.h"
-#include "model/model_store.h"
+#include "model/model.h"
 #include "model/reference_check.h"
 #include "regular_frame.h"
 #include "report/write_results_report.h"
 #include "run/mechanism_check.h"
 #include "run/solve_displacements.h"
-#include "solver/ncoles.h"
+#include "run/work_files.h"
 #include "solver/profile_ldu.h"
 #include "solver/solver_trace.h"
 #include "support/reference_ldu.h"
 
 namespace {
 
-// Writes the whole trace of solverStore anew, as a solve does after it has finished.
-void WriteSolverTrace() {
-  SolverTraceWriter trace;
+// The envelope solve of a system without its trace: the factors L, D, U in one envelope, and the
+// forward and back substitution results.
+struct EnvelopeSolve {
+  ProfileMatrix ldu;
+  std::vector<double> y, x;
+};
+
+// Writes the whole trace of a finished solve anew, as the solver does.
+void WriteSolverTrace(const std::string& path, const AnalysisSystem& system,
+                      const EnvelopeSolve& solve) {
+  SolverTraceWriter trace(path, static_cast<size_t>(system.dofCount), system.globalStiffness,
+                          system.loadVector);
   RunProgress silent;
-  trace.Finish(silent);
+  trace.Finish(solve.ldu, solve.x, silent);
 }
 
 struct FrameSize {
@@ -92,42 +103,45 @@ double FloorSeconds(const std::string& directory, uintmax_t bytes) {
   return seconds;
 }
 
-// The envelope solve alone, without the trace: what SolveDisplacements does before it writes.
-double EnvelopeSolveSeconds() {
-  return Seconds([] {
-    SetSystem(analysisStore.dofCount, analysisStore.globalStiffness, analysisStore.loadVector);
-    const auto n = static_cast<size_t>(solverStore.eqCount);
-    DecomposeProfileLDU(n, solverStore.matA, solverStore.matLDU);
-    ForwardSubstituteProfile(n, solverStore.matLDU, solverStore.vecB, solverStore.vecY);
-    BackSubstituteProfile(n, solverStore.matLDU, solverStore.vecY, solverStore.vecX);
+// The envelope solve alone, without the trace: what SolveLdu does besides writing it.
+double EnvelopeSolveSeconds(const AnalysisSystem& system, EnvelopeSolve& solve) {
+  const auto n = static_cast<size_t>(system.dofCount);
+  return Seconds([&] {
+    std::vector<size_t> first(n + 1);
+    for (size_t i = 0; i <= n; ++i) first[i] = system.globalStiffness.first(i);
+    solve.ldu = ProfileMatrix(std::move(first));
+    solve.y.assign(n + 1, 0.0);
+    solve.x.assign(n + 1, 0.0);
+    DecomposeProfileLDU(n, system.globalStiffness, solve.ldu);
+    ForwardSubstituteProfile(n, solve.ldu, system.loadVector, solve.y);
+    BackSubstituteProfile(n, solve.ldu, solve.y, solve.x);
   });
 }
 
-// The mechanism check alone, as SolveDisplacements runs it: after the last system is released.
-double MechanismCheckSeconds() {
-  solverStore = SolverStore{};
-  return Seconds([] { RefuseMechanism(StiffnessEnvelope(analysisStore.dofCount)); });
+// The mechanism check alone, as SolveDisplacements runs it.
+double MechanismCheckSeconds(const Model& model, const AnalysisSystem& system) {
+  return Seconds([&] { RefuseMechanism(model, StiffnessEnvelope(model, system.dofCount)); });
 }
 
 bool SameBits(double expected, double actual) {
   return std::bit_cast<uint64_t>(expected) == std::bit_cast<uint64_t>(actual);
 }
 
-// The literal dense algorithm on the system the solver holds, timed, and its factors and
-// solution compared with the envelope solver's bit for bit. Outside the envelope the envelope
-// solver stores nothing; the literal one must have 0 there (it may be -0.0).
-double ReferenceSolveSeconds() {
-  const auto n = static_cast<size_t>(solverStore.eqCount);
+// The literal dense algorithm on the supported system, timed, and its factors and solution
+// compared with the envelope solver's bit for bit. Outside the envelope the envelope solver
+// stores nothing; the literal one must have 0 there (it may be -0.0).
+double ReferenceSolveSeconds(const AnalysisSystem& system, const EnvelopeSolve& envelope) {
+  const auto n = static_cast<size_t>(system.dofCount);
   DenseSolve solve = ZeroDenseSolve(n);
-  std::copy_n(solverStore.vecB.begin(), n, solve.b.begin());
+  std::copy_n(system.loadVector.begin(), n, solve.b.begin());
   for (size_t i = 0; i < n; ++i) {
-    for (size_t j = 0; j < n; ++j) solve.a(i, j) = solverStore.matA.Get(i, j);
+    for (size_t j = 0; j < n; ++j) solve.a(i, j) = system.globalStiffness.Get(i, j);
   }
   const double seconds = Seconds([&solve] { SolveDense(solve); });
-  const ProfileMatrix& ldu = solverStore.matLDU;
+  const ProfileMatrix& ldu = envelope.ldu;
   size_t mismatches = 0;
   for (size_t i = 0; i < n; ++i) {
-    if (!SameBits(solve.x[i], solverStore.vecX[i])) ++mismatches;
+    if (!SameBits(solve.x[i], envelope.x[i])) ++mismatches;
     if (!SameBits(solve.d(i, i), ldu.Get(i, i))) ++mismatches;
     for (size_t j = 0; j < n; ++j) {
       if (i == j) continue;
@@ -147,66 +161,85 @@ struct StepTimes {
 };
 
 // The steps of RunAnalysis in its order, each timed; their sum is the whole run with all its
-// files written, the trace created anew.
-StepTimes RunSteps(const std::string& tracePath) {
-  std::filesystem::remove(tracePath);
+// files written, the trace created anew. The supported system is left in `system`.
+StepTimes RunSteps(const Model& model, const WorkDirectory& work, AnalysisSystem& system) {
+  std::filesystem::remove(TracePath(work));
   StepTimes times;
-  times.stiffness = Seconds([] {
-    SizeAnalysisStore();
-    AssembleStiffness();
+  std::vector<double> memberMatrices;
+  times.stiffness = Seconds([&] {
+    system = SizeAnalysisSystem(model);
+    memberMatrices = WriteWork1(work, AssembleStiffness(model, system));
   });
-  times.supports = Seconds([] {
-    BuildLoadVector();
-    ApplySupports();
+  times.supports = Seconds([&] {
+    BuildLoadVector(model, system);
+    ApplySupports(model, system);
   });
-  times.solveAndTrace = Seconds([] {
+  AnalysisResult result;
+  times.solveAndTrace = Seconds([&] {
     RunProgress silent;
-    SolveDisplacements(silent);
+    result.displacements = SolveDisplacements(model, system, TracePath(work), silent);
   });
-  times.forces = Seconds(ComputeMemberForces);
-  times.report = Seconds(WriteResultsReport);
+  times.forces = Seconds([&] {
+    const std::vector<double> exact =
+        ComputeMemberForces(model, memberMatrices, result.displacements);
+    result.endForces = WriteWork2(work, exact);
+    result.maxima = LocateMaxima(model, result.displacements, exact, result.endForces);
+    result.reactions = ComputeSupportReactions(model, result.endForces, AppliedNodeLoads(model));
+  });
+  times.report = Seconds([&] { WriteResultsReport(model, result); });
   return times;
 }
 
 // The solution step again, telling a front end's callback (which never stops the run) of its
 // progress; against the step without one it is the cost of the progress reports.
-double ReportedSolveSeconds(const std::string& tracePath) {
+double ReportedSolveSeconds(const Model& model, const AnalysisSystem& system,
+                            const std::string& tracePath) {
   std::filesystem::remove(tracePath);
   size_t reports = 0;
   RunProgress progress([&reports](RunStep, double) { return ++reports > 0; });
-  const double seconds = Seconds([&progress] { SolveDisplacements(progress); });
+  const double seconds =
+      Seconds([&] { SolveDisplacements(model, system, tracePath, progress); });
   std::filesystem::remove(tracePath);
   return seconds;
 }
 
-// The whole run, then on the solved store the trace written once more on its own, the floor of
-// writing its bytes and the envelope solve without the trace. Each is measured kRepeats times
-// and the fastest kept: the machine is shared, and the fastest is the least disturbed.
+// The whole run, then on its supported system the mechanism check, the envelope solve without
+// the trace, the trace written once more on its own and the floor of writing its bytes. Each is
+// measured kRepeats times and the fastest kept: the machine is shared, and the fastest is the
+// least disturbed. A repeat starts with the previous one's matrices released, so the peak
+// memory is that of one run.
 constexpr int kRepeats = 3;
 
 void MeasureFrame(const std::string& directory, FrameSize size, bool reference) {
   const std::string modelPath = directory + "/frame_" + std::to_string(size.storeys) + "x" +
                                 std::to_string(size.bays) + ".txt";
   if (!WriteRegularFrame(modelPath, size.storeys, size.bays)) Fail("cannot write " + modelPath);
+  std::optional<Model> model;
   const double read = Seconds([&] {
-    if (!ReadModelFile(modelPath) || !CheckModelReferences()) std::exit(1);
+    model = ReadModelFile(modelPath);
+    if (!model || !CheckModelReferences(*model)) std::exit(1);
   });
-  const std::string tracePath = TracePath();
+  const WorkDirectory work{directory, WorkDirectoryKind::Given};
+  const std::string tracePath = TracePath(work);
   StepTimes best;
   double trace = 0, floor = 0, solve = 0, check = 0, reported = 0, silent = 0;
   uintmax_t traceBytes = 0;
+  AnalysisSystem system;
+  EnvelopeSolve solved;
   for (int repeat = 0; repeat < kRepeats; ++repeat) {
-    const StepTimes times = RunSteps(tracePath);
+    system = AnalysisSystem{};
+    solved = EnvelopeSolve{};
+    const StepTimes times = RunSteps(*model, work, system);
     if (repeat == 0 || times.Total() < best.Total()) best = times;
     traceBytes = std::filesystem::file_size(tracePath);
-    const double reportedAlone = ReportedSolveSeconds(tracePath);
+    const double reportedAlone = ReportedSolveSeconds(*model, system, tracePath);
     reported = repeat == 0 ? reportedAlone : std::min(reported, reportedAlone);
     silent = repeat == 0 ? times.solveAndTrace : std::min(silent, times.solveAndTrace);
-    const double traceAlone = Seconds(WriteSolverTrace);
+    const double checkAlone = MechanismCheckSeconds(*model, system);
+    const double solveAlone = EnvelopeSolveSeconds(system, solved);
+    const double traceAlone = Seconds([&] { WriteSolverTrace(tracePath, system, solved); });
     std::filesystem::remove(tracePath);
     const double floorAlone = FloorSeconds(directory, traceBytes);
-    const double checkAlone = MechanismCheckSeconds();
-    const double solveAlone = EnvelopeSolveSeconds();
     trace = repeat == 0 ? traceAlone : std::min(trace, traceAlone);
     floor = repeat == 0 ? floorAlone : std::min(floor, floorAlone);
     solve = repeat == 0 ? solveAlone : std::min(solve, solveAlone);
@@ -214,15 +247,15 @@ void MeasureFrame(const std::string& directory, FrameSize size, bool reference) 
   }
   const double peak = PeakMegabytes();
   const double matrices =
-      static_cast<double>(AnalysisMatrixBytes(analysisStore.dofCount)) / kMegabyte;
+      static_cast<double>(AnalysisMatrixBytes(*model, system.dofCount)) / kMegabyte;
   std::printf("| %5d | %6d | %8.3f | %8.3f | %7.3f | %8.3f | %8.3f | %7.3f | %7.3f | %7.3f | "
               "%8.3f | %8.0f | %7.3f | %5.2f | %7.1f | %7.0f | %5.3f |",
-              modelStore.nodeCount, analysisStore.dofCount, read, best.stiffness, best.supports,
-              check, solve, trace, best.forces, best.report, best.Total(),
+              model->nodeCount, system.dofCount, read, best.stiffness, best.supports, check,
+              solve, trace, best.forces, best.report, best.Total(),
               static_cast<double>(traceBytes) / kMegabyte, floor, best.Total() / floor, matrices,
               peak, reported / silent);
   if (reference) {
-    const double literal = ReferenceSolveSeconds();
+    const double literal = ReferenceSolveSeconds(system, solved);
     std::printf(" literal solve %.1f s, %.0f times the envelope solve, same bits |", literal,
                 literal / solve);
   }
@@ -252,7 +285,6 @@ int main(int argc, char** argv) {
   char pattern[] = "/tmp/femframe-bench-XXXXXX";
   const char* directory = mkdtemp(pattern);
   if (directory == nullptr) return 1;
-  SetWorkDirectory(directory);
   std::printf("| nodes | dof | read [s] | stiffness + work1 [s] | loads + supports [s] | "
               "mechanism check [s] | solve [s] | trace [s] | member forces [s] | report [s] | "
               "run total [s] | trace [MB] | floor [s] | run / floor | matrices [MB] | "

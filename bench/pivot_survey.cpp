@@ -15,26 +15,25 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "analysis/analysis_memory.h"
-#include "analysis/analysis_store.h"
+#include "analysis/analysis_system.h"
 #include "analysis/apply_supports.h"
 #include "analysis/assemble_stiffness.h"
 #include "analysis/build_load_vector.h"
 #include "analysis/dof_numbering.h"
-#include "analysis/size_analysis_store.h"
-#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "model/model_file_reader.h"
-#include "model/model_store.h"
+#include "model/model.h"
 #include "model/reference_check.h"
 #include "run/mechanism_check.h"
 #include "run/solve_displacements.h"
-#include "solver/ncoles.h"
 #include "solver/profile_ldu.h"
+#include "solver/solver_error.h"
 #include "support/structure_families.h"
 
 namespace {
@@ -45,6 +44,7 @@ struct Measurement {
   int dofs = 0;
   int dependent = 0;        // the exact check's first dependent equation; dofs when none
   double checkSeconds = 0;  // the exact check, as the run makes it
+  std::string pivotPlace, dependentPlace;  // where the two equations belong (Place)
 
   bool RefusedByCheck() const { return dependent < dofs; }
 };
@@ -92,26 +92,35 @@ void MeasureSmallestPivot(size_t n, const ProfileMatrix& a, Measurement& m) {
   m.pivotEquation = static_cast<int>(smallest.equation);
 }
 
+// "node 12 v": where equation p belongs, by the user number in the model file.
+std::string Place(const Model& model, int equation) {
+  if (equation < 0) return "-";
+  const auto& node = model.nodes[static_cast<size_t>(equation / 3)];
+  return "node " + std::to_string(node.nodeNo) + " " + DirectionName(equation % 3);
+}
+
 // The system of the model file at `path`, built as a run builds it, its smallest relative pivot
 // and the exact check's verdict. Throws RunError when the model cannot be read, its system
 // cannot be built or a decomposition overflows.
 Measurement Measure(const std::string& path) {
-  if (!ReadModelFile(path) || !CheckModelReferences()) {
+  std::optional<Model> model = ReadModelFile(path);
+  if (!model || !CheckModelReferences(*model)) {
     throw RunError(RunErrorCause::FileRead, "not a model file");
   }
-  SizeAnalysisStore();
-  AssembleStiffness();
-  BuildLoadVector();
-  ApplySupports();
-  const AnalysisStore& store = analysisStore;
+  AnalysisSystem system = SizeAnalysisSystem(*model);
+  AssembleStiffness(*model, system);
+  BuildLoadVector(*model, system);
+  ApplySupports(*model, system);
   Measurement m;
-  m.dofs = store.dofCount;
-  const std::vector<size_t> envelope = StiffnessEnvelope(store.dofCount);
+  m.dofs = system.dofCount;
+  const std::vector<size_t> envelope = StiffnessEnvelope(*model, system.dofCount);
   const auto start = std::chrono::steady_clock::now();
-  m.dependent = static_cast<int>(FirstDependentEquation(envelope));
+  m.dependent = static_cast<int>(FirstDependentEquation(*model, envelope));
   m.checkSeconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  MeasureSmallestPivot(static_cast<size_t>(m.dofs), store.globalStiffness, m);
+  MeasureSmallestPivot(static_cast<size_t>(m.dofs), system.globalStiffness, m);
+  m.pivotPlace = Place(*model, m.pivotEquation);
+  m.dependentPlace = Place(*model, m.dependent);
   return m;
 }
 
@@ -121,21 +130,14 @@ double Percentile(const std::vector<double>& sorted, double fraction) {
   return sorted[static_cast<size_t>(std::lround(rank))];
 }
 
-// "node 12 v": where equation p belongs, by the user number in the model file.
-std::string Place(int equation) {
-  if (equation < 0) return "-";
-  const auto& node = modelStore.nodes[static_cast<size_t>(equation / 3)];
-  return "node " + std::to_string(node.nodeNo) + " " + DirectionName(equation % 3);
-}
-
 // Prints the smallest relative pivot and the exact verdict of each model file named.
 void MeasureFiles(int count, char** paths) {
   for (int i = 0; i < count; ++i) {
     try {
       const Measurement m = Measure(paths[i]);
       std::printf("%s: %d equations, smallest relative pivot %.2e at %s; exact check: %s\n",
-                  paths[i], m.dofs, m.ratio, Place(m.pivotEquation).c_str(),
-                  m.RefusedByCheck() ? ("free at " + Place(m.dependent)).c_str()
+                  paths[i], m.dofs, m.ratio, m.pivotPlace.c_str(),
+                  m.RefusedByCheck() ? ("free at " + m.dependentPlace).c_str()
                                      : "no mechanism");
     } catch (const RunError& error) {
       std::printf("%s: %s\n", paths[i], error.what());
@@ -204,7 +206,7 @@ std::string ScalingCell(const std::string& path, const std::string& text, bool m
   if (m.RefusedByCheck() != mechanism) wrong.push_back(label);
   char cell[128];
   std::snprintf(cell, sizeof cell, " %.1e, %s, %.0f ms |", m.ratio,
-                m.RefusedByCheck() ? ("free at " + Place(m.dependent)).c_str() : "no mechanism",
+                m.RefusedByCheck() ? ("free at " + m.dependentPlace).c_str() : "no mechanism",
                 m.checkSeconds * 1000);
   return cell;
 }
@@ -255,7 +257,6 @@ int main(int argc, char** argv) {
   char pattern[] = "/tmp/femframe-pivots-XXXXXX";
   const char* directory = mkdtemp(pattern);
   if (directory == nullptr) Fail("cannot create a temporary directory");
-  SetWorkDirectory(directory);
   if (argc > 1 && std::strcmp(argv[1], "--files") == 0) {
     MeasureFiles(argc - 2, argv + 2);
     std::filesystem::remove_all(directory);

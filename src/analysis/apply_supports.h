@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <vector>
 
-void ApplySupports();
+#include "analysis_system.h"
+
+void ApplySupports(const Model& model, AnalysisSystem& system);
 
 // Whether each degree of freedom 0 .. count − 1 is restrained by the support table; count must
 // cover every node's three.
-std::vector<bool> RestrainedDofs(size_t count);
+std::vector<bool> RestrainedDofs(const Model& model, size_t count);

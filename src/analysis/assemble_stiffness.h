@@ -1,7 +1,12 @@
-// The stiffness step of a run: every member's matrix P goes to "work1.txt" (36 lines per member,
-// row by row) and its contribution Kₑ is added into the global stiffness in member order.
+// The stiffness step of a run: every member's contribution Kₑ is added into the global stiffness
+// in member order, and its matrix P is handed back for "work1.txt" and the member forces.
 #pragma once
 
-// Expects a sized, zero-filled analysis store and resolved member indices. Throws RunError for a
-// member of zero length, an overflow at a member, or a "work1.txt" that cannot be written.
-void AssembleStiffness();
+#include <vector>
+
+#include "analysis_system.h"
+
+// Expects a sized, zero-filled system and resolved member indices. The member matrices P, 36
+// values per member, row by row, in member order. Throws RunError for a member of zero length
+// or an overflow at a member.
+std::vector<double> AssembleStiffness(const Model& model, AnalysisSystem& system);

@@ -2,4 +2,6 @@
 // node's three equations. A later record for the same node replaces the earlier one.
 #pragma once
 
-void BuildLoadVector();
+#include "analysis_system.h"
+
+void BuildLoadVector(const Model& model, AnalysisSystem& system);

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "model/model_store.h"
+#include "model/model.h"
 
 enum NodeDirection : int16_t { DirectionU = 0, DirectionV = 1, DirectionTheta = 2 };
 

@@ -5,7 +5,7 @@
 #include "apply_supports.h"
 #include "dof_numbering.h"
 #include "member_stiffness.h"
-#include "model/model_store.h"
+#include "model/model.h"
 
 namespace {
 
@@ -30,20 +30,21 @@ void AddOuterProduct(const PrimeField& field, ResidueEnvelope& g,
 
 }  // namespace
 
-ResidueEnvelope KinematicMatrix(const std::vector<size_t>& envelope, const PrimeField& field) {
+ResidueEnvelope KinematicMatrix(const Model& model, const std::vector<size_t>& envelope,
+                                const PrimeField& field) {
   ResidueEnvelope g(envelope);
-  const std::vector<bool> restrained = RestrainedDofs(envelope.size());
-  for (size_t m = 0; m < static_cast<size_t>(modelStore.memberCount); ++m) {
-    const MemberRecord& member = modelStore.members[m];
-    const NodeRecord& end1 = modelStore.nodes[static_cast<size_t>(member.node1Index)];
-    const NodeRecord& end2 = modelStore.nodes[static_cast<size_t>(member.node2Index)];
+  const std::vector<bool> restrained = RestrainedDofs(model, envelope.size());
+  for (size_t m = 0; m < static_cast<size_t>(model.memberCount); ++m) {
+    const MemberRecord& member = model.members[m];
+    const NodeRecord& end1 = model.nodes[static_cast<size_t>(member.node1Index)];
+    const NodeRecord& end2 = model.nodes[static_cast<size_t>(member.node2Index)];
     const uint64_t dx = field.Sub(field.OfFloat(end2.x), field.OfFloat(end1.x));
     const uint64_t dy = field.Sub(field.OfFloat(end2.y), field.OfFloat(end1.y));
     const uint64_t minusDx = field.Sub(0, dx);
     const uint64_t minusDy = field.Sub(0, dy);
     const uint64_t lengthSquared = field.Add(field.Mul(dx, dx), field.Mul(dy, dy));
     const SectionProducts products =
-        FormSectionProducts(modelStore.sections[static_cast<size_t>(member.sectionIndex)]);
+        FormSectionProducts(model.sections[static_cast<size_t>(member.sectionIndex)]);
     const std::array<int16_t, 6> dofs = MemberDofs(member);
     if (products.ae != 0.0f) {
       AddOuterProduct(field, g, dofs, restrained, {minusDx, minusDy, 0, dx, dy, 0});

@@ -9,6 +9,7 @@
 
 #include "basics/prime_field.h"
 #include "basics/residue_envelope.h"
+#include "model/model.h"
 
 // G = Σ Bmᵀ·Bm over the members, modulo the field's prime, in the degree-of-freedom numbering
 // of the global stiffness and the given envelope (StiffnessEnvelope), restrained directions
@@ -24,4 +25,5 @@
 // stiffness matrix of sections of one sign; the scaling of rows by non-zero lengths changes
 // neither. Needs members of non-zero length whose section products are finite (the stiffness
 // step refuses the others first).
-ResidueEnvelope KinematicMatrix(const std::vector<size_t>& envelope, const PrimeField& field);
+ResidueEnvelope KinematicMatrix(const Model& model, const std::vector<size_t>& envelope,
+                                const PrimeField& field);

@@ -8,7 +8,7 @@
 
 #include "basics/arithmetic_fault.h"
 #include "basics/run_error.h"
-#include "model/model_store.h"
+#include "model/model.h"
 
 // `step` says what was being computed, e.g. "部材の剛性の計算".
 RunError MemberFaultError(std::string_view step, const MemberRecord& member, ArithmeticFault fault);
@@ -17,9 +17,9 @@ RunError ZeroLengthMemberError(const MemberRecord& member);
 // Calls `body` on each member in use, in table order; an ArithmeticFault it throws ends the loop
 // as MemberFaultError(step, member, fault). A RunError passes through as it is.
 template <typename Body>
-void ForEachMember(std::string_view step, Body body) {
-  for (size_t m = 0; m < static_cast<size_t>(modelStore.memberCount); ++m) {
-    const MemberRecord& member = modelStore.members[m];
+void ForEachMember(const Model& model, std::string_view step, Body body) {
+  for (size_t m = 0; m < static_cast<size_t>(model.memberCount); ++m) {
+    const MemberRecord& member = model.members[m];
     try {
       body(member);
     } catch (const ArithmeticFault& fault) {

@@ -3,7 +3,7 @@
 // end displacements into local end forces, and the global contribution Kₑ = Tᵀ·P.
 #pragma once
 
-#include "model/model_store.h"
+#include "model/model.h"
 
 using Matrix6 = double[6][6];
 

@@ -12,11 +12,6 @@
 
 namespace {
 
-std::string& GivenDirectory() {
-  static std::string directory;
-  return directory;
-}
-
 bool IsDirectory(const std::string& path) {
   struct stat info {};
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -50,6 +45,7 @@ DefaultChoice ChooseDefault() {
   return {"", WorkDirectoryKind::State};
 }
 
+// Chosen once: the program's place and the environment do not change while it runs.
 const DefaultChoice& Default() {
   static const DefaultChoice choice = ChooseDefault();
   return choice;
@@ -88,22 +84,18 @@ bool IsInstalledLocation(const std::string& directory) {
          IsDirectory(directory.substr(0, slash) + "/share/doc/femframe");
 }
 
-std::string WorkDirectory() {
-  if (!GivenDirectory().empty()) return GivenDirectory();
+WorkDirectory ChooseWorkDirectory(const std::string& given) {
+  if (!given.empty()) return {given, WorkDirectoryKind::Given};
   if (Default().path.empty()) {
     throw RunError(RunErrorCause::WorkDirectory,
                    "作業ディレクトリを決められません。環境変数 HOME（または XDG_STATE_HOME）に"
                    "絶対パスが設定されていません。");
   }
-  return Default().path;
+  return {Default().path, Default().kind};
 }
 
-WorkDirectoryKind WorkDirectoryKindInUse() {
-  return GivenDirectory().empty() ? Default().kind : WorkDirectoryKind::Given;
-}
-
-void PrepareWorkDirectory() {
-  const std::string directory = WorkDirectory();
+void PrepareWorkDirectory(const WorkDirectory& work) {
+  const std::string& directory = work.path;
   struct stat info {};
   if (stat(directory.c_str(), &info) != 0) {
     if (errno == EACCES) {
@@ -119,15 +111,9 @@ void PrepareWorkDirectory() {
   }
 }
 
-std::string WorkFilePath(std::string_view fileName) {
-  std::string path = WorkDirectory();
-  if (path.back() != '/') path += '/';
-  path += fileName;
-  return path;
+std::string WorkDirectory::FilePath(std::string_view fileName) const {
+  std::string file = path;
+  if (file.back() != '/') file += '/';
+  file += fileName;
+  return file;
 }
-
-std::string Work1Path() { return WorkFilePath("work1.txt"); }
-std::string Work2Path() { return WorkFilePath("work2.txt"); }
-std::string TracePath() { return WorkFilePath("NColes.txt"); }
-
-void SetWorkDirectory(const std::string& directory) { GivenDirectory() = directory; }

@@ -12,29 +12,26 @@ enum class WorkDirectoryKind {
   Given,    // named by the user (the batch's --work-dir) or by a test
 };
 
-// The work directory's path; throws RunError (WorkDirectory) when none can be chosen (no HOME).
-std::string WorkDirectory();
-WorkDirectoryKind WorkDirectoryKindInUse();
+struct WorkDirectory {
+  std::string path;
+  WorkDirectoryKind kind = WorkDirectoryKind::Given;
+
+  // Full path of a file in the directory.
+  std::string FilePath(std::string_view fileName) const;
+};
+
+// The work directory of a run: `given` (the batch's --work-dir, a test's scratch directory) when
+// it is not empty, otherwise the program's own or the state directory. Throws RunError
+// (WorkDirectory) when none can be chosen (no HOME).
+WorkDirectory ChooseWorkDirectory(const std::string& given = "");
 // Makes sure the work directory can take the run's files, creating it and its missing parents
 // (mode 0700) when it does not exist yet. Throws RunError (WorkDirectory) naming the directory
 // when it is not a directory, cannot be created or cannot be written.
-void PrepareWorkDirectory();
+void PrepareWorkDirectory(const WorkDirectory& directory);
 
 // The directory that holds the running executable (from /proc/self/exe), "." when unknown; the
 // batch front end finds its picture module from there.
 std::string ExecutableDirectory();
-
-// Full path of a file in the work directory.
-std::string WorkFilePath(std::string_view fileName);
-// The three scratch files of a run there: the member matrices, the member end forces and the
-// solver trace.
-std::string Work1Path();
-std::string Work2Path();
-std::string TracePath();
-
-// Puts the work directory at `directory` for the rest of the process (the batch's --work-dir,
-// tests and benchmarks); "" goes back to the program's own or the state directory.
-void SetWorkDirectory(const std::string& directory);
 
 // Whether an executable in `directory` is an installed copy, whose directory never takes work
 // files: anything under /usr, and a prefix's bin/ beside its share/doc/femframe/.

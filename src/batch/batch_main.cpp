@@ -14,19 +14,21 @@
 #include "basics/run_error.h"
 #include "basics/run_temporaries.h"
 #include "basics/work_directory.h"
+#include "basics/message_sink.h"
 #include "batch_arguments.h"
 #include "batch_views.h"
-#include "basics/message_sink.h"
+#include "drawing/drawing_builders.h"
 #include "exit_codes.h"
 #include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
-#include "model/model_store.h"
+#include "model/model.h"
 #include "model/reference_check.h"
 #include "report/report_path.h"
 #include "results/results_json.h"
 #include "run/run_analysis.h"
 #include "run/run_lock.h"
 #include "terminal_progress.h"
+#include "views/window_picture.h"
 
 namespace {
 
@@ -38,13 +40,14 @@ int Fail(const char* message, int status) {
 // Takes the work directory's lock, saying once when it waits for another run, and tells the user
 // where the work files go when that is not the program's own or the given directory, and which
 // stale temporary files it removed.
-void LockWorkDirectory(std::optional<RunLock>& lock) {
-  lock.emplace(WhenBusy::Wait, [] {
+void LockWorkDirectory(std::optional<RunLock>& lock, const WorkDirectory& directory,
+                       const std::string& modelPath) {
+  lock.emplace(directory, modelPath, WhenBusy::Wait, [&directory] {
     std::fprintf(stderr, "作業ディレクトリ %s で別の解析が実行中です。終わるのを待ちます。\n",
-                 WorkDirectory().c_str());
+                 directory.path.c_str());
   });
-  if (WorkDirectoryKindInUse() == WorkDirectoryKind::State) {
-    std::fprintf(stderr, "作業ファイルの保存先: %s\n", WorkDirectory().c_str());
+  if (directory.kind == WorkDirectoryKind::State) {
+    std::fprintf(stderr, "作業ファイルの保存先: %s\n", directory.path.c_str());
   }
   for (const std::string& removed : lock->removedTemporaries()) {
     std::fprintf(stderr, "中断された解析の一時ファイルを削除しました。%s\n", removed.c_str());
@@ -66,39 +69,53 @@ bool WriteOutput(const char* what, const std::function<void()>& write) {
 // The window hands the reader a full path, so a relative argument is made absolute first; the
 // report then lands beside the model file whatever the working directory. The reader and the
 // check show their own messages through the standard-error message sink.
-// The lock is held from the first work file until the results and the force diagrams have read
-// "work2.txt".
+// The lock is held while the run writes its work files and the report.
 int AnalyseModel(const BatchArguments& arguments) {
-  if (arguments.workDirectory) SetWorkDirectory(FullPath(*arguments.workDirectory));
   TrailingSupportLines trailing;
-  if (!ReadModelFile(FullPath(arguments.modelPath), &trailing)) return kExitModelRejected;
-  if (!CheckModelReferences()) return kExitModelRejected;
+  std::optional<Model> model = ReadModelFile(FullPath(arguments.modelPath), &trailing);
+  if (!model || !CheckModelReferences(*model)) return kExitModelRejected;
   // The model is analysed as the counts say; the warning only asks the user to look.
   if (trailing.count > 0) ShowMessage(TrailingSupportWarning(trailing));
-  std::optional<RunLock> lock;
+  std::optional<AnalysisResult> result;
   try {
-    LockWorkDirectory(lock);
+    const WorkDirectory directory =
+        ChooseWorkDirectory(arguments.workDirectory ? FullPath(*arguments.workDirectory) : "");
+    std::optional<RunLock> lock;
+    LockWorkDirectory(lock, directory, model->modelPath);
+    try {
+      TerminalProgress shown;  // its line is cleared before the run's message
+      RunProgress progress(shown.Callback());
+      result = RunAnalysis(*model, directory, progress);
+    } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
+      return Fail(error.what(), kExitAnalysisFailed);
+    }
   } catch (const RunError& error) {
     return Fail(error.what(), kExitWorkDirectory);
   }
-  try {
-    TerminalProgress shown;
-    RunProgress progress(shown.Callback());
-    RunAnalysis(progress);
-  } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
-    return Fail(error.what(), kExitAnalysisFailed);
-  }
-  std::printf("%s\n", ReportPath(modelStore.modelPath).c_str());
+  std::printf("%s\n", ReportPath(model->modelPath).c_str());
   bool written = true;
   if (const auto& path = arguments.resultsPath) {
-    written = WriteOutput("結果ファイル (--results)", [&path] { WriteResultsFile(*path); }) &&
+    written = WriteOutput("結果ファイル (--results)",
+                          [&] { WriteResultsFile(*path, *model, *result); }) &&
               written;
   }
+  // The geometry both drawn outputs show, fitted to the window's picture as the window fits it
+  // after an analysis; each output that needs it builds it until it has been built once.
+  std::optional<DrawingGeometry> geometry;
+  const ResultMaxima& maxima = result->maxima;
+  const auto views = [&]() -> ViewData {
+    if (!geometry) {
+      geometry = BuildDrawingGeometry(*model, &*result, {kPictureWidthTwips, kPictureHeightTwips});
+    }
+    return ViewData{*model, *geometry, maxima};
+  };
   if (const auto& path = arguments.geometryPath) {
-    written = WriteOutput("作図データ (--geometry)", [&path] { ExportGeometry(*path); }) && written;
+    written = WriteOutput("作図データ (--geometry)", [&] { ExportGeometry(*path, views()); }) &&
+              written;
   }
   if (const auto& directory = arguments.imagesDirectory) {
-    written = WriteOutput("図 (--images)", [&directory] { ExportPictures(*directory); }) && written;
+    written = WriteOutput("図 (--images)", [&] { ExportPictures(*directory, views()); }) &&
+              written;
   }
   if (std::fflush(stdout) != 0) return kExitOutputFailed;
   return written ? kExitSuccess : kExitOutputFailed;

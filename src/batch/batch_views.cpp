@@ -5,10 +5,7 @@
 #include <system_error>
 
 #include "basics/run_error.h"
-#include "drawing/drawing_builders.h"
 #include "drawing/geometry_json.h"
-#include "views/tab_label_texts.h"
-#include "views/window_picture.h"
 #include "view_pictures.h"
 
 namespace {
@@ -22,27 +19,13 @@ void MakeDirectory(const std::string& directory) {
   }
 }
 
-// The model and result geometry, built on first use and kept for the other output.
-void BuildViewsOnce() {
-  static bool built = false;
-  if (built) return;
-  const float width = kPictureWidthTwips;
-  const int16_t height = kPictureHeightTwips;
-  BuildModelGeometry(width, height);
-  BuildResultGeometry(width, height);
-  built = true;
-}
-
 }  // namespace
 
-void ExportGeometry(const std::string& path) {
-  BuildViewsOnce();
-  const std::array<std::string, 5> labels = TabLabelTexts();
-  WriteGeometryJson(path, labels);
+void ExportGeometry(const std::string& path, const ViewData& data) {
+  WriteGeometryJson(path, data.geometry, TabLabelTexts(data));
 }
 
-void ExportPictures(const std::string& directory) {
-  BuildViewsOnce();
+void ExportPictures(const std::string& directory, const ViewData& data) {
   MakeDirectory(directory);
-  SaveViewPictures(directory);
+  SaveViewPictures(directory, data);
 }

@@ -49,12 +49,12 @@ ViewPicturePngEntry LoadModule() {
 
 // Each picture is encoded in memory and written whole, so an earlier picture stays until the new
 // one is complete.
-void SaveViewPictures(const std::string& directory) {
+void SaveViewPictures(const std::string& directory, const ViewData& data) {
   static const ViewPicturePngEntry draw = LoadModule();
   for (const TabView& tab : TabViews) {
     const std::string path = directory + "/" + tab.caption + ".png";
     std::string png;
-    if (!draw(&tab, &png)) throw FileCreateError(path);
+    if (!draw(&tab, &data, &png)) throw FileCreateError(path);
     AtomicFile file(path);
     file.Write(png);
     file.Commit();

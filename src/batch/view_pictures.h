@@ -5,7 +5,9 @@
 
 #include <string>
 
-// Saves the five views as PNG pictures into directory, which exists. Throws RunError when the
+#include "views/tab_views.h"
+
+// Saves the five views of `data` as PNG pictures into directory, which exists. Throws RunError when the
 // module cannot be loaded (naming where it was looked for, or why it would not load) or when a
 // picture cannot be saved (naming the file).
-void SaveViewPictures(const std::string& directory);
+void SaveViewPictures(const std::string& directory, const ViewData& data);

@@ -1,15 +1,11 @@
 // The deflected shape: each member's displaced position, magnified so that the largest nodal
 // translation is drawn at 10 % of the limiting extent. A member with bending stiffness is drawn
 // as its cubic deflection curve in ten pieces, a member whose section has inertia 0 as a chord.
-#include "analysis/analysis_store.h"
 #include "basics/checked_math.h"
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
 #include "drawing_fault.h"
-#include "drawing_lists.h"
 #include "member_direction.h"
-#include "model/model_store.h"
-#include "view_fit.h"
 
 namespace {
 
@@ -24,13 +20,13 @@ struct LocalEnd {
   double theta = 0.0;
 };
 
-LocalEnd LocalEndOf(const MemberDirection& direction, int16_t nodeIndex) {
+LocalEnd LocalEndOf(const std::vector<double>& displacements, const MemberDirection& direction,
+                    int16_t nodeIndex) {
   const size_t dof = 3 * static_cast<size_t>(nodeIndex);
-  const double globalU = analysisStore.displacements[dof];
-  const double globalV = analysisStore.displacements[dof + 1];
+  const double globalU = displacements[dof];
+  const double globalV = displacements[dof + 1];
   return {direction.cosTheta * globalU + direction.sinTheta * globalV,
-          -direction.sinTheta * globalU + direction.cosTheta * globalV,
-          analysisStore.displacements[dof + 2]};
+          -direction.sinTheta * globalU + direction.cosTheta * globalV, displacements[dof + 2]};
 }
 
 // Kd times an end's global translation, rebuilt from its local components, in twips.
@@ -52,8 +48,8 @@ LineSegment Piece(const LineSegment& line, Offset from, Offset to) {
 // Ten pieces of w(ξ) = w1 + θ1 ξ + a2 ξ² + a3 ξ³, the cubic that matches the end deflections
 // and slopes, measured from the first node's drawing point; the axial displacement varies
 // linearly along the member.
-void AppendCurve(const LineSegment& line, const MemberDirection& direction, const LocalEnd& end1,
-                 const LocalEnd& end2, float drawScale, double scale) {
+void AppendCurve(DrawingList& shape, const LineSegment& line, const MemberDirection& direction,
+                 const LocalEnd& end1, const LocalEnd& end2, float drawScale, double scale) {
   const double length = direction.length;
   double a2 = 0.0, a3 = 0.0;
   if (length != 0.0) {
@@ -70,45 +66,47 @@ void AppendCurve(const LineSegment& line, const MemberDirection& direction, cons
     const double along = xi * static_cast<double>(drawScale) + u * scale;
     const Offset next{direction.cosTheta * along - direction.sinTheta * w * scale,
                       direction.sinTheta * along + direction.cosTheta * w * scale};
-    DeflectedShapeLines.Append(Piece(line, previous, next), kViewName);
+    shape.Append(Piece(line, previous, next), kViewName);
     previous = next;
   }
 }
 
 }  // namespace
 
-void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight) {
-  const ViewFit fit = ComputeViewFit(pictureWidth, pictureHeight);
+void BuildDeflectedShape(const Model& model, const AnalysisResult& result, const ViewFit& fit,
+                         DrawingGeometry& geometry) {
   const float drawScale = fit.DrawScale;
-  // Nothing moved: scale by 1 so that nothing divides by zero; the stored maximum stays 0,
+  // Nothing moved: scale by 1 so that nothing divides by zero; the result's maximum stays 0,
   // which is what the tab shows.
-  const double maximum = analysisStore.maxDisplacement == 0.0 ? 1.0 : analysisStore.maxDisplacement;
-  DeflectedShapeLines.count = 0;
+  const double largest = result.maxima.displacement.value;
+  const double maximum = largest == 0.0 ? 1.0 : largest;
+  DrawingList& shape = geometry.deflectedShapeLines;
+  shape.count = 0;
 
   int32_t position = -1;
   try {
     // Twips per cm of displacement: the largest translation is drawn at 10 % of the extent.
     const double scale = CheckedDiv(fit.LimitingExtent * 0.1, maximum);
-    for (position = 0; position < modelStore.memberCount; ++position) {
-      const MemberRecord& member = modelStore.members[static_cast<size_t>(position)];
-      const LineSegment& line = MemberLines.records[static_cast<size_t>(position)];
-      const MemberDirection direction = MemberDirectionOf(member);
-      const LocalEnd end1 = LocalEndOf(direction, member.node1Index);
-      const LocalEnd end2 = LocalEndOf(direction, member.node2Index);
-      const SectionRecord& section = modelStore.sections[static_cast<size_t>(member.sectionIndex)];
+    for (position = 0; position < model.memberCount; ++position) {
+      const MemberRecord& member = model.members[static_cast<size_t>(position)];
+      const LineSegment& line = geometry.memberLines.records[static_cast<size_t>(position)];
+      const MemberDirection direction = MemberDirectionOf(model, member);
+      const LocalEnd end1 = LocalEndOf(result.displacements, direction, member.node1Index);
+      const LocalEnd end2 = LocalEndOf(result.displacements, direction, member.node2Index);
+      const SectionRecord& section = model.sections[static_cast<size_t>(member.sectionIndex)];
       if (section.inertia == 0.0f) {
         // No bending stiffness: a straight chord between the displaced ends.
         const Offset start = EndOffset(direction, end1, scale);
         const Offset end = EndOffset(direction, end2, scale);
-        DeflectedShapeLines.Append(
+        shape.Append(
             {ShiftCoordinate(line.X1, start.dx), ShiftCoordinate(line.Y1, start.dy),
              ShiftCoordinate(line.X2, end.dx), ShiftCoordinate(line.Y2, end.dy)},
             kViewName);
       } else {
-        AppendCurve(line, direction, end1, end2, drawScale, scale);
+        AppendCurve(shape, line, direction, end1, end2, drawScale, scale);
       }
     }
   } catch (const ArithmeticFault& fault) {
-    throw DrawingFaultError(kViewName, fault.kind, position);
+    throw DrawingFaultError(model, kViewName, fault.kind, position);
   }
 }

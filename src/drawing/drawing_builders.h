@@ -1,36 +1,40 @@
-// The builders that fill the drawing lists. Each takes the picture size of the drawing area
-// read afresh just before the call: the width as a single-precision value and the height
-// rounded to a 16-bit integer, both in twips.
+// The builders of the drawing geometry: from the model, the result of its analysis when there
+// is one, and the size of the picture, every list the views draw, fitted to that picture.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
-// After every model load, before any other builder: the model extents; resets the six lists.
-void ComputeModelExtents();
-// One member line per member, the first point at the member's first node.
-void LayoutMembers(float pictureWidth, int16_t pictureHeight);
-// Arrows and moment symbols of the nodal loads, three records each.
-void BuildLoadSymbols(float pictureWidth, int16_t pictureHeight);
-// After an analysis, in this order: the deflected shape, then the three force diagrams, which
-// read the member end forces back from "work2.txt".
-void BuildDeflectedShape(float pictureWidth, int16_t pictureHeight);
-void BuildBendingMomentDiagram(float pictureWidth, int16_t pictureHeight);
-void BuildShearForceDiagram(float pictureWidth, int16_t pictureHeight);
-void BuildAxialForceDiagram(float pictureWidth, int16_t pictureHeight);
+#include "analysis/analysis_result.h"
+#include "drawing_lists.h"
+#include "model/model.h"
+#include "view_fit.h"
 
-// A picture size as the builders take it, in twips.
+// A picture size as the builders take it, in twips: the width in single precision, the height
+// rounded to a 16-bit integer.
 struct PictureSize {
   float width = 0.0f;
   int16_t height = 0;
 };
 
-// The builders of one moment in their order, each given the size pictureSize answers just
-// before it is called, as the window reads its picture afresh before every builder.
-// After a model load: the extents, the member lines and the load symbols.
-void BuildModelGeometry(const std::function<PictureSize()>& pictureSize);
-// After an analysis: the deflected shape and the moment, shear and axial-force diagrams.
-void BuildResultGeometry(const std::function<PictureSize()>& pictureSize);
-// The same for a picture whose size does not change between the calls (the batch front end).
-void BuildModelGeometry(float pictureWidth, int16_t pictureHeight);
-void BuildResultGeometry(float pictureWidth, int16_t pictureHeight);
+// The extents, the member lines and the load symbols of the model, and with a result its
+// deflected shape and its moment, shear and axial-force diagrams, in that order. Throws RunError
+// naming the view and the member when a result lies too far beyond the drawing's range.
+DrawingGeometry BuildDrawingGeometry(const Model& model, const AnalysisResult* result,
+                                     PictureSize size);
+
+// The steps of BuildDrawingGeometry, each given the fit of the extents to the picture.
+// The model extents; a line of nodes is fitted as a square of its length.
+void ComputeModelExtents(const Model& model, DrawingGeometry& geometry);
+// One member line per member, the first point at the member's first node.
+void LayoutMembers(const Model& model, const ViewFit& fit, DrawingList& memberLines);
+// Arrows and moment symbols of the nodal loads, three records each.
+void BuildLoadSymbols(const Model& model, const ViewFit& fit, DrawingList& loadSymbols);
+// After the member lines: the deflected shape, then the three force diagrams.
+void BuildDeflectedShape(const Model& model, const AnalysisResult& result, const ViewFit& fit,
+                         DrawingGeometry& geometry);
+void BuildBendingMomentDiagram(const Model& model, const AnalysisResult& result,
+                               const ViewFit& fit, DrawingGeometry& geometry);
+void BuildShearForceDiagram(const Model& model, const AnalysisResult& result, const ViewFit& fit,
+                            DrawingGeometry& geometry);
+void BuildAxialForceDiagram(const Model& model, const AnalysisResult& result, const ViewFit& fit,
+                            DrawingGeometry& geometry);

@@ -7,6 +7,8 @@
 
 #include "basics/arithmetic_fault.h"
 #include "basics/run_error.h"
+#include "model/model.h"
 
 // memberPosition is the member's table position, or -1 when the fault is not one member's.
-RunError DrawingFaultError(std::string_view viewName, FaultKind kind, int32_t memberPosition);
+RunError DrawingFaultError(const Model& model, std::string_view viewName, FaultKind kind,
+                           int32_t memberPosition);

@@ -6,28 +6,15 @@
 #include "basics/number_text.h"
 #include "basics/run_error.h"
 
-DrawingList MemberLines;
-DrawingList LoadSymbols;
-DrawingList DeflectedShapeLines;
-DrawingList BendingMomentLines;
-DrawingList ShearForceLines;
-DrawingList AxialForceLines;
-
-float ModelWidth = 0.0f;
-float ModelHeight = 0.0f;
-
-const std::array<NamedDrawingList, 6> AllDrawingLists = {{
-    {"MemberLines", &MemberLines},
-    {"LoadSymbols", &LoadSymbols},
-    {"DeflectedShapeLines", &DeflectedShapeLines},
-    {"BendingMomentLines", &BendingMomentLines},
-    {"ShearForceLines", &ShearForceLines},
-    {"AxialForceLines", &AxialForceLines},
-}};
-
-void DrawingList::Reset() {
-  records.assign(1, LineSegment{});
-  count = 0;
+std::array<NamedDrawingList, 6> NamedDrawingLists(const DrawingGeometry& geometry) {
+  return {{
+      {"MemberLines", &geometry.memberLines},
+      {"LoadSymbols", &geometry.loadSymbols},
+      {"DeflectedShapeLines", &geometry.deflectedShapeLines},
+      {"BendingMomentLines", &geometry.bendingMomentLines},
+      {"ShearForceLines", &geometry.shearForceLines},
+      {"AxialForceLines", &geometry.axialForceLines},
+  }};
 }
 
 void DrawingList::SetCount(long newCount, std::string_view viewName) {
@@ -49,25 +36,4 @@ void DrawingList::Append(const LineSegment& record, std::string_view viewName) {
 
 std::span<const LineSegment> DrawingList::InUse() const {
   return std::span<const LineSegment>(records).first(count > 0 ? static_cast<size_t>(count) : 0);
-}
-
-void ClearResultLists() {
-  for (DrawingList* list :
-       {&DeflectedShapeLines, &BendingMomentLines, &ShearForceLines, &AxialForceLines}) {
-    list->count = 0;
-  }
-}
-
-DrawingGeometry DrawingGeometry::Current() {
-  DrawingGeometry geometry;
-  for (size_t i = 0; i < AllDrawingLists.size(); ++i) geometry.lists[i] = *AllDrawingLists[i].list;
-  geometry.modelWidth = ModelWidth;
-  geometry.modelHeight = ModelHeight;
-  return geometry;
-}
-
-void DrawingGeometry::Restore() const {
-  for (size_t i = 0; i < AllDrawingLists.size(); ++i) *AllDrawingLists[i].list = lists[i];
-  ModelWidth = modelWidth;
-  ModelHeight = modelHeight;
 }

@@ -1,6 +1,6 @@
 // The drawing geometry the views draw: six lists of line records in twips (y upward from the
-// bottom of the drawing area), each with a count of records in use, and the model extents.
-// Filled by the builders of this folder; the views only read them.
+// bottom of the drawing area), each with a count of records in use, and the model extents, as
+// one value. Built by the builders of this folder; the views only read it.
 #pragma once
 
 #include <array>
@@ -28,8 +28,6 @@ struct DrawingList {
   std::vector<LineSegment> records{LineSegment{}};
   DrawingListCount count = 0;
 
-  // Back to one record of zeros and a count of 0, as after a model load.
-  void Reset();
   // count = newCount, and the list holds at least that many records. A count beyond the count
   // type gets a RunError naming the view instead of a wrapped count.
   void SetCount(long newCount, std::string_view viewName);
@@ -39,35 +37,23 @@ struct DrawingList {
   std::span<const LineSegment> InUse() const;
 };
 
-extern DrawingList MemberLines;
-extern DrawingList LoadSymbols;
-extern DrawingList DeflectedShapeLines;
-extern DrawingList BendingMomentLines;
-extern DrawingList ShearForceLines;
-extern DrawingList AxialForceLines;
+// The geometry of one model, and of its analysis when there is one, fitted to one picture size.
+// A model without a result has its member lines and load symbols; the four result lists are
+// empty.
+struct DrawingGeometry {
+  DrawingList memberLines;          // one per member, from node 1 to node 2
+  DrawingList loadSymbols;          // three per nodal load component
+  DrawingList deflectedShapeLines;  // the magnified deflected shape
+  DrawingList bendingMomentLines;   // one offset line per member
+  DrawingList shearForceLines;
+  DrawingList axialForceLines;
+  float modelWidth = 0.0f;   // cm
+  float modelHeight = 0.0f;  // cm
+};
 
-extern float ModelWidth;   // cm
-extern float ModelHeight;  // cm
-
-// The six lists in the order above, each with its name, for the code that treats them all alike
-// (the reset after a model load, the geometry file, the window's copy of the geometry).
+// The six lists in the order above, each with the name the geometry file gives it.
 struct NamedDrawingList {
   const char* name;
-  DrawingList* list;
+  const DrawingList* list;
 };
-
-extern const std::array<NamedDrawingList, 6> AllDrawingLists;
-
-// Empties the four lists of the analysis results; the member lines and load symbols stay.
-void ClearResultLists();
-
-// The six lists and the model extents as one value: the window keeps a copy of the model on
-// show and puts it back when the geometry of a newly chosen model cannot be built.
-struct DrawingGeometry {
-  std::array<DrawingList, 6> lists;  // in the order of AllDrawingLists
-  float modelWidth = 0.0f;
-  float modelHeight = 0.0f;
-
-  static DrawingGeometry Current();
-  void Restore() const;
-};
+std::array<NamedDrawingList, 6> NamedDrawingLists(const DrawingGeometry& geometry);

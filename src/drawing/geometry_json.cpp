@@ -54,11 +54,12 @@ std::string RecordList(const DrawingList& list) {
   return text + "\n  ]";
 }
 
-std::string GeometryJson(const std::array<std::string, 5>& tabLabels) {
+std::string GeometryJson(const DrawingGeometry& geometry,
+                         const std::array<std::string, 5>& tabLabels) {
   std::string json = "{\n";
-  json += "  \"ModelWidth\": " + FloatText(ModelWidth) + ",\n";
-  json += "  \"ModelHeight\": " + FloatText(ModelHeight);
-  for (const NamedDrawingList& named : AllDrawingLists) {
+  json += "  \"ModelWidth\": " + FloatText(geometry.modelWidth) + ",\n";
+  json += "  \"ModelHeight\": " + FloatText(geometry.modelHeight);
+  for (const NamedDrawingList& named : NamedDrawingLists(geometry)) {
     json += ",\n  \"" + std::string(named.name) + "\": " + RecordList(*named.list);
   }
   json += ",\n  \"Label2\": {\n";
@@ -71,8 +72,9 @@ std::string GeometryJson(const std::array<std::string, 5>& tabLabels) {
 
 }  // namespace
 
-void WriteGeometryJson(const std::string& path, const std::array<std::string, 5>& tabLabels) {
+void WriteGeometryJson(const std::string& path, const DrawingGeometry& geometry,
+                       const std::array<std::string, 5>& tabLabels) {
   AtomicFile file(path);
-  file.Write(GeometryJson(tabLabels));
+  file.Write(GeometryJson(geometry, tabLabels));
   file.Commit();
 }

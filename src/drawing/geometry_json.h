@@ -6,5 +6,8 @@
 #include <array>
 #include <string>
 
+#include "drawing_lists.h"
+
 // Throws RunError naming the file when it cannot be created or written.
-void WriteGeometryJson(const std::string& path, const std::array<std::string, 5>& tabLabels);
+void WriteGeometryJson(const std::string& path, const DrawingGeometry& geometry,
+                       const std::array<std::string, 5>& tabLabels);

@@ -2,9 +2,9 @@
 
 #include "basics/checked_math.h"
 
-MemberDirection MemberDirectionOf(const MemberRecord& member) {
-  const NodeRecord& node1 = modelStore.nodes[static_cast<size_t>(member.node1Index)];
-  const NodeRecord& node2 = modelStore.nodes[static_cast<size_t>(member.node2Index)];
+MemberDirection MemberDirectionOf(const Model& model, const MemberRecord& member) {
+  const NodeRecord& node1 = model.nodes[static_cast<size_t>(member.node1Index)];
+  const NodeRecord& node2 = model.nodes[static_cast<size_t>(member.node2Index)];
   const double dx = static_cast<double>(node2.x) - static_cast<double>(node1.x);
   const double dy = static_cast<double>(node2.y) - static_cast<double>(node1.y);
   MemberDirection direction;

@@ -2,7 +2,7 @@
 // as the force diagrams and the deflected shape offset and bend each member.
 #pragma once
 
-#include "model/model_store.h"
+#include "model/model.h"
 
 struct MemberDirection {
   double length = 0.0;    // cm
@@ -12,4 +12,4 @@ struct MemberDirection {
 
 // A member whose two nodes coincide has no direction: length, cosθ and sinθ are then all 0, so
 // its diagram and deflected-shape records collapse onto its single point instead of dividing by 0.
-MemberDirection MemberDirectionOf(const MemberRecord& member);
+MemberDirection MemberDirectionOf(const Model& model, const MemberRecord& member);

@@ -19,12 +19,15 @@ float CandidateScale(int16_t usable, float extent) {
 
 }  // namespace
 
-ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight) {
+ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight,
+                       const DrawingGeometry& geometry) {
+  const float modelWidth = geometry.modelWidth;
+  const float modelHeight = geometry.modelHeight;
   ViewFit fit;
   fit.UsableWidth = ToCoordinate(static_cast<double>(pictureWidth) * 0.8);
   fit.UsableHeight = ToCoordinate(static_cast<double>(pictureHeight) * 0.8);
-  const float widthScale = CandidateScale(fit.UsableWidth, ModelWidth);
-  const float heightScale = CandidateScale(fit.UsableHeight, ModelHeight);
+  const float widthScale = CandidateScale(fit.UsableWidth, modelWidth);
+  const float heightScale = CandidateScale(fit.UsableHeight, modelHeight);
   // The smaller scale wins; on a tie the height limits.
   if (heightScale > widthScale) {
     fit.DrawScale = widthScale;
@@ -35,14 +38,14 @@ ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight) {
   }
   // All nodes at one point: no scale is defined, so every node is drawn at the offsets, the
   // middle of the usable area shifted by its 10 % margins.
-  if (ModelWidth == 0.0f && ModelHeight == 0.0f) fit.DrawScale = 0.0f;
+  if (modelWidth == 0.0f && modelHeight == 0.0f) fit.DrawScale = 0.0f;
 
   const double usableWidth = fit.UsableWidth;
   const double usableHeight = fit.UsableHeight;
   const double drawScale = fit.DrawScale;
   fit.OffsetX = ToCoordinate(usableWidth * 0.1 +
-                             (usableWidth - static_cast<double>(ModelWidth) * drawScale) / 2.0);
-  fit.OffsetY = ToCoordinate((usableHeight - static_cast<double>(ModelHeight) * drawScale) / 2.0 +
+                             (usableWidth - static_cast<double>(modelWidth) * drawScale) / 2.0);
+  fit.OffsetY = ToCoordinate((usableHeight - static_cast<double>(modelHeight) * drawScale) / 2.0 +
                              usableHeight * 0.1);
   return fit;
 }

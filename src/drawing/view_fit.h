@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "drawing_lists.h"
-#include "model/model_store.h"
+#include "model/model.h"
 
 struct ViewFit {
   int16_t UsableWidth = 0;     // twips
@@ -17,8 +17,8 @@ struct ViewFit {
   int16_t OffsetY = 0;         // drawing y of the model's y = 0
 };
 
-// From the picture size in twips and ModelWidth, ModelHeight.
-ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight);
+// From the picture size in twips and the model extents of the geometry.
+ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight, const DrawingGeometry& geometry);
 
 struct DrawingPoint {
   int16_t X = 0;

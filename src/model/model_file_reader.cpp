@@ -5,7 +5,7 @@
 
 #include "basics/message_sink.h"
 #include "model_file_messages.h"
-#include "model_store.h"
+#include "model.h"
 #include "model_text_reader.h"
 
 namespace {
@@ -33,7 +33,7 @@ bool HasNoDigit(const std::string& text) {
 // its line, table, record and field, with the likely cause when the tables have shifted.
 class ModelFileParser {
  public:
-  explicit ModelFileParser(const std::string& path) : reader_(path) {}
+  ModelFileParser(const std::string& path, Model& model) : reader_(path), model_(model) {}
 
   void Read() {
     try {
@@ -81,8 +81,7 @@ class ModelFileParser {
     extraValuesFields_ = fields;
   }
 
-  // Each table follows its own free header line. Fields go straight into the store as they are
-  // read, so a failure leaves everything read before it in place.
+  // Each table follows its own free header line.
   template <typename Record, typename ReadRecord>
   void ReadTable(ModelTable name, int32_t fields, std::vector<Record>& table,
                  std::vector<int64_t>* lines, ReadRecord readRecord) {
@@ -107,6 +106,7 @@ class ModelFileParser {
   };
 
   ModelTextReader reader_;
+  Model& model_;
   Place place_{FilePart::FirstLine, ModelTable::Counts, 0, 0};
   std::array<int32_t, 6> counts_{};  // by ModelTable; the counts line's own entry is unused
   int64_t recordLine_ = 0;
@@ -124,55 +124,55 @@ void ModelFileParser::ReadParts() {
   Skip(FilePart::FreeLine);
   Skip(FilePart::FreeLine);
   StartRecord(ModelTable::Counts, 0);
-  modelStore.nodeCount = Count(0);
-  modelStore.sectionCount = Count(1);
-  modelStore.memberCount = Count(2);
-  modelStore.loadCount = Count(3);
-  modelStore.supportCount = Count(4);
+  model_.nodeCount = Count(0);
+  model_.sectionCount = Count(1);
+  model_.memberCount = Count(2);
+  model_.loadCount = Count(3);
+  model_.supportCount = Count(4);
   countsSplit_ = reader_.valueLine() != recordLine_;
   EndRecord(5);
   counts_ = {0,
-             modelStore.nodeCount,
-             modelStore.sectionCount,
-             modelStore.memberCount,
-             modelStore.loadCount,
-             modelStore.supportCount};
+             model_.nodeCount,
+             model_.sectionCount,
+             model_.memberCount,
+             model_.loadCount,
+             model_.supportCount};
 
-  RecreateTable(modelStore.nodes, modelStore.nodeCount);
-  RecreateTable(modelStore.sections, modelStore.sectionCount);
-  RecreateTable(modelStore.members, modelStore.memberCount);
-  RecreateTable(modelStore.loads, modelStore.loadCount);
-  RecreateTable(modelStore.supports, modelStore.supportCount);
-  modelStore.memberLines.clear();
-  modelStore.loadLines.clear();
-  modelStore.supportLines.clear();
+  RecreateTable(model_.nodes, model_.nodeCount);
+  RecreateTable(model_.sections, model_.sectionCount);
+  RecreateTable(model_.members, model_.memberCount);
+  RecreateTable(model_.loads, model_.loadCount);
+  RecreateTable(model_.supports, model_.supportCount);
+  model_.memberLines.clear();
+  model_.loadLines.clear();
+  model_.supportLines.clear();
 
-  ReadTable(ModelTable::Nodes, 3, modelStore.nodes, nullptr, [&](NodeRecord& node) {
+  ReadTable(ModelTable::Nodes, 3, model_.nodes, nullptr, [&](NodeRecord& node) {
     node.nodeNo = Integer(0);
     node.x = Real(1);
     node.y = Real(2);
   });
-  ReadTable(ModelTable::Sections, 4, modelStore.sections, nullptr, [&](SectionRecord& section) {
+  ReadTable(ModelTable::Sections, 4, model_.sections, nullptr, [&](SectionRecord& section) {
     section.sectionNo = Integer(0);
     section.area = Real(1);
     section.inertia = Real(2);
     section.youngModulus = Real(3);
   });
-  ReadTable(ModelTable::Members, 4, modelStore.members, &modelStore.memberLines,
+  ReadTable(ModelTable::Members, 4, model_.members, &model_.memberLines,
             [&](MemberRecord& member) {
               member.memberNo = Integer(0);
               member.node1No = Integer(1);
               member.node2No = Integer(2);
               member.sectionNo = Integer(3);
             });
-  ReadTable(ModelTable::Loads, 4, modelStore.loads, &modelStore.loadLines,
+  ReadTable(ModelTable::Loads, 4, model_.loads, &model_.loadLines,
             [&](NodalLoadRecord& load) {
               load.nodeNo = Integer(0);
               load.fx = Real(1);
               load.fy = Real(2);
               load.moment = Real(3);
             });
-  ReadTable(ModelTable::Supports, 4, modelStore.supports, &modelStore.supportLines,
+  ReadTable(ModelTable::Supports, 4, model_.supports, &model_.supportLines,
             [&](SupportRecord& support) {
               support.nodeNo = Integer(0);
               support.fixU = Integer(1);
@@ -233,18 +233,18 @@ void ModelFileParser::Locate(ModelFileFailure& failure) const {
 
 }  // namespace
 
-bool ReadModelFile(const std::string& path, TrailingSupportLines* trailing) {
-  // The report names itself after this path, so it is kept even when the file cannot be read.
-  modelStore.modelPath = path;
+std::optional<Model> ReadModelFile(const std::string& path, TrailingSupportLines* trailing) {
+  Model model;
+  model.modelPath = path;
   try {
     // The reader closes the file on every way out, a failed read included.
-    ModelFileParser parser(path);
+    ModelFileParser parser(path, model);
     parser.Read();
     if (trailing != nullptr) *trailing = parser.TrailingSupports();
-    return true;
+    return model;
   } catch (ModelFileFailure& failure) {
     failure.path = path;
     ShowMessage(ModelFileFailureMessage(failure));
-    return false;
+    return std::nullopt;
   }
 }

@@ -7,7 +7,7 @@
 #include "basics/message_sink.h"
 #include "model_file_failure.h"
 #include "model_file_messages.h"
-#include "model_store.h"
+#include "model.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ int16_t FindPosition(const std::vector<Record>& table, int32_t count, int16_t Re
   return -1;
 }
 
-int16_t FindNode(int16_t nodeNo) {
-  return FindPosition(modelStore.nodes, modelStore.nodeCount, &NodeRecord::nodeNo, nodeNo);
+int16_t FindNode(const Model& model, int16_t nodeNo) {
+  return FindPosition(model.nodes, model.nodeCount, &NodeRecord::nodeNo, nodeNo);
 }
 
 // The failure of record i of a table, at the line the reader found it on.
@@ -47,19 +47,19 @@ void AddMissing(ReferenceFailure& failure, int32_t field, int16_t number) {
   ++failure.missingCount;
 }
 
-std::optional<ReferenceFailure> ResolveMembers() {
-  for (size_t i = 0; i < InUse(modelStore.members, modelStore.memberCount); ++i) {
-    MemberRecord& member = modelStore.members[i];
+std::optional<ReferenceFailure> ResolveMembers(Model& model) {
+  for (size_t i = 0; i < InUse(model.members, model.memberCount); ++i) {
+    MemberRecord& member = model.members[i];
     // A member whose nodes do not resolve is left with no section either.
     member.sectionIndex = -1;
-    member.node1Index = FindNode(member.node1No);
-    member.node2Index = FindNode(member.node2No);
-    ReferenceFailure failure = FailureAt(ModelTable::Members, i, modelStore.memberLines);
+    member.node1Index = FindNode(model, member.node1No);
+    member.node2Index = FindNode(model, member.node2No);
+    ReferenceFailure failure = FailureAt(ModelTable::Members, i, model.memberLines);
     failure.memberNo = member.memberNo;
     if (member.node1Index == -1) AddMissing(failure, 1, member.node1No);
     if (member.node2Index == -1) AddMissing(failure, 2, member.node2No);
     if (failure.missingCount > 0) return failure;
-    member.sectionIndex = FindPosition(modelStore.sections, modelStore.sectionCount,
+    member.sectionIndex = FindPosition(model.sections, model.sectionCount,
                                        &SectionRecord::sectionNo, member.sectionNo);
     if (member.sectionIndex == -1) {
       AddMissing(failure, 3, member.sectionNo);
@@ -71,12 +71,12 @@ std::optional<ReferenceFailure> ResolveMembers() {
 
 // Loads and supports each name one node; the first that names none stops the check.
 template <typename Record>
-std::optional<ReferenceFailure> ResolveNodeReferences(ModelTable name, std::vector<Record>& table,
-                                                      int32_t count,
+std::optional<ReferenceFailure> ResolveNodeReferences(const Model& model, ModelTable name,
+                                                      std::vector<Record>& table, int32_t count,
                                                       const std::vector<int64_t>& lines) {
   for (size_t i = 0; i < InUse(table, count); ++i) {
     Record& record = table[i];
-    record.nodeIndex = FindNode(record.nodeNo);
+    record.nodeIndex = FindNode(model, record.nodeNo);
     if (record.nodeIndex == -1) {
       ReferenceFailure failure = FailureAt(name, i, lines);
       AddMissing(failure, 0, record.nodeNo);
@@ -86,20 +86,20 @@ std::optional<ReferenceFailure> ResolveNodeReferences(ModelTable name, std::vect
   return std::nullopt;
 }
 
-std::optional<ReferenceFailure> ResolveReferences() {
-  if (auto failure = ResolveMembers()) return failure;
-  if (auto failure = ResolveNodeReferences(ModelTable::Loads, modelStore.loads,
-                                           modelStore.loadCount, modelStore.loadLines)) {
+std::optional<ReferenceFailure> ResolveReferences(Model& model) {
+  if (auto failure = ResolveMembers(model)) return failure;
+  if (auto failure = ResolveNodeReferences(model, ModelTable::Loads, model.loads,
+                                           model.loadCount, model.loadLines)) {
     return failure;
   }
-  return ResolveNodeReferences(ModelTable::Supports, modelStore.supports, modelStore.supportCount,
-                               modelStore.supportLines);
+  return ResolveNodeReferences(model, ModelTable::Supports, model.supports, model.supportCount,
+                               model.supportLines);
 }
 
 }  // namespace
 
-bool CheckModelReferences() {
-  const std::optional<ReferenceFailure> failure = ResolveReferences();
+bool CheckModelReferences(Model& model) {
+  const std::optional<ReferenceFailure> failure = ResolveReferences(model);
   if (failure) ShowMessage(ReferenceFailureMessage(*failure));
   return !failure;
 }

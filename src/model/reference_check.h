@@ -1,7 +1,9 @@
 // Resolves the user numbers that members, loads and supports refer to into table positions of
-// modelStore, stopping at the first that does not resolve with a message that names it: the
+// the model, stopping at the first that does not resolve with a message that names it: the
 // record, its line in the file, the field and the number the file does not define.
 #pragma once
 
+#include "model.h"
+
 // True when every reference resolved; false after the message has been shown.
-bool CheckModelReferences();
+bool CheckModelReferences(Model& model);

@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/analysis_store.h"
-#include "analysis/work_files.h"
 #include "basics/number_text.h"
 #include "basics/text_file.h"
-#include "model/model_store.h"
+#include "model/model.h"
 #include "report_path.h"
 
 namespace {
@@ -38,8 +36,7 @@ void AddRecords(std::vector<std::string>& lines, const std::vector<Record>& tabl
   for (size_t i = 0; i < static_cast<size_t>(count); ++i) lines.push_back(formatRecord(table[i]));
 }
 
-void AddModelSections(std::vector<std::string>& lines) {
-  const ModelStore& model = modelStore;
+void AddModelSections(std::vector<std::string>& lines, const Model& model) {
   AddSection(lines, "■ 節 点 座 標 ■", {"節点No.", "x[㎝]", "y[cm]"});
   AddRecords(lines, model.nodes, model.nodeCount, [](const NodeRecord& node) {
     return JoinFields({FormatInteger(node.nodeNo), FormatSingle(node.x), FormatSingle(node.y)});
@@ -68,25 +65,25 @@ void AddModelSections(std::vector<std::string>& lines) {
 }
 
 // Displacements in cm, cm and rad, one line per node in table order.
-void AddDisplacements(std::vector<std::string>& lines) {
-  const AnalysisStore& analysis = analysisStore;
+void AddDisplacements(std::vector<std::string>& lines, const Model& model,
+                      const std::vector<double>& displacements) {
   AddSection(lines, "＝ 変 位 ＝", {"節点No.", "変位u[㎝]", "変位v[㎝]", "回転変位θ[rad.]"});
-  const auto dofCount = static_cast<size_t>(analysis.dofCount);
+  const auto dofCount = 3 * static_cast<size_t>(model.nodeCount);
   for (size_t i = 0; i < dofCount; i += 3) {
-    lines.push_back(JoinFields({FormatInteger(modelStore.nodes[i / 3].nodeNo),
-                                FormatFixed5(analysis.displacements[i]),
-                                FormatFixed5(analysis.displacements[i + 1]),
-                                FormatFixed5(analysis.displacements[i + 2])}));
+    lines.push_back(JoinFields({FormatInteger(model.nodes[i / 3].nodeNo),
+                                FormatFixed5(displacements[i]), FormatFixed5(displacements[i + 1]),
+                                FormatFixed5(displacements[i + 2])}));
   }
 }
 
 // "work2.txt" holds moments in t·cm; the report shows t·m.
-void AddMemberForces(std::vector<std::string>& lines, const std::vector<double>& endForces) {
+void AddMemberForces(std::vector<std::string>& lines, const Model& model,
+                     const std::vector<double>& endForces) {
   AddSection(lines, "＝ 部 材 応 力 ＝",
              {"部材No.", "節点1No.", "節点2No.", "N1[t]", "Q1[t]", "M1[t･m]", "N2[t]", "Q2[t]",
               "M2[t･m]"});
-  for (size_t m = 0; m < static_cast<size_t>(modelStore.memberCount); ++m) {
-    const MemberRecord& member = modelStore.members[m];
+  for (size_t m = 0; m < static_cast<size_t>(model.memberCount); ++m) {
+    const MemberRecord& member = model.members[m];
     const double* fe = endForces.data() + 6 * m;
     lines.push_back(JoinFields({FormatInteger(member.memberNo), FormatInteger(member.node1No),
                                 FormatInteger(member.node2No), FormatFixed5(fe[0]),
@@ -96,27 +93,24 @@ void AddMemberForces(std::vector<std::string>& lines, const std::vector<double>&
   }
 }
 
-void AddMaxima(std::vector<std::string>& lines) {
-  const AnalysisStore& analysis = analysisStore;
+void AddMaxima(std::vector<std::string>& lines, const ResultMaxima& maxima) {
   AddSection(lines, "＝ 解 析 最 大 値 ＝", {"δ[㎝]", "M[t･m]", "Q[t]", "N[t]"});
-  lines.push_back(JoinFields({FormatFixed5(analysis.maxDisplacement),
-                              FormatFixed5(analysis.maxMoment / 100.0),
-                              FormatFixed5(analysis.maxShearForce),
-                              FormatFixed5(analysis.maxAxialForce)}));
+  lines.push_back(JoinFields({FormatFixed5(maxima.displacement.value),
+                              FormatFixed5(maxima.moment.value / 100.0),
+                              FormatFixed5(maxima.shear.value), FormatFixed5(maxima.axial.value)}));
 }
 
 }  // namespace
 
 // Everything the report needs is gathered before the file is opened, so a failure leaves an
 // earlier report of the model as it was.
-void WriteResultsReport() {
-  const std::string reportPath = ReportPath(modelStore.modelPath);
-  const std::vector<double> endForces = ReadWork2();
+void WriteResultsReport(const Model& model, const AnalysisResult& result) {
+  const std::string reportPath = ReportPath(model.modelPath);
   std::vector<std::string> lines{"有限要素法による構造解析"};
-  AddModelSections(lines);
-  AddDisplacements(lines);
-  AddMemberForces(lines, endForces);
-  AddMaxima(lines);
+  AddModelSections(lines, model);
+  AddDisplacements(lines, model, result.displacements);
+  AddMemberForces(lines, model, result.endForces);
+  AddMaxima(lines, result.maxima);
   TextFileWriter report(reportPath);
   for (const std::string& line : lines) report.WriteLine(line);
   report.Close();

@@ -5,11 +5,12 @@
 namespace {
 
 // A force at a node adds its moment about the origin, x·Fy − y·Fx, to its own moment.
-void AddAtNode(EquilibriumResidual& sum, int16_t nodeIndex, const NodeForces& force) {
+void AddAtNode(const Model& model, EquilibriumResidual& sum, int16_t nodeIndex,
+               const NodeForces& force) {
   sum.fx = CheckedAdd(sum.fx, force[0]);
   sum.fy = CheckedAdd(sum.fy, force[1]);
-  const double lever = CheckedSub(CheckedMul(NodeXMetres(nodeIndex), force[1]),
-                                  CheckedMul(NodeYMetres(nodeIndex), force[0]));
+  const double lever = CheckedSub(CheckedMul(NodeXMetres(model, nodeIndex), force[1]),
+                                  CheckedMul(NodeYMetres(model, nodeIndex), force[0]));
   sum.moment = CheckedAdd(sum.moment, CheckedAdd(force[2], lever));
 }
 
@@ -17,12 +18,12 @@ void AddAtNode(EquilibriumResidual& sum, int16_t nodeIndex, const NodeForces& fo
 
 // Loads first, node by node, then the reactions in their order; a free component of a
 // reaction is 0 and adds nothing.
-EquilibriumResidual SumLoadsAndReactions(const std::vector<NodeForces>& applied,
+EquilibriumResidual SumLoadsAndReactions(const Model& model, const std::vector<NodeForces>& applied,
                                          const std::vector<SupportReaction>& reactions) {
   EquilibriumResidual sum;
-  for (size_t j = 0; j < applied.size(); ++j) AddAtNode(sum, static_cast<int16_t>(j), applied[j]);
+  for (size_t j = 0; j < applied.size(); ++j) AddAtNode(model, sum, static_cast<int16_t>(j), applied[j]);
   for (const SupportReaction& reaction : reactions) {
-    AddAtNode(sum, reaction.nodeIndex, reaction.force);
+    AddAtNode(model, sum, reaction.nodeIndex, reaction.force);
   }
   return sum;
 }

@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "node_forces.h"
-#include "support_reactions.h"
+#include "analysis/node_forces.h"
+#include "analysis/support_reactions.h"
+#include "model/model.h"
 
 struct EquilibriumResidual {
   double fx = 0.0;      // ΣFx [t]
@@ -14,5 +15,5 @@ struct EquilibriumResidual {
 };
 
 // Throws ArithmeticFault when a sum overflows.
-EquilibriumResidual SumLoadsAndReactions(const std::vector<NodeForces>& applied,
+EquilibriumResidual SumLoadsAndReactions(const Model& model, const std::vector<NodeForces>& applied,
                                          const std::vector<SupportReaction>& reactions);

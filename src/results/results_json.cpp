@@ -4,11 +4,11 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "analysis/analysis_store.h"
+#include "basics/arithmetic_fault.h"
 #include "basics/atomic_file.h"
 #include "basics/number_text.h"
 #include "basics/run_error.h"
-#include "model/model_store.h"
+#include "equilibrium_check.h"
 
 namespace {
 
@@ -45,15 +45,14 @@ std::string Array(const std::vector<std::string>& items) {
   return text + "  ]";
 }
 
-std::string NodeNumber(int16_t nodeIndex) {
-  return FormatInteger(modelStore.nodes[static_cast<size_t>(nodeIndex)].nodeNo);
+std::string NodeNumber(const Model& model, int16_t nodeIndex) {
+  return FormatInteger(model.nodes[static_cast<size_t>(nodeIndex)].nodeNo);
 }
 
-std::string Nodes() {
-  const std::vector<double>& d = analysisStore.displacements;
+std::string Nodes(const Model& model, const std::vector<double>& d) {
   std::vector<std::string> items;
-  for (size_t j = 0; j < static_cast<size_t>(modelStore.nodeCount); ++j) {
-    items.push_back(Object({Field("node", FormatInteger(modelStore.nodes[j].nodeNo)),
+  for (size_t j = 0; j < static_cast<size_t>(model.nodeCount); ++j) {
+    items.push_back(Object({Field("node", FormatInteger(model.nodes[j].nodeNo)),
                             Field("u", Number(d[3 * j])), Field("v", Number(d[3 * j + 1])),
                             Field("theta", Number(d[3 * j + 2]))}));
   }
@@ -61,10 +60,10 @@ std::string Nodes() {
 }
 
 // Moments in t·cm as "work2.txt" holds them, shown in t·m like the report.
-std::string Members(const std::vector<double>& endForces) {
+std::string Members(const Model& model, const std::vector<double>& endForces) {
   std::vector<std::string> items;
-  for (size_t m = 0; m < static_cast<size_t>(modelStore.memberCount); ++m) {
-    const MemberRecord& member = modelStore.members[m];
+  for (size_t m = 0; m < static_cast<size_t>(model.memberCount); ++m) {
+    const MemberRecord& member = model.members[m];
     const double* fe = endForces.data() + 6 * m;
     items.push_back(Object({Field("member", FormatInteger(member.memberNo)),
                             Field("node1", FormatInteger(member.node1No)),
@@ -76,51 +75,63 @@ std::string Members(const std::vector<double>& endForces) {
   return Array(items);
 }
 
-std::string Reactions(const std::vector<SupportReaction>& reactions) {
+std::string Reactions(const Model& model, const std::vector<SupportReaction>& reactions) {
   std::vector<std::string> items;
   for (const SupportReaction& reaction : reactions) {
     const auto component = [&](size_t c) {
       return reaction.restrained[c] ? Number(reaction.force[c]) : std::string("null");
     };
-    items.push_back(Object({Field("node", NodeNumber(reaction.nodeIndex)),
+    items.push_back(Object({Field("node", NodeNumber(model, reaction.nodeIndex)),
                             Field("Rx", component(0)), Field("Ry", component(1)),
                             Field("M", component(2))}));
   }
   return Array(items);
 }
 
-std::string Maximum(const MaximumPlace& place) {
+// `value` in the report's units: cm, t·m or t.
+std::string Maximum(const Model& model, const MaximumPlace& place, double value) {
   const bool found = place.memberIndex >= 0;
   return Object(
-      {Field("value", Number(place.value)),
-       Field("member", found ? FormatInteger(modelStore.members[static_cast<size_t>(
-                                                 place.memberIndex)].memberNo)
-                             : "null"),
-       Field("node", found ? NodeNumber(place.nodeIndex) : "null")});
+      {Field("value", Number(value)),
+       Field("member",
+             found ? FormatInteger(model.members[static_cast<size_t>(place.memberIndex)].memberNo)
+                   : "null"),
+       Field("node", found ? NodeNumber(model, place.nodeIndex) : "null")});
 }
 
-std::string Maxima(const ResultMaxima& maxima) {
-  return "{\n    " + Field("displacement", Maximum(maxima.displacement)) + ",\n    " +
-         Field("moment", Maximum(maxima.moment)) + ",\n    " +
-         Field("shear", Maximum(maxima.shear)) + ",\n    " +
-         Field("axial", Maximum(maxima.axial)) + "\n  }";
+// The moment is kept in t·cm and shown in t·m, like the report.
+std::string Maxima(const Model& model, const ResultMaxima& maxima) {
+  return "{\n    " +
+         Field("displacement", Maximum(model, maxima.displacement, maxima.displacement.value)) +
+         ",\n    " + Field("moment", Maximum(model, maxima.moment, maxima.moment.value / 100.0)) +
+         ",\n    " + Field("shear", Maximum(model, maxima.shear, maxima.shear.value)) +
+         ",\n    " + Field("axial", Maximum(model, maxima.axial, maxima.axial.value)) + "\n  }";
+}
+
+EquilibriumResidual Equilibrium(const Model& model, const AnalysisResult& result) {
+  try {
+    return SumLoadsAndReactions(model, AppliedNodeLoads(model), result.reactions);
+  } catch (const ArithmeticFault& fault) {
+    throw RunError(RunErrorCause::Arithmetic, std::string("支点反力と釣合いの計算で") +
+                                                  FaultKindText(fault.kind) + "が発生しました。");
+  }
 }
 
 }  // namespace
 
-std::string ResultsJson(const RunResults& results) {
-  const EquilibriumResidual& sum = results.equilibrium;
-  return "{\n  " + Field("nodes", Nodes()) + ",\n  " +
-         Field("members", Members(results.endForces)) + ",\n  " +
-         Field("reactions", Reactions(results.reactions)) + ",\n  " +
-         Field("maxima", Maxima(results.maxima)) + ",\n  " +
+std::string ResultsJson(const Model& model, const AnalysisResult& result) {
+  const EquilibriumResidual sum = Equilibrium(model, result);
+  return "{\n  " + Field("nodes", Nodes(model, result.displacements)) + ",\n  " +
+         Field("members", Members(model, result.endForces)) + ",\n  " +
+         Field("reactions", Reactions(model, result.reactions)) + ",\n  " +
+         Field("maxima", Maxima(model, result.maxima)) + ",\n  " +
          Field("equilibrium", Object({Field("Fx", Number(sum.fx)), Field("Fy", Number(sum.fy)),
                                       Field("M", Number(sum.moment))})) +
          "\n}\n";
 }
 
-void WriteResultsFile(const std::string& path) {
-  const std::string json = ResultsJson(CollectRunResults());
+void WriteResultsFile(const std::string& path, const Model& model, const AnalysisResult& result) {
+  const std::string json = ResultsJson(model, result);
   AtomicFile file(path);
   file.Write(json);
   file.Commit();

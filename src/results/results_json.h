@@ -6,11 +6,13 @@
 
 #include <string>
 
-#include "run_results.h"
+#include "analysis/analysis_result.h"
+#include "model/model.h"
 
-// Throws RunError if a value is not finite, which a successful run never gives.
-std::string ResultsJson(const RunResults& results);
+// The document of a successful run of the model. Throws RunError if a value is not finite, which
+// a successful run never gives, or when the equilibrium sums overflow.
+std::string ResultsJson(const Model& model, const AnalysisResult& result);
 
-// Gathers the results of the run that just succeeded and writes them to `path`, which is
-// replaced only once the whole document is written. Throws RunError naming what failed.
-void WriteResultsFile(const std::string& path);
+// Writes the document to `path`, which is replaced only once the whole document is written.
+// Throws RunError naming what failed.
+void WriteResultsFile(const std::string& path, const Model& model, const AnalysisResult& result);

@@ -26,14 +26,15 @@ constexpr PrimeField kCheckFields[] = {PrimeField(1), PrimeField(45), PrimeField
 // A zero pivot of G is therefore found at the same equation an exact elimination finds it.
 // Should all three primes stop at different equations, the check takes the structure for valid:
 // the solver's relative pivot test stays behind it.
-size_t FirstDependentEquation(const std::vector<size_t>& envelope, RunProgress* progress) {
+size_t FirstDependentEquation(const Model& model, const std::vector<size_t>& envelope,
+                              RunProgress* progress) {
   const size_t n = envelope.empty() ? 0 : envelope.size() - 1;
   size_t latest = 0;
   bool stopped = false;
   for (const PrimeField& field : kCheckFields) {
     // A confirming prime goes over the rows again, and is shown and can be stopped as the first.
     if (stopped && progress != nullptr) progress->Begin(RunStep::MechanismCheck, n);
-    ResidueEnvelope g = KinematicMatrix(envelope, field);
+    ResidueEnvelope g = KinematicMatrix(model, envelope, field);
     const size_t stop = FirstZeroPivot(field, g, n, progress);
     if (stop == n) return n;
     if (stopped && stop == latest) return stop;
@@ -43,8 +44,9 @@ size_t FirstDependentEquation(const std::vector<size_t>& envelope, RunProgress* 
   return n;
 }
 
-void RefuseMechanism(const std::vector<size_t>& envelope, RunProgress* progress) {
+void RefuseMechanism(const Model& model, const std::vector<size_t>& envelope,
+                     RunProgress* progress) {
   const size_t n = envelope.empty() ? 0 : envelope.size() - 1;
-  const size_t equation = FirstDependentEquation(envelope, progress);
+  const size_t equation = FirstDependentEquation(model, envelope, progress);
   if (equation < n) throw SolverError(FaultKind::DivisionByZero, equation);
 }

@@ -10,8 +10,7 @@
 #include "basics/full_path.h"
 #include "basics/run_error.h"
 #include "basics/temporary_files.h"
-#include "basics/work_directory.h"
-#include "model/model_store.h"
+#include "work_files.h"
 
 namespace {
 
@@ -43,11 +42,10 @@ bool Lock(int fd, int operation) {
 
 }  // namespace
 
-std::string RunLockPath() { return WorkFilePath("femframe.lock"); }
-
-RunLock::RunLock(WhenBusy whenBusy, const std::function<void()>& beforeWaiting) {
-  PrepareWorkDirectory();
-  const std::string path = RunLockPath();
+RunLock::RunLock(const WorkDirectory& directory, const std::string& modelPath, WhenBusy whenBusy,
+                 const std::function<void()>& beforeWaiting) {
+  PrepareWorkDirectory(directory);
+  const std::string path = RunLockPath(directory);
   const int fd = OpenLockFile(path);
   if (!Lock(fd, LOCK_EX | LOCK_NB)) {
     const bool busy = errno == EWOULDBLOCK;
@@ -63,11 +61,10 @@ RunLock::RunLock(WhenBusy whenBusy, const std::function<void()>& beforeWaiting) 
   }
   // Held from here on; a failure before the constructor ends lets the lock go with the file.
   try {
-    removed_ = RemoveStaleTemporaries(WorkDirectory());
+    removed_ = RemoveStaleTemporaries(directory.path);
     // The report is written beside the model file.
-    const std::string reportDirectory =
-        modelStore.modelPath.empty() ? "" : DirectoryOf(modelStore.modelPath);
-    if (!reportDirectory.empty() && reportDirectory != WorkDirectory()) {
+    const std::string reportDirectory = modelPath.empty() ? "" : DirectoryOf(modelPath);
+    if (!reportDirectory.empty() && reportDirectory != directory.path) {
       for (std::string& stale : RemoveStaleTemporaries(reportDirectory)) removed_.push_back(stale);
     }
   } catch (...) {

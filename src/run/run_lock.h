@@ -1,11 +1,13 @@
-// The lock a run holds on its work directory, from its first work file until the force diagrams
-// have read "work2.txt" back, so two processes never interleave their work files. Taking it also
+// The lock a run holds on its work directory while it writes its work files and its report, so
+// two processes never interleave their work files. Taking it also
 // removes the temporary files that runs killed outright left behind.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "basics/work_directory.h"
 
 enum class WhenBusy { Wait, GiveUp };
 
@@ -15,8 +17,9 @@ class RunLock {
   // it: with Wait, beforeWaiting is called once and the lock is awaited; with GiveUp nothing is
   // held. Throws RunError (WorkDirectory) naming the directory or the lock file when they cannot
   // be used. Once held, removes the temporaries of processes that no longer exist from the work
-  // directory and from beside the report of the model in modelStore.
-  explicit RunLock(WhenBusy whenBusy, const std::function<void()>& beforeWaiting = {});
+  // directory and from beside the report of the model file at `modelPath`.
+  RunLock(const WorkDirectory& directory, const std::string& modelPath, WhenBusy whenBusy,
+          const std::function<void()>& beforeWaiting = {});
   ~RunLock();
   RunLock(const RunLock&) = delete;
   RunLock& operator=(const RunLock&) = delete;
@@ -29,6 +32,3 @@ class RunLock {
   int fd_ = -1;
   std::vector<std::string> removed_;
 };
-
-// The lock file of the work directory.
-std::string RunLockPath();

@@ -4,20 +4,19 @@
 #include <string>
 
 #include "analysis/analysis_memory.h"
-#include "analysis/analysis_store.h"
 #include "analysis/dof_numbering.h"
 #include "basics/number_text.h"
 #include "mechanism_check.h"
-#include "solver/ncoles.h"
+#include "solver/ldu_solve.h"
 
 namespace {
 
 // "節点No＝12 の v 方向": equation p belongs to the node at position p / 3, direction p % 3.
-std::string EquationPlace(int equation) {
+std::string EquationPlace(const Model& model, int equation) {
   const auto position = static_cast<size_t>(equation / 3);
   std::string place = "節点No＝";
-  if (equation >= 0 && position < static_cast<size_t>(modelStore.nodeCount)) {
-    place += FormatInteger(modelStore.nodes[position].nodeNo);
+  if (equation >= 0 && position < static_cast<size_t>(model.nodeCount)) {
+    place += FormatInteger(model.nodes[position].nodeNo);
   } else {
     place += "?";
   }
@@ -27,8 +26,8 @@ std::string EquationPlace(int equation) {
   return place;
 }
 
-RunError SolutionError(const SolverError& error) {
-  const std::string place = EquationPlace(error.equation());
+RunError SolutionError(const Model& model, const SolverError& error) {
+  const std::string place = EquationPlace(model, error.equation());
   if (error.cause() == RunErrorCause::ZeroPivot) {
     return RunError(RunErrorCause::ZeroPivot,
                     "連立方程式が解けません（剛性行列が特異です）。" + place +
@@ -41,20 +40,18 @@ RunError SolutionError(const SolverError& error) {
 
 }  // namespace
 
-void SolveDisplacements(RunProgress& progress) {
-  AnalysisStore& store = analysisStore;
-  progress.Begin(RunStep::MechanismCheck, static_cast<size_t>(store.dofCount));
+// The check's matrix is released before the solver's factors are made, so that a run never
+// holds more than two matrices of the envelope at once.
+std::vector<double> SolveDisplacements(const Model& model, const AnalysisSystem& system,
+                                       const std::string& tracePath, RunProgress& progress) {
+  progress.Begin(RunStep::MechanismCheck, static_cast<size_t>(system.dofCount));
   try {
-    // The previous run's system is released first, so that the check's matrix takes its place
-    // and a run never holds more than three matrices of the envelope at once.
-    solverStore = SolverStore{};
-    RefuseMechanism(StiffnessEnvelope(store.dofCount), &progress);
-    SetSystem(store.dofCount, store.globalStiffness, store.loadVector);
-    SolveLDU(kMechanismPivotTolerance, progress);
-    GetSolution(store.dofCount, store.displacements);
+    RefuseMechanism(model, StiffnessEnvelope(model, system.dofCount), &progress);
+    return SolveLdu(system.dofCount, system.globalStiffness, system.loadVector, tracePath,
+                    kMechanismPivotTolerance, progress);
   } catch (const SolverError& error) {
-    throw SolutionError(error);
+    throw SolutionError(model, error);
   } catch (const std::bad_alloc&) {
-    throw MatrixAllocationError(store.dofCount);
+    throw MatrixAllocationError(model, system.dofCount);
   }
 }

@@ -1,8 +1,12 @@
 // The solution step of a run: refuses a mechanism from the model's kinematic matrix, then hands
-// the constrained system to the LDU solver (which writes "NColes.txt") and takes the nodal
-// displacements back into the analysis store.
+// the constrained system to the LDU solver (which writes "NColes.txt") and gives back the nodal
+// displacements.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_system.h"
 #include "basics/run_progress.h"
 
 // A pivot D(p,p) with |D(p,p)| <= kMechanismPivotTolerance·|A(p,p)|, A the supported stiffness
@@ -18,5 +22,7 @@ inline constexpr double kMechanismPivotTolerance = 1e-13;
 // Throws RunError naming the node and the direction (u, v or θ) of the equation where the
 // mechanism check (RefuseMechanism) or the solver met a zero pivot (exact, or zero relative to
 // its equation) or an overflow. A refused model writes no trace. `progress` is told of the
-// mechanism check, the decomposition and the trace, and may stop the run in them.
-void SolveDisplacements(RunProgress& progress);
+// mechanism check, the decomposition and the trace, and may stop the run in them. The
+// displacements u, v, θ of every node, indices 0 .. dofCount, the spare one 0.
+std::vector<double> SolveDisplacements(const Model& model, const AnalysisSystem& system,
+                                       const std::string& tracePath, RunProgress& progress);

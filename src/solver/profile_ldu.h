@@ -17,7 +17,7 @@
 // decomposition meets; a zero pivot D(p,p), p < n-1, is reported as equation p even when no row
 // below reaches column p. For a bit-symmetric a, U is copied from L, which gives the same bits
 // as forming it. With a `pivotTolerance` above 0, a pivot with |D(p,p)| <= pivotTolerance·|A(p,p)|
-// is reported as a zero pivot of equation p as soon as it is formed (see SolveLDU); at 0 only an
+// is reported as a zero pivot of equation p as soon as it is formed (see SolveLdu); at 0 only an
 // exact zero pivot fails, at its first division. A `progress` is told each column begun (the
 // units of its step are the n columns) and may stop the decomposition there.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,

@@ -15,10 +15,9 @@
 #include <vector>
 
 #include "basics/number_text.h"
-#include "basics/work_directory.h"
+#include "basics/full_path.h"
 #include "basics/run_error.h"
 #include "basics/text_file.h"
-#include "solver_store.h"
 
 namespace {
 
@@ -37,10 +36,8 @@ constexpr std::string_view kSolutionCaption = "解";
 // one factor of the combined L·D·U storage with the zeros and unit diagonal it implies.
 enum class TracedPart { Whole, UnitUpper, Diagonal, UnitLower };
 
-size_t TraceCount(size_t available) {
-  const size_t n = static_cast<size_t>(solverStore.eqCount);
-  if (available < n) throw std::logic_error("solver store array smaller than its equation count");
-  return n;
+void CheckTraceCount(size_t available, size_t n) {
+  if (available < n) throw std::logic_error("traced array smaller than its equation count");
 }
 
 // Zeros are most of a row of a banded matrix: outside the envelope they are written from one
@@ -97,13 +94,13 @@ void WriteRow(TraceFileWriter& file, const ProfileMatrix& matrix, TracedPart par
 }
 
 // The blocks of the trace: the caption, then every row or the vector's line over indices
-// 0 .. eqCount-1, zeros outside the envelope included, then an empty line. The file grows with n²
+// 0 .. n-1, zeros outside the envelope included, then an empty line. The file grows with n²
 // and is streamed a row at a time.
 // Before each row, `goOn` is told the rows written so far; a block written beside the solve
 // stops there once the solve has failed or was stopped.
 void PrintMatrix(TraceFileWriter& file, std::string_view caption, const ProfileMatrix& matrix,
-                 TracedPart part, const std::function<bool(size_t rowsWritten)>& goOn) {
-  const size_t n = TraceCount(matrix.size());
+                 size_t n, TracedPart part, const std::function<bool(size_t rowsWritten)>& goOn) {
+  CheckTraceCount(matrix.size(), n);
   file.WriteLine(caption);
   for (size_t i = 0; i < n; ++i) {
     if (!goOn(i)) return;
@@ -113,8 +110,8 @@ void PrintMatrix(TraceFileWriter& file, std::string_view caption, const ProfileM
 }
 
 void PrintVector(TraceFileWriter& file, std::string_view caption,
-                 const std::vector<double>& vector) {
-  const size_t n = TraceCount(vector.size());
+                 const std::vector<double>& vector, size_t n) {
+  CheckTraceCount(vector.size(), n);
   file.WriteLine(caption);
   WriteEntries(file, n, [&vector](size_t j) { return vector[j]; });
   file.EndLine();
@@ -161,18 +158,20 @@ void CheckTraceSpace(const std::string& directory, uint64_t neededBytes, uint64_
 
 // Below this many equations the known blocks take less time to write than a thread to start
 // (600 equations: a trace of about 13 MB).
-constexpr int16_t kConcurrentEquations = 600;
+constexpr size_t kConcurrentEquations = 600;
 
-SolverTraceWriter::SolverTraceWriter() {
-  std::string path, directory;
+SolverTraceWriter::SolverTraceWriter(const std::string& path, size_t n,
+                                     const ProfileMatrix& system,
+                                     const std::vector<double>& rightHand)
+    : n_(n), system_(system), rightHand_(rightHand) {
+  std::string directory;
   try {
-    path = TracePath();
-    directory = WorkDirectory();
+    directory = DirectoryOf(path);
   } catch (...) {
     failure_ = std::current_exception();
     return;
   }
-  if (solverStore.eqCount >= kConcurrentEquations) {
+  if (n_ >= kConcurrentEquations) {
     writer_ = std::thread([this, path, directory] { WriteKnownBlocks(path, directory); });
   } else {
     WriteKnownBlocks(path, directory);
@@ -187,21 +186,20 @@ SolverTraceWriter::~SolverTraceWriter() {
 // The system matrix and the right-hand side, which the solve only reads.
 void SolverTraceWriter::WriteKnownBlocks(const std::string& path, const std::string& directory) {
   try {
-    CheckTraceSpace(directory, LeastTraceBytes(static_cast<size_t>(solverStore.eqCount)),
-                    SpaceForTrace(directory));
+    CheckTraceSpace(directory, LeastTraceBytes(n_), SpaceForTrace(directory));
     file_ = std::make_unique<TraceFileWriter>(path);
     file_->WriteLine(kTitle);
-    PrintMatrix(*file_, kSystemCaption, solverStore.matA, TracedPart::Whole, [this](size_t rows) {
+    PrintMatrix(*file_, kSystemCaption, system_, n_, TracedPart::Whole, [this](size_t rows) {
       knownRows_.store(rows, std::memory_order_relaxed);
       return !stop_.load(std::memory_order_relaxed);
     });
     if (!stop_.load(std::memory_order_relaxed)) {
-      PrintVector(*file_, kRightHandCaption, solverStore.vecB);
+      PrintVector(*file_, kRightHandCaption, rightHand_, n_);
     }
   } catch (...) {
     failure_ = std::current_exception();
   }
-  knownRows_.store(static_cast<size_t>(solverStore.eqCount), std::memory_order_relaxed);
+  knownRows_.store(n_, std::memory_order_relaxed);
   const std::lock_guard<std::mutex> lock(knownMutex_);
   knownDone_ = true;
   knownWritten_.notify_one();
@@ -224,8 +222,9 @@ void SolverTraceWriter::AwaitKnownBlocks(RunProgress& progress) {
   writer_.join();
 }
 
-void SolverTraceWriter::Finish(RunProgress& progress) {
-  const size_t n = static_cast<size_t>(solverStore.eqCount);
+void SolverTraceWriter::Finish(const ProfileMatrix& factors, const std::vector<double>& solution,
+                               RunProgress& progress) {
+  const size_t n = n_;
   progress.Begin(RunStep::Trace, 4 * n);
   AwaitKnownBlocks(progress);
   if (failure_) std::rethrow_exception(failure_);
@@ -238,10 +237,10 @@ void SolverTraceWriter::Finish(RunProgress& progress) {
   for (const auto& [caption, part] : {std::pair{kUpperCaption, TracedPart::UnitUpper},
                                       std::pair{kDiagonalCaption, TracedPart::Diagonal},
                                       std::pair{kLowerCaption, TracedPart::UnitLower}}) {
-    PrintMatrix(file, caption, solverStore.matLDU, part, tell);
+    PrintMatrix(file, caption, factors, n, part, tell);
     blockStart += n;
   }
-  PrintVector(file, kSolutionCaption, solverStore.vecX);
+  PrintVector(file, kSolutionCaption, solution, n);
   file.Close();
 }
 

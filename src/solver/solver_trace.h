@@ -1,5 +1,4 @@
-// The solver trace "NColes.txt" in the work directory: after each successful solve, the
-// system matrix, the right-hand side, the factors U, D, L and the solution, for a person checking
+// The solver trace "NColes.txt": after each successful solve, the system matrix, the right-hand side, the factors U, D, L and the solution, for a person checking
 // the solve by hand. Every number is "0.00000", run together without separators.
 #pragma once
 
@@ -12,37 +11,46 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "basics/profile_matrix.h"
 #include "basics/run_progress.h"
 #include "trace_file.h"
 
-// The trace of the solve solverStore holds, written while the solve runs: the system matrix and
-// the right-hand side are known before the decomposition starts, so their blocks are written on
-// a thread of their own meanwhile (for a large system), and Finish adds the factors and the
-// solution once they exist. The trace grows with n² (about 30 GB at 32766 equations), so the
-// free space of the program directory is checked first, before anything is written.
+// The trace of one solve, written while the solve runs: the system matrix and the right-hand side
+// are known before the decomposition starts, so their blocks are written on a thread of their own
+// meanwhile (for a large system), and Finish adds the factors and the solution once they exist.
+// The trace grows with n² (about 30 GB at 32766 equations), so the free space of its directory is
+// checked first, before anything is written.
 class SolverTraceWriter {
  public:
-  // Starts the new trace beside the earlier one. A failure here (too little space, a file that
-  // cannot be created or written) is kept for Finish, so a solve that fails reports its own error.
-  SolverTraceWriter();
+  // Starts the new trace of the n equations of `system` and `rightHand` at `path`, beside the
+  // earlier one; both must stay unchanged until Finish or the destructor. A failure here (too
+  // little space, a file that cannot be created or written) is kept for Finish, so a solve that
+  // fails reports its own error.
+  SolverTraceWriter(const std::string& path, size_t n, const ProfileMatrix& system,
+                    const std::vector<double>& rightHand);
   // Without Finish (the solve failed or was stopped): stops the writing, waits for its thread and
   // removes the new file; the earlier trace stays as it was.
   ~SolverTraceWriter();
   SolverTraceWriter(const SolverTraceWriter&) = delete;
   SolverTraceWriter& operator=(const SolverTraceWriter&) = delete;
 
-  // After a successful solve: writes the factors and the solution and puts the new trace in place
-  // of the earlier one. Throws RunError when the trace cannot be written. The rows written are
+  // After a successful solve: writes the factors (L, D, U held in one envelope) and the solution
+  // and puts the new trace in place of the earlier one. Throws RunError when the trace cannot be written. The rows written are
   // the progress's units of RunStep::Trace (four matrix blocks of n rows), and a request to stop
   // abandons the new trace (RunCancelledError).
-  void Finish(RunProgress& progress);
+  void Finish(const ProfileMatrix& factors, const std::vector<double>& solution,
+              RunProgress& progress);
 
  private:
   void WriteKnownBlocks(const std::string& path, const std::string& directory);
   // Waits for the thread writing the system matrix, telling `progress` of its rows meanwhile.
   void AwaitKnownBlocks(RunProgress& progress);
 
+  size_t n_;
+  const ProfileMatrix& system_;
+  const std::vector<double>& rightHand_;
   std::unique_ptr<TraceFileWriter> file_;
   std::atomic<bool> stop_{false};
   std::atomic<size_t> knownRows_{0};  // rows of the system matrix written so far

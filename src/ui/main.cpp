@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "basics/run_temporaries.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/qt_japanese.h"
 #include "ui/window_arguments.h"
 #include "ui/window_font.h"
@@ -30,11 +30,11 @@ int main(int argc, char* argv[]) {
   }
   InstallQtJapanese();
   QApplication::setFont(WindowFont());
-  Form1 form;
-  form.show();
+  MainWindow window;
+  window.show();
   // From the event loop, so that a file that cannot be read ends the program as in the dialog.
   if (!parsed->modelPath.empty()) {
-    QTimer::singleShot(0, &form, [&form, &parsed] { form.OpenModel(parsed->modelPath); });
+    QTimer::singleShot(0, &window, [&window, &parsed] { window.OpenModel(parsed->modelPath); });
   }
   return QApplication::exec();
 }

@@ -10,7 +10,6 @@
 
 #include "ui/qt_image_surface.h"
 #include "ui/window_font.h"
-#include "views/label_target.h"
 #include "views/window_picture.h"
 
 namespace {
@@ -36,7 +35,7 @@ void EnsureGuiApplication() {
 
 }  // namespace
 
-bool ViewPicturePng(const TabView& tab, std::string& png) {
+bool ViewPicturePng(const TabView& tab, const ViewData& data, std::string& png) {
   EnsureGuiApplication();
   const QPalette palette = QGuiApplication::palette();
   // The window's picture: the control's size for the views, the image inside its frame.
@@ -44,8 +43,7 @@ bool ViewPicturePng(const TabView& tab, std::string& png) {
                          QSize(kPictureImageWidthPixels, kPictureImageHeightPixels), 1.0,
                          WindowFont(), palette.color(QPalette::Window),
                          palette.color(QPalette::WindowText));
-  LabelCapture label;
-  tab.draw(surface, label);
+  tab.draw(surface, data);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly) || !surface.image().save(&buffer, "PNG")) return false;

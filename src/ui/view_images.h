@@ -7,6 +7,6 @@
 
 #include "views/tab_views.h"
 
-// The PNG bytes of the tab's view, in `png`; false when Qt cannot encode the picture. Works
-// without a display.
-bool ViewPicturePng(const TabView& tab, std::string& png);
+// The PNG bytes of the tab's view of `data`, in `png`; false when Qt cannot encode the picture.
+// Works without a display.
+bool ViewPicturePng(const TabView& tab, const ViewData& data, std::string& png);

@@ -6,10 +6,10 @@
 #include "views/view_pictures_module.h"
 
 extern "C" __attribute__((visibility("default"))) bool femframe_view_picture_png(
-    const TabView* tab, std::string* png) {
+    const TabView* tab, const ViewData* data, std::string* png) {
   static_assert(std::is_same_v<decltype(&femframe_view_picture_png), ViewPicturePngEntry>);
   try {
-    return ViewPicturePng(*tab, *png);
+    return ViewPicturePng(*tab, *data, *png);
   } catch (...) {
     return false;
   }

@@ -2,7 +2,9 @@
 // in yellow over them, and the largest displacement of the last analysis beside the drawing.
 #pragma once
 
-#include "views/drawing_surface.h"
-#include "views/label_target.h"
+#include <string>
 
-void DrawDeflectionTab(DrawingSurface& surface, LabelTarget& label);
+#include "views/tab_views.h"
+
+void DrawDeflectionTab(DrawingSurface& surface, const ViewData& data);
+std::string DeflectionTabLabel(const ViewData& data);

@@ -4,20 +4,26 @@
 #include <array>
 #include <string>
 
-#include "analysis/analysis_store.h"
 #include "basics/int16_math.h"
 #include "basics/number_text.h"
-#include "drawing/drawing_lists.h"
 #include "views/stored_lines.h"
 
 namespace {
 
 struct ForceDiagramView {
-  const DrawingList& offsetLines;  // record i belongs to member i
+  DrawingList DrawingGeometry::*offsetLines;  // record i belongs to member i
   SurfaceColour fill;
   const char* heading;
-  double (*shownValue)();
+  MaximumPlace ResultMaxima::*maximum;
+  double shownPerStored;  // the moment is kept in t·cm and shown in t·m
 };
+
+const ForceDiagramView kMoment{&DrawingGeometry::bendingMomentLines, kBlue, "Ｍ最大値 [t･m]",
+                               &ResultMaxima::moment, 100};
+const ForceDiagramView kShear{&DrawingGeometry::shearForceLines, kRed, "Ｑ最大値 [t]",
+                              &ResultMaxima::shear, 1};
+const ForceDiagramView kAxial{&DrawingGeometry::axialForceLines, kGreen, "Ｎ最大値 [t]",
+                              &ResultMaxima::axial, 1};
 
 // A stored point in the device's twips mapping, where y grows upward from the top edge:
 // (X, -(H - Y)), H read afresh for every vertex.
@@ -27,13 +33,15 @@ DevicePoint DeviceVertex(const DrawingSurface& surface, int16_t x, int16_t y) {
 }
 
 void DrawForceDiagramTab(const ForceDiagramView& view, DrawingSurface& surface,
-                         LabelTarget& label) {
+                         const DrawingGeometry& geometry) {
   ClearToTwips(surface);
+  const DrawingList& offsetLines = geometry.*view.offsetLines;
+  const DrawingList& memberLines = geometry.memberLines;
   // The offset lines are only meaningful beside the members they were built from.
-  const size_t count = std::min(view.offsetLines.InUse().size(), MemberLines.InUse().size());
+  const size_t count = std::min(offsetLines.InUse().size(), memberLines.InUse().size());
   for (size_t i = 0; i < count; ++i) {
-    const LineSegment& member = MemberLines.records[i];
-    const LineSegment& offset = view.offsetLines.records[i];
+    const LineSegment& member = memberLines.records[i];
+    const LineSegment& offset = offsetLines.records[i];
     surface.FillQuadrilateral({DeviceVertex(surface, member.X1, member.Y1),
                                DeviceVertex(surface, offset.X1, offset.Y1),
                                DeviceVertex(surface, offset.X2, offset.Y2),
@@ -42,32 +50,34 @@ void DrawForceDiagramTab(const ForceDiagramView& view, DrawingSurface& surface,
   }
   surface.SetPenWidth(1);
   for (size_t i = 0; i < count; ++i) {
-    const LineSegment& member = MemberLines.records[i];
-    const LineSegment& offset = view.offsetLines.records[i];
+    const LineSegment& member = memberLines.records[i];
+    const LineSegment& offset = offsetLines.records[i];
     DrawStoredLine(surface, offset, kBlack);
     DrawStoredLine(surface, LineSegment{member.X1, member.Y1, offset.X1, offset.Y1}, kBlack);
     DrawStoredLine(surface, LineSegment{member.X2, member.Y2, offset.X2, offset.Y2}, kBlack);
   }
-  DrawMemberLines(surface, 2);
-  label.SetLabelText(std::string(view.heading) + "\r     " + FormatFixed5(view.shownValue()));
+  DrawMemberLines(surface, geometry, 2);
 }
 
-// The moment is kept in t·cm and shown in t·m.
-double MomentInTonneMetres() { return analysisStore.maxMoment / 100; }
-double ShearForce() { return analysisStore.maxShearForce; }
-double AxialForce() { return analysisStore.maxAxialForce; }
+std::string ForceDiagramLabel(const ForceDiagramView& view, const ResultMaxima& maxima) {
+  const double shown = (maxima.*view.maximum).value / view.shownPerStored;
+  return std::string(view.heading) + "\r     " + FormatFixed5(shown);
+}
 
 }  // namespace
 
-void DrawMomentTab(DrawingSurface& surface, LabelTarget& label) {
-  DrawForceDiagramTab({BendingMomentLines, kBlue, "Ｍ最大値 [t･m]", MomentInTonneMetres}, surface,
-                      label);
+void DrawMomentTab(DrawingSurface& surface, const ViewData& data) {
+  DrawForceDiagramTab(kMoment, surface, data.geometry);
 }
 
-void DrawShearTab(DrawingSurface& surface, LabelTarget& label) {
-  DrawForceDiagramTab({ShearForceLines, kRed, "Ｑ最大値 [t]", ShearForce}, surface, label);
+void DrawShearTab(DrawingSurface& surface, const ViewData& data) {
+  DrawForceDiagramTab(kShear, surface, data.geometry);
 }
 
-void DrawAxialTab(DrawingSurface& surface, LabelTarget& label) {
-  DrawForceDiagramTab({AxialForceLines, kGreen, "Ｎ最大値 [t]", AxialForce}, surface, label);
+void DrawAxialTab(DrawingSurface& surface, const ViewData& data) {
+  DrawForceDiagramTab(kAxial, surface, data.geometry);
 }
+
+std::string MomentTabLabel(const ViewData& data) { return ForceDiagramLabel(kMoment, data.maxima); }
+std::string ShearTabLabel(const ViewData& data) { return ForceDiagramLabel(kShear, data.maxima); }
+std::string AxialTabLabel(const ViewData& data) { return ForceDiagramLabel(kAxial, data.maxima); }

@@ -3,9 +3,13 @@
 // members drawn thick on top, and the diagram's maximum beside the drawing.
 #pragma once
 
-#include "views/drawing_surface.h"
-#include "views/label_target.h"
+#include <string>
 
-void DrawMomentTab(DrawingSurface& surface, LabelTarget& label);
-void DrawShearTab(DrawingSurface& surface, LabelTarget& label);
-void DrawAxialTab(DrawingSurface& surface, LabelTarget& label);
+#include "views/tab_views.h"
+
+void DrawMomentTab(DrawingSurface& surface, const ViewData& data);
+void DrawShearTab(DrawingSurface& surface, const ViewData& data);
+void DrawAxialTab(DrawingSurface& surface, const ViewData& data);
+std::string MomentTabLabel(const ViewData& data);
+std::string ShearTabLabel(const ViewData& data);
+std::string AxialTabLabel(const ViewData& data);

@@ -3,11 +3,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "basics/int16_math.h"
 #include "basics/number_text.h"
-#include "drawing/drawing_lists.h"
-#include "model/model_store.h"
 #include "views/stored_lines.h"
 
 namespace {
@@ -59,42 +58,52 @@ void DrawMomentArc(DrawingSurface& surface, const LineSegment& first, float mome
               positive ? kPositiveMomentEnd : kNegativeMomentEnd);
 }
 
-// Lists one load component and draws its numbered symbol from the three records that the load
-// symbol builder appended for it. A symbol whose records lie beyond the list's count (the list
-// was built for another model) is listed but not drawn.
-void DrawLoadComponent(DrawingSurface& surface, const LoadComponent& component, float value,
-                       int& number, std::string& listText) {
-  if (value == 0.0f) return;
-  listText += "   " + FormatInteger(number) + component.listText + FormatSingle(std::fabs(value)) +
-              component.unit + "\r";
-  const int first = 3 * (number - 1);
-  if (first + 2 < LoadSymbols.count) {
-    const LineSegment& firstRecord = LoadSymbols.records[static_cast<size_t>(first)];
-    PrintLoadNumber(surface, number, firstRecord, component.isMoment);
-    if (component.isMoment) {
-      DrawMomentArc(surface, firstRecord, value);
-    } else {
-      DrawStoredLine(surface, firstRecord, kYellow);
+// Calls visit(component, value, number) for every non-zero load component, Fx, Fy, M of each
+// load in table order, numbered from 1 as the symbols and the list number them.
+template <typename Visit>
+void ForEachLoadComponent(const Model& model, Visit visit) {
+  int number = 1;
+  for (int32_t j = 0; j < model.loadCount; ++j) {
+    const NodalLoadRecord& load = model.loads[static_cast<size_t>(j)];
+    for (const auto& [component, value] : {std::pair{&kFx, load.fx}, std::pair{&kFy, load.fy},
+                                           std::pair{&kMoment, load.moment}}) {
+      if (value != 0.0f) visit(*component, value, number++);
     }
-    DrawStoredLine(surface, LoadSymbols.records[static_cast<size_t>(first + 1)], kYellow);
-    DrawStoredLine(surface, LoadSymbols.records[static_cast<size_t>(first + 2)], kYellow);
   }
-  ++number;
+}
+
+// Draws a load component's numbered symbol from the three records that the load symbol builder
+// appended for it. A symbol whose records lie beyond the list's count is not drawn.
+void DrawLoadComponent(DrawingSurface& surface, const DrawingList& symbols,
+                       const LoadComponent& component, float value, int number) {
+  const int first = 3 * (number - 1);
+  if (first + 2 >= symbols.count) return;
+  const LineSegment& firstRecord = symbols.records[static_cast<size_t>(first)];
+  PrintLoadNumber(surface, number, firstRecord, component.isMoment);
+  if (component.isMoment) {
+    DrawMomentArc(surface, firstRecord, value);
+  } else {
+    DrawStoredLine(surface, firstRecord, kYellow);
+  }
+  DrawStoredLine(surface, symbols.records[static_cast<size_t>(first + 1)], kYellow);
+  DrawStoredLine(surface, symbols.records[static_cast<size_t>(first + 2)], kYellow);
 }
 
 }  // namespace
 
-void DrawModelTab(DrawingSurface& surface, LabelTarget& label) {
+void DrawModelTab(DrawingSurface& surface, const ViewData& data) {
   ClearToTwips(surface);
-  DrawMemberLines(surface, 2);
+  DrawMemberLines(surface, data.geometry, 2);
+  ForEachLoadComponent(data.model, [&](const LoadComponent& component, float value, int number) {
+    DrawLoadComponent(surface, data.geometry.loadSymbols, component, value, number);
+  });
+}
 
+std::string ModelTabLabel(const ViewData& data) {
   std::string listText = "節点荷重\r";
-  int number = 1;
-  for (int32_t j = 0; j < modelStore.loadCount; ++j) {
-    const NodalLoadRecord& load = modelStore.loads[static_cast<size_t>(j)];
-    DrawLoadComponent(surface, kFx, load.fx, number, listText);
-    DrawLoadComponent(surface, kFy, load.fy, number, listText);
-    DrawLoadComponent(surface, kMoment, load.moment, number, listText);
-  }
-  label.SetLabelText(listText);
+  ForEachLoadComponent(data.model, [&](const LoadComponent& component, float value, int number) {
+    listText += "   " + FormatInteger(number) + component.listText +
+                FormatSingle(std::fabs(value)) + component.unit + "\r";
+  });
+  return listText;
 }

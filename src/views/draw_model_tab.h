@@ -2,7 +2,9 @@
 // component with its running number, and the numbered list of those loads beside the drawing.
 #pragma once
 
-#include "views/drawing_surface.h"
-#include "views/label_target.h"
+#include <string>
 
-void DrawModelTab(DrawingSurface& surface, LabelTarget& label);
+#include "views/tab_views.h"
+
+void DrawModelTab(DrawingSurface& surface, const ViewData& data);
+std::string ModelTabLabel(const ViewData& data);

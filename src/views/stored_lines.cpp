@@ -10,8 +10,8 @@ void DrawStoredLines(DrawingSurface& surface, const DrawingList& list, SurfaceCo
   for (const LineSegment& line : list.InUse()) DrawStoredLine(surface, line, colour);
 }
 
-void DrawMemberLines(DrawingSurface& surface, int penWidth) {
+void DrawMemberLines(DrawingSurface& surface, const DrawingGeometry& geometry, int penWidth) {
   surface.SetPenWidth(penWidth);
-  DrawStoredLines(surface, MemberLines, kBlack);
+  DrawStoredLines(surface, geometry.memberLines, kBlack);
   surface.SetPenWidth(1);
 }

@@ -9,5 +9,6 @@
 void DrawStoredLine(DrawingSurface& surface, const LineSegment& line, SurfaceColour colour);
 // The records in use of a list, each as DrawStoredLine draws it.
 void DrawStoredLines(DrawingSurface& surface, const DrawingList& list, SurfaceColour colour);
-// The member lines in black with the given pen width; the pen is then back at 1 pixel.
-void DrawMemberLines(DrawingSurface& surface, int penWidth);
+// The member lines of the geometry in black with the given pen width; the pen is then back at 1
+// pixel.
+void DrawMemberLines(DrawingSurface& surface, const DrawingGeometry& geometry, int penWidth);

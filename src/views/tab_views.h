@@ -1,15 +1,32 @@
-// The five tabs of the window in their order: each tab's caption and the view it shows, drawn on
-// the surface it is given with its text set on the label it is given.
+// The five tabs of the window in their order: each tab's caption, the view it draws on the
+// surface it is given, and the text it shows beside the drawing, both from the same values.
 #pragma once
 
 #include <array>
+#include <string>
 
+#include "analysis/result_maxima.h"
+#include "drawing/drawing_lists.h"
+#include "model/model.h"
 #include "views/drawing_surface.h"
-#include "views/label_target.h"
+
+// What the views show: the model on show, its drawing geometry, and the maxima of the last
+// analysis (zeros before the first), which the result tabs' texts show until the next successful
+// analysis, also when another model has been opened since.
+struct ViewData {
+  const Model& model;
+  const DrawingGeometry& geometry;
+  const ResultMaxima& maxima;
+};
 
 struct TabView {
   const char* caption;
-  void (*draw)(DrawingSurface& surface, LabelTarget& label);
+  void (*draw)(DrawingSurface& surface, const ViewData& data);
+  // The text beside the drawing, lines separated by carriage returns.
+  std::string (*label)(const ViewData& data);
 };
 
 extern const std::array<TabView, 5> TabViews;
+
+// The label text of each tab, in tab order.
+std::array<std::string, 5> TabLabelTexts(const ViewData& data);

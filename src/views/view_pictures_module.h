@@ -10,9 +10,8 @@
 inline constexpr const char* kViewPicturesModuleName = "femframe-pictures.so";
 inline constexpr const char* kViewPicturePngEntryName = "femframe_view_picture_png";
 
-// Draws the tab's view on an offscreen surface that is the window's picture, pixel for pixel,
-// and puts its PNG bytes in *png (the batch and the module share the C++ library); false when
-// the picture cannot be encoded. The view runs in the caller and reads its stores; the module
-// only gives it the surface. Works without a display. The batch writes the file itself, as it
-// writes every output.
-using ViewPicturePngEntry = bool (*)(const TabView* tab, std::string* png);
+// Draws the tab's view of `data` on an offscreen surface that is the window's picture, pixel for
+// pixel, and puts its PNG bytes in *png (the batch and the module share the C++ library); false
+// when the picture cannot be encoded. The module only gives the view its surface. Works without
+// a display. The batch writes the file itself, as it writes every output.
+using ViewPicturePngEntry = bool (*)(const TabView* tab, const ViewData* data, std::string* png);

@@ -1,71 +1,57 @@
-// Sizing a run: the degree-of-freedom count, the cleared store, and the models refused before
-// anything large is allocated (too many nodes for 16-bit equation numbers, too little memory).
+// Sizing a run: the degree-of-freedom count, the zero-filled system, and the models refused
+// before anything large is allocated (too many nodes for 16-bit equation numbers, too little
+// memory).
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_memory.h"
-#include "analysis/analysis_store.h"
-#include "analysis/size_analysis_store.h"
+#include "analysis/analysis_system.h"
 #include "basics/run_error.h"
 #include "support/model_builder.h"
 #include "support/run_error_of.h"
 
-TEST(SizeAnalysisStore, ClearsThePreviousRun) {
+TEST(SizeAnalysisSystem, GivesAZeroSystemWithTheSpareIndex) {
   ModelBuilder model;
   model.Node(1, 0, 0).Node(2, 1, 0).Node(3, 2, 0);
-  model.Install();
-  analysisStore.maxMoment = 5.0;
-  analysisStore.loadVector.assign(3, 7.0);
-  SizeAnalysisStore();
-  EXPECT_EQ(analysisStore.dofCount, 9);
-  EXPECT_EQ(analysisStore.globalStiffness.size(), 10u);
-  EXPECT_EQ(analysisStore.loadVector, std::vector<double>(10, 0.0));
-  EXPECT_EQ(analysisStore.displacements.size(), 10u);
-  EXPECT_EQ(analysisStore.maxMoment, 0.0);
+  const AnalysisSystem system = SizeAnalysisSystem(model.Build());
+  EXPECT_EQ(system.dofCount, 9);
+  EXPECT_EQ(system.globalStiffness.size(), 10u);
+  EXPECT_EQ(system.loadVector, std::vector<double>(10, 0.0));
 }
 
-TEST(SizeAnalysisStore, RefusesMoreThan10922NodesBeforeAllocating) {
-  ModelStore store;
-  store.nodeCount = 10923;
-  store.nodes.resize(10924);
-  modelStore = store;
-  analysisStore = AnalysisStore();
-  analysisStore.dofCount = 3;
-  try {
-    SizeAnalysisStore();
-    FAIL() << "no error";
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.cause(), RunErrorCause::TooManyNodes);
-    EXPECT_NE(std::string(error.what()).find("10923"), std::string::npos) << error.what();
-    EXPECT_NE(std::string(error.what()).find("10922"), std::string::npos) << error.what();
-  }
-  EXPECT_EQ(analysisStore.dofCount, 3);  // untouched
+TEST(SizeAnalysisSystem, RefusesMoreThan10922Nodes) {
+  Model model;
+  model.nodeCount = 10923;
+  model.nodes.resize(10924);
+  const RunError error = ErrorOf([&] { SizeAnalysisSystem(model); });
+  EXPECT_EQ(error.cause(), RunErrorCause::TooManyNodes);
+  EXPECT_NE(std::string(error.what()).find("10923"), std::string::npos) << error.what();
+  EXPECT_NE(std::string(error.what()).find("10922"), std::string::npos) << error.what();
 }
 
 TEST(AnalysisMemory, EnvelopeReachesBackToTheLowestDofOfEachMember) {
   ModelBuilder model;
   model.Node(1, 0, 0).Node(2, 1, 0).Node(3, 2, 0).Section(1, 1, 1, 1);
   model.Member(1, 0, 1).Member(2, 1, 2);
-  model.Install();
   // Equations 0..5 reach back to 0, 6..8 to 3, the spare 9 holds its diagonal only.
   const std::vector<size_t> chain = {0, 0, 0, 0, 0, 0, 3, 3, 3, 9};
-  EXPECT_EQ(StiffnessEnvelope(9), chain);
-  // Three matrices of 27 entries each side, 10 diagonal entries and three index arrays of 10,
-  // and five vectors of 10.
-  EXPECT_EQ(AnalysisMatrixBytes(9), 3 * (8 * (2 * 27 + 10) + 8 * 3 * 10) + 5 * 8 * 10u);
+  EXPECT_EQ(StiffnessEnvelope(model.Build(), 9), chain);
+  // Two matrices of 27 entries each side, 10 diagonal entries and three index arrays of 10,
+  // and three vectors of 10.
+  EXPECT_EQ(AnalysisMatrixBytes(model.Build(), 9),
+            2 * (8 * (2 * 27 + 10) + 8 * 3 * 10) + 3 * 8 * 10u);
 
   // A member from the first node to the last widens the envelope to the whole matrix; a node
   // no member uses keeps its diagonal alone.
   model.Node(4, 3, 0).Member(3, 2, 0);
-  model.Install();
   const std::vector<size_t> closed = {0, 0, 0, 0, 0, 0, 0, 0, 0, 9, 10, 11, 12};
-  EXPECT_EQ(StiffnessEnvelope(12), closed);
+  EXPECT_EQ(StiffnessEnvelope(model.Build(), 12), closed);
   EXPECT_GT(PhysicalMemoryBytes(), 0u);
 }
 
 // The largest model the 16-bit equation numbers allow: a regular frame numbered row by row keeps
 // every equation within about one storey of the diagonal, so its matrices take a few hundred MB
-// rather than the 25.8 GB of three full 32767² matrices; members from one node to all others
-// fill the whole envelope and are refused on a machine of less than 32 GB.
+// rather than the 17.2 GB of two full 32767² matrices; members from one node to all others
+// fill the whole envelope and are refused unless 80% of the machine's memory holds them.
 TEST(AnalysisMemory, TheLargestModelFitsWhenItsEnvelopeIsNarrow) {
   constexpr int kColumns = 86;
   constexpr int kLevels = 127;  // 86 x 127 = 10922 nodes
@@ -81,8 +67,7 @@ TEST(AnalysisMemory, TheLargestModelFitsWhenItsEnvelopeIsNarrow) {
       if (level > 0) frame.Member(memberNo++, static_cast<int16_t>(node - kColumns), node);
     }
   }
-  frame.Install();
-  const uint64_t narrow = AnalysisMatrixBytes(32766);
+  const uint64_t narrow = AnalysisMatrixBytes(frame.Build(), 32766);
   EXPECT_LT(narrow, uint64_t{800} << 20);
   EXPECT_NO_THROW(CheckAnalysisMemory(32766, narrow, uint64_t{8} << 30));
 
@@ -92,19 +77,17 @@ TEST(AnalysisMemory, TheLargestModelFitsWhenItsEnvelopeIsNarrow) {
     star.Node(static_cast<int16_t>(node + 1), static_cast<float>(node), 0);
     if (node > 0) star.Member(static_cast<int16_t>(node), 0, static_cast<int16_t>(node));
   }
-  star.Install();
-  const uint64_t full = AnalysisMatrixBytes(32766);
-  EXPECT_GT(full, uint64_t{24} << 30);
-  const RunError refused = ErrorOf([full] { CheckAnalysisMemory(32766, full, uint64_t{24} << 30); });
+  const Model starModel = star.Build();
+  const uint64_t full = AnalysisMatrixBytes(starModel, 32766);
+  EXPECT_GT(full, uint64_t{17} * 1000 * 1000 * 1000);
+  const RunError refused =
+      ErrorOf([full] { CheckAnalysisMemory(32766, full, uint64_t{16} << 30); });
   EXPECT_EQ(refused.cause(), RunErrorCause::OutOfMemory);
-  for (const char* text : {"解析に必要なメモリが足りません。", "32766", "19661 MB"}) {
+  for (const char* text : {"解析に必要なメモリが足りません。", "32766", "13108 MB"}) {
     EXPECT_NE(std::string(refused.what()).find(text), std::string::npos) << refused.what();
   }
   if (PhysicalMemoryBytes() / 10 * 8 < full) {
-    analysisStore = AnalysisStore();
-    analysisStore.dofCount = 3;
-    EXPECT_THROW(SizeAnalysisStore(), RunError);
-    EXPECT_EQ(analysisStore.dofCount, 3);  // refused before the store was touched
+    EXPECT_THROW(SizeAnalysisSystem(starModel), RunError);
   }
 }
 

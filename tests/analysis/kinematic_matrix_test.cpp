@@ -36,8 +36,8 @@ TEST(KinematicMatrix, OneInclinedMemberHasTheRowsOfItsStiffnessKinds) {
       ModelBuilder model;
       model.Node(1, 0, 0).Node(2, 400, 300).Section(1, c.area, c.inertia, c.modulus);
       model.Member(1, 0, 1).Support(0, 1, 1, 1);
-      model.Install();
-      ResidueEnvelope g = KinematicMatrix(StiffnessEnvelope(6), field);
+      const Model built = model.Build();
+      ResidueEnvelope g = KinematicMatrix(built, StiffnessEnvelope(built, 6), field);
       const uint64_t found[6] = {g.At(3, 3), g.At(4, 4), g.At(5, 5),
                                  g.At(4, 3), g.At(5, 3), g.At(5, 4)};
       for (int i = 0; i < 6; ++i) EXPECT_EQ(found[i], field.OfInteger(c.expected[i])) << i;

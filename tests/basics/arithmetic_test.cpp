@@ -1,5 +1,5 @@
 // Rounding to 16-bit coordinates and the checked arithmetic that keeps infinities and NaNs out
-// of every store and file.
+// of every result and file.
 #include <gtest/gtest.h>
 
 #include <limits>

@@ -1,5 +1,5 @@
 // The text files: CP932 bytes, CR LF line ends, truncation of an earlier file, the errors that
-// name the file; and reading a work file back.
+// name the file; and the work directory they go to.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -7,7 +7,6 @@
 #include <csignal>
 #include <filesystem>
 
-#include "basics/number_file.h"
 #include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "basics/text_file.h"
@@ -100,29 +99,10 @@ TEST(TextFileWriter, AFileThatCannotBeCreatedNamesItsPath) {
   }
 }
 
-TEST(NumberFileReader, ReadsWorkFileLinesAndStopsAtTheEnd) {
-  ScratchDirectory scratch;
-  const std::string path = scratch.File("work2.txt");
-  WriteFileBytes(path, " 0 \r\n 0.999999999999996 \r\n-1.5E-07 \r\n 300 \n");
-  NumberFileReader reader(path);
-  EXPECT_EQ(reader.Next(), 0.0);
-  EXPECT_EQ(reader.Next(), 0.999999999999996);
-  EXPECT_EQ(reader.Next(), -1.5e-7);
-  EXPECT_EQ(reader.Next(), 300.0);
-  EXPECT_THROW(reader.Next(), RunError);
-}
-
-TEST(NumberFileReader, RejectsTextThatIsNotANumber) {
-  ScratchDirectory scratch;
-  WriteFileBytes(scratch.File("w.txt"), " 1 \r\nabc\r\n");
-  NumberFileReader reader(scratch.File("w.txt"));
-  EXPECT_EQ(reader.Next(), 1.0);
-  EXPECT_THROW(reader.Next(), RunError);
-  EXPECT_THROW(NumberFileReader(scratch.File("none.txt")), RunError);
-}
-
-TEST(WorkDirectory, IsTheExecutablesDirectoryInTheBuildTreeUnlessReplaced) {
-  const std::string own = WorkDirectory();
-  EXPECT_TRUE(std::filesystem::exists(own + "/basics_test"));
-  EXPECT_EQ(WorkFilePath("work1.txt"), own + "/work1.txt");
+TEST(WorkDirectory, IsTheExecutablesDirectoryInTheBuildTreeUnlessGiven) {
+  const WorkDirectory own = ChooseWorkDirectory();
+  EXPECT_EQ(own.kind, WorkDirectoryKind::Program);
+  EXPECT_TRUE(std::filesystem::exists(own.path + "/basics_test"));
+  EXPECT_EQ(own.FilePath("work1.txt"), own.path + "/work1.txt");
+  EXPECT_EQ(ChooseWorkDirectory("/tmp/given").kind, WorkDirectoryKind::Given);
 }

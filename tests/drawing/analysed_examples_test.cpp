@@ -5,25 +5,23 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
-#include "analysis/analysis_store.h"
-#include "run/run_analysis.h"
-#include "drawing/drawing_builders.h"
 #include "drawing_test_fixture.h"
+#include "run/run_analysis.h"
 
 namespace {
 
-class AnalysedExamplesTest : public DrawingTest {
- protected:
-  // The model is copied into the scratch directory, because the report is written beside it.
-  void Analyse(const std::string& example) {
-    const std::string model = scratch.File(example);
-    WriteFileBytes(model, ReadFileBytes(ExamplePath(example)));
-    LoadModel(model, 6255.0f, 6015);
-    RunAnalysis();
-    BuildResultGeometry(6255.0f, 6015);
-  }
-};
+// The whole geometry of the example after its analysis. The model is copied into a scratch
+// directory, because the report is written beside it.
+DrawingGeometry Analysed(const std::string& example) {
+  const ScratchDirectory scratch;
+  const std::string path = scratch.File(example);
+  WriteFileBytes(path, ReadFileBytes(ExamplePath(example)));
+  const Model model = LoadModelFile(path);
+  const AnalysisResult result = RunAnalysis(model, scratch.work());
+  return BuildDrawingGeometry(model, &result, {6255.0f, 6015});
+}
 
 // 300 cm cantilever, 1000 kg down at the tip: N 0, Q1 = 1 t, M1 = 300 t·cm, M2 = 0.
 // Extents 300 x 300; scales 5004/300 = 16.68 and 4812/300 = 16.04: the height limits,
@@ -35,30 +33,28 @@ class AnalysedExamplesTest : public DrawingTest {
 // Deflection, Kd = 481.2/v_tip: the tip is drawn 481 down at x 596 + round(300 x 16.04) = 5408;
 // for a tip load w(150)/w(300) = 150² x 750 / (300² x 600) = 0.3125, so at k = 5 the point is
 // 0.3125 x 481.2 = 150.4 down at x 596 + round(2406.0001) = 3002.
-TEST_F(AnalysedExamplesTest, CantileverByHand) {
-  Analyse("cantilever.txt");
-  EXPECT_EQ(InUse(MemberLines), (std::vector<LineSegment>{{596, 481, 5408, 481}}));
-  EXPECT_EQ(InUse(BendingMomentLines),
-            (std::vector<LineSegment>{{596, 962, 5408, 481}}));
-  EXPECT_EQ(InUse(ShearForceLines),
-            (std::vector<LineSegment>{{596, 0, 5408, 0}}));
-  EXPECT_EQ(analysisStore.maxAxialForce, 0.0);
-  EXPECT_EQ(InUse(AxialForceLines), InUse(MemberLines));
-  ASSERT_EQ(DeflectedShapeLines.count, 10);
-  EXPECT_EQ(DeflectedShapeLines.records[0].X1, 596);
-  EXPECT_EQ(DeflectedShapeLines.records[0].Y1, 481);
-  EXPECT_EQ(DeflectedShapeLines.records[4].X2, 3002);
-  EXPECT_EQ(DeflectedShapeLines.records[4].Y2, 331);
-  EXPECT_EQ(DeflectedShapeLines.records[9].X2, 5408);
-  EXPECT_EQ(DeflectedShapeLines.records[9].Y2, 0);
+TEST(AnalysedExamples, CantileverByHand) {
+  const DrawingGeometry g = Analysed("cantilever.txt");
+  EXPECT_EQ(InUse(g.memberLines), (std::vector<LineSegment>{{596, 481, 5408, 481}}));
+  EXPECT_EQ(InUse(g.bendingMomentLines), (std::vector<LineSegment>{{596, 962, 5408, 481}}));
+  EXPECT_EQ(InUse(g.shearForceLines), (std::vector<LineSegment>{{596, 0, 5408, 0}}));
+  EXPECT_EQ(InUse(g.axialForceLines), InUse(g.memberLines));
+  const std::vector<LineSegment> shape = InUse(g.deflectedShapeLines);
+  ASSERT_EQ(shape.size(), 10u);
+  EXPECT_EQ(shape[0].X1, 596);
+  EXPECT_EQ(shape[0].Y1, 481);
+  EXPECT_EQ(shape[4].X2, 3002);
+  EXPECT_EQ(shape[4].Y2, 331);
+  EXPECT_EQ(shape[9].X2, 5408);
+  EXPECT_EQ(shape[9].Y2, 0);
 }
 
 // The largest distance of a diagram's end points from their member ends, in twips.
-int LargestOffset(const DrawingList& list) {
+int LargestOffset(const DrawingList& list, const DrawingList& memberLines) {
   int largest = 0;
   for (size_t j = 0; j < list.InUse().size(); ++j) {
     const LineSegment& record = list.records[j];
-    const LineSegment& member = MemberLines.records[j];
+    const LineSegment& member = memberLines.records[j];
     for (const int offset : {record.X1 - member.X1, record.Y1 - member.Y1,
                              record.X2 - member.X2, record.Y2 - member.Y2}) {
       largest = std::max(largest, std::abs(offset));
@@ -69,18 +65,18 @@ int LargestOffset(const DrawingList& list) {
 
 // Every member of the portal frame is parallel to an axis, so the member that holds a diagram's
 // maximum is offset by round(5004 x 0.1) = 500 and no other point lies further out.
-TEST_F(AnalysedExamplesTest, PortalFrameMaximaAreDrawnAtTenPercent) {
-  Analyse("portal_frame.txt");
-  EXPECT_EQ(LargestOffset(BendingMomentLines), 500);
-  EXPECT_EQ(LargestOffset(ShearForceLines), 500);
-  EXPECT_EQ(LargestOffset(AxialForceLines), 500);
-  EXPECT_EQ(BendingMomentLines.count, 3);
-  ASSERT_EQ(DeflectedShapeLines.count, 30);
+TEST(AnalysedExamples, PortalFrameMaximaAreDrawnAtTenPercent) {
+  const DrawingGeometry g = Analysed("portal_frame.txt");
+  EXPECT_EQ(LargestOffset(g.bendingMomentLines, g.memberLines), 500);
+  EXPECT_EQ(LargestOffset(g.shearForceLines, g.memberLines), 500);
+  EXPECT_EQ(LargestOffset(g.axialForceLines, g.memberLines), 500);
+  EXPECT_EQ(g.bendingMomentLines.count, 3);
+  ASSERT_EQ(g.deflectedShapeLines.count, 30);
   // Members 1 and 3 rise from the fixed supports: their curves start on the member lines.
-  EXPECT_EQ(DeflectedShapeLines.records[0].X1, MemberLines.records[0].X1);
-  EXPECT_EQ(DeflectedShapeLines.records[0].Y1, MemberLines.records[0].Y1);
-  EXPECT_EQ(DeflectedShapeLines.records[20].X1, MemberLines.records[2].X1);
-  EXPECT_EQ(DeflectedShapeLines.records[20].Y1, MemberLines.records[2].Y1);
+  for (const auto& [piece, member] : {std::pair<size_t, size_t>{0, 0}, {20, 2}}) {
+    EXPECT_EQ(g.deflectedShapeLines.records[piece].X1, g.memberLines.records[member].X1);
+    EXPECT_EQ(g.deflectedShapeLines.records[piece].Y1, g.memberLines.records[member].Y1);
+  }
 }
 
 }  // namespace

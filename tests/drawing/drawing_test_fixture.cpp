@@ -1,45 +1,32 @@
 #include "drawing_test_fixture.h"
 
-#include "analysis/analysis_store.h"
-#include "basics/number_text.h"
-#include "drawing/drawing_builders.h"
-#include "model/model_file_reader.h"
-#include "model/model_store.h"
-#include "model/reference_check.h"
+#include <utility>
 
 std::vector<LineSegment> InUse(const DrawingList& list) {
   return {list.InUse().begin(), list.InUse().end()};
 }
 
-void DrawingTest::SetUp() {
-  modelStore = ModelStore{};
-  analysisStore = AnalysisStore{};
-  ModelWidth = 0.0f;
-  ModelHeight = 0.0f;
-  ComputeModelExtents();
-  SetMessageSink(&sink);
+DrawnModel::DrawnModel(const std::string& path, float pictureWidth, int16_t pictureHeight)
+    : DrawnModel(LoadModelFile(path), pictureWidth, pictureHeight) {}
+
+DrawnModel::DrawnModel(Model built, float pictureWidth, int16_t pictureHeight)
+    : model(std::move(built)),
+      geometry(BuildDrawingGeometry(model, nullptr, {pictureWidth, pictureHeight})),
+      fit(ComputeViewFit(pictureWidth, pictureHeight, geometry)) {}
+
+AnalysisResult Displaced(std::vector<double> perNode, double maxDisplacement) {
+  AnalysisResult result;
+  result.displacements = std::move(perNode);
+  result.displacements.push_back(0.0);  // the spare entry at dofCount
+  result.maxima.displacement.value = maxDisplacement;
+  return result;
 }
 
-void DrawingTest::TearDown() { SetMessageSink(nullptr); }
-
-void DrawingTest::LoadModel(const std::string& path, float pictureWidth, int16_t pictureHeight) {
-  ASSERT_TRUE(ReadModelFile(path)) << path;
-  ASSERT_TRUE(CheckModelReferences()) << path;
-  ASSERT_TRUE(sink.messages.empty());
-  ComputeModelExtents();
-  LayoutMembers(pictureWidth, pictureHeight);
-  BuildLoadSymbols(pictureWidth, pictureHeight);
-}
-
-void DrawingTest::WriteWork2(const std::vector<double>& values) const {
-  std::string text;
-  for (const double value : values) text += FormatWorkValue(value) + "\r\n";
-  WriteFileBytes(scratch.File("work2.txt"), text);
-}
-
-void DrawingTest::SetDisplacements(const std::vector<double>& perNode, double maxDisplacement) {
-  analysisStore.displacements = perNode;
-  analysisStore.displacements.push_back(0.0);  // the spare entry at dofCount
-  analysisStore.dofCount = static_cast<int16_t>(perNode.size());
-  analysisStore.maxDisplacement = maxDisplacement;
+AnalysisResult Forces(std::vector<double> endForces, double moment, double shear, double axial) {
+  AnalysisResult result;
+  result.endForces = std::move(endForces);
+  result.maxima.moment.value = moment;
+  result.maxima.shear.value = shear;
+  result.maxima.axial.value = axial;
+  return result;
 }

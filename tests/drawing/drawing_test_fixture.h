@@ -1,6 +1,6 @@
-// What the drawing tests share: a fixture with fresh stores, its own work directory for
-// "work2.txt" and recorded messages; loading a model file as the window does after choosing it;
-// writing the member end forces an analysis would leave; comparing line records.
+// What the drawing tests share: a model file read and checked as choosing it does, with the
+// geometry of a model without a result fitted to one picture size; results made by hand for the
+// result builders; line records compared and printed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "basics/message_sink.h"
-#include "drawing/drawing_lists.h"
-#include "support/recording_message_sink.h"
+#include "analysis/analysis_result.h"
+#include "drawing/drawing_builders.h"
 #include "support/test_support.h"
 
 inline void PrintTo(const LineSegment& r, std::ostream* out) {
@@ -21,22 +20,20 @@ inline void PrintTo(const LineSegment& r, std::ostream* out) {
 // The records in use of one list.
 std::vector<LineSegment> InUse(const DrawingList& list);
 
-class DrawingTest : public testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
+inline std::string DrawingData(const std::string& name) { return TestDataPath("drawing/" + name); }
 
-  // Reads and checks the model file, then computes its extents, member lines and load symbols
-  // for the picture size, as choosing a model does.
-  void LoadModel(const std::string& path, float pictureWidth, int16_t pictureHeight);
-  static std::string DrawingData(const std::string& name) {
-    return TestDataPath("drawing/" + name);
-  }
-  // "work2.txt" in the work directory: one value a line, six per member.
-  void WriteWork2(const std::vector<double>& values) const;
-  // Displacements u, v, θ of every node in table order, and the largest translation.
-  static void SetDisplacements(const std::vector<double>& perNode, double maxDisplacement);
-
-  ScratchDirectory scratch;
-  RecordingMessageSink sink;
+// The model of a file, its extents, member lines and load symbols for the picture size, and the
+// fit the result builders take.
+struct DrawnModel {
+  DrawnModel(const std::string& path, float pictureWidth, int16_t pictureHeight);
+  // The same geometry for a model built in the test.
+  DrawnModel(Model built, float pictureWidth, int16_t pictureHeight);
+  Model model;
+  DrawingGeometry geometry;
+  ViewFit fit;
 };
+
+// A result with u, v, θ of every node in table order and the largest translation (cm).
+AnalysisResult Displaced(std::vector<double> perNode, double maxDisplacement);
+// A result with N1, Q1, M1, N2, Q2, M2 of every member and the maxima the diagrams scale by.
+AnalysisResult Forces(std::vector<double> endForces, double moment, double shear, double axial);

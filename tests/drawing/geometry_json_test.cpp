@@ -9,16 +9,15 @@
 
 namespace {
 
-using GeometryJsonTest = DrawingTest;
-
 // The cantilever on 6000 x 4000: scale 3200/300, origin at (1280, 320), L = 320.
-TEST_F(GeometryJsonTest, CantileverExactText) {
-  LoadModel(ExamplePath("cantilever.txt"), 6000.0f, 4000);
+TEST(GeometryJson, CantileverExactText) {
+  const ScratchDirectory scratch;
+  const DrawnModel drawn(ExamplePath("cantilever.txt"), 6000.0f, 4000);
   const std::string path = scratch.File("geometry.json");
   const std::array<std::string, 5> labels{"節点荷重\r1  Fy=-1000 ㎏\r",
                                           "変位最大値 [㎝]\r     1.00000", "say \"M\"",
                                           "back\\slash\ttab", ""};
-  WriteGeometryJson(path, labels);
+  WriteGeometryJson(path, drawn.geometry, labels);
   EXPECT_EQ(ReadFileBytes(path),
       "{\n"
       "  \"ModelWidth\": 300,\n"
@@ -45,9 +44,10 @@ TEST_F(GeometryJsonTest, CantileverExactText) {
       "}\n");
 }
 
-TEST_F(GeometryJsonTest, UnwritableFileIsARunErrorNamingIt) {
+TEST(GeometryJson, UnwritableFileIsARunErrorNamingIt) {
+  const ScratchDirectory scratch;
   const std::string path = scratch.File("no such folder/geometry.json");
-  const RunError error = ErrorOf([&] { WriteGeometryJson(path, {}); });
+  const RunError error = ErrorOf([&] { WriteGeometryJson(path, DrawingGeometry{}, {}); });
   EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
   EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
 }

@@ -2,12 +2,9 @@
 // symbols checked against a computation by hand.
 #include <gtest/gtest.h>
 
-#include "drawing/view_fit.h"
 #include "drawing_test_fixture.h"
 
 namespace {
-
-using WindowPictureTest = DrawingTest;
 
 // Nodes (0, 0), (0, 400), (600, 400), (600, 0); members 1-2, 2-3, 4-3.
 // UsableWidth = round(6255 x 0.8) = 5004, UsableHeight = round(6015 x 0.8) = 4812.
@@ -19,19 +16,19 @@ using WindowPictureTest = DrawingTest;
 // (500, 4555), (5504, 4555), (5504, 1219).
 // L = round(5004 x 0.1) = 500, L/4 = 125. Node 2 carries Fx 2000 and Fy -5000 in one load,
 // node 3 Fy -5000.
-TEST_F(WindowPictureTest, PortalFrameByHand) {
-  LoadModel(ExamplePath("portal_frame.txt"), 6255.0f, 6015);
-  const ViewFit fit = ComputeViewFit(6255.0f, 6015);
+TEST(WindowPicture, PortalFrameByHand) {
+  const DrawnModel portal(ExamplePath("portal_frame.txt"), 6255.0f, 6015);
+  const ViewFit& fit = portal.fit;
   EXPECT_EQ(fit.UsableWidth, 5004);
   EXPECT_EQ(fit.UsableHeight, 4812);
   EXPECT_EQ(fit.DrawScale, 5004.0f / 600.0f);
   EXPECT_EQ(fit.LimitingExtent, 5004);
   EXPECT_EQ(fit.OffsetX, 500);
   EXPECT_EQ(fit.OffsetY, 1219);
-  EXPECT_EQ(InUse(MemberLines),
+  EXPECT_EQ(InUse(portal.geometry.memberLines),
             (std::vector<LineSegment>{
                 {500, 1219, 500, 4555}, {500, 4555, 5504, 4555}, {5504, 1219, 5504, 4555}}));
-  EXPECT_EQ(InUse(LoadSymbols),
+  EXPECT_EQ(InUse(portal.geometry.loadSymbols),
             (std::vector<LineSegment>{{0, 4555, 500, 4555},
                                       {375, 4680, 500, 4555},
                                       {375, 4430, 500, 4555},

@@ -8,24 +8,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
-#include "analysis/analysis_store.h"
 #include "basics/message_sink.h"
-#include "basics/work_directory.h"
 #include "basics/run_error.h"
+#include "basics/work_directory.h"
 #include "drawing/drawing_builders.h"
 #include "model/model_file_reader.h"
-#include "model/model_store.h"
+#include "model/model.h"
 #include "model/reference_check.h"
 #include "results/results_json.h"
 #include "run/run_analysis.h"
 
 namespace {
 
-// The window's picture size in twips.
-constexpr float kPictureWidth = 6255.0f;
-constexpr int16_t kPictureHeight = 6015;
+constexpr PictureSize kPictureSize{6255.0f, 6015};  // the window's picture, in twips
 // Larger models are read and checked but not analysed: the dense solve would make each input
 // take seconds and the fuzzer would learn little more.
 constexpr int kMaxAnalysedNodes = 40;
@@ -39,18 +37,17 @@ class SilentSink : public MessageSink {
 struct Workplace {
   Workplace() {
     char pattern[] = "/tmp/femframe-fuzz-XXXXXX";
-    directory = mkdtemp(pattern);
-    modelPath = directory + "/model.txt";
-    SetWorkDirectory(directory);
+    work.path = mkdtemp(pattern);
+    modelPath = work.FilePath("model.txt");
     SetMessageSink(&sink);
   }
   // The fuzzer ends through exit(), which runs this: the scratch directory goes with it.
   ~Workplace() {
     SetMessageSink(nullptr);
     std::error_code ignored;
-    std::filesystem::remove_all(directory, ignored);
+    std::filesystem::remove_all(work.path, ignored);
   }
-  std::string directory;
+  WorkDirectory work;
   std::string modelPath;
   SilentSink sink;
 };
@@ -60,17 +57,18 @@ Workplace& TheWorkplace() {
   return workplace;
 }
 
-void AnalyseAndDrawResults() {
+void AnalyseAndDrawResults(const Model& model, const WorkDirectory& work) {
+  AnalysisResult result;
   try {
-    RunAnalysis();
+    result = RunAnalysis(model, work);
   } catch (const RunError&) {
     return;
   }
   try {
-    ResultsJson(CollectRunResults());
+    ResultsJson(model, result);
   } catch (const RunError&) {  // a sum that overflows is refused, not a fault
   }
-  BuildResultGeometry(kPictureWidth, kPictureHeight);
+  BuildDrawingGeometry(model, &result, kPictureSize);
 }
 
 }  // namespace
@@ -82,12 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
   std::fclose(file);
 
-  modelStore = ModelStore();
   TrailingSupportLines trailing;
-  if (!ReadModelFile(workplace.modelPath, &trailing) || !CheckModelReferences()) return 0;
-  BuildModelGeometry(kPictureWidth, kPictureHeight);
-  if (modelStore.nodeCount <= kMaxAnalysedNodes && modelStore.memberCount <= kMaxAnalysedMembers) {
-    AnalyseAndDrawResults();
+  std::optional<Model> model = ReadModelFile(workplace.modelPath, &trailing);
+  if (!model || !CheckModelReferences(*model)) return 0;
+  BuildDrawingGeometry(*model, nullptr, kPictureSize);
+  if (model->nodeCount <= kMaxAnalysedNodes && model->memberCount <= kMaxAnalysedMembers) {
+    AnalyseAndDrawResults(*model, workplace.work);
   }
   return 0;
 }

@@ -2,16 +2,16 @@
 // decomposition (while the trace's system block is being written beside it) or in the trace, the
 // run ends with "解析を中止しました。", the files of the steps it completed are new, the others
 // are their earlier versions byte for byte, and no temporary file is left. A run told of its
-// progress by a callback that never stops it writes exactly what a run without one writes.
+// progress by a callback that never stops it writes and returns what a run without one does.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <vector>
 
 #include "basics/run_progress.h"
-#include "basics/work_directory.h"
 #include "hardening/hardening_support.h"
 #include "run/run_analysis.h"
+#include "run/work_files.h"
 #include "support/structure_families.h"
 
 namespace {
@@ -20,15 +20,16 @@ namespace {
 // "work2.txt" and the report, in the order the run writes them.
 struct FrameRun {
   ScratchDirectory scratch;
-  const std::string model = scratch.File("frame.txt");
-  const std::vector<std::string> outputs = {Work1Path(), TracePath(), Work2Path(),
+  const std::string path = scratch.File("frame.txt");
+  const std::vector<std::string> outputs = {Work1Path(scratch.work()), TracePath(scratch.work()),
+                                            Work2Path(scratch.work()),
                                             scratch.File("frame_res.txt")};
 
   // A 20-storey, 10-bay frame: 693 equations, enough for the trace's system block to be written
   // on a thread of its own. The variant changes its sections.
-  void Load(int variant) {
-    WriteFileBytes(model, GeneratedFrame(kStructureSizes - 1, variant));
-    LoadModel(model);
+  Model Load(int variant) {
+    WriteFileBytes(path, GeneratedFrame(kStructureSizes - 1, variant));
+    return LoadModelFile(path);
   }
 };
 
@@ -58,20 +59,18 @@ TEST(CancelledRun, LeavesTheFilesOfStepsNotReachedAsTheyWereAndNoTemporary) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FrameRun run;
-    run.Load(1);
-    RunAnalysis();
+    const Model newModel = run.Load(1);
+    RunAnalysis(newModel, run.scratch.work());
     const OutputSnapshot newer(run.outputs);
-    run.Load(0);
-    RunAnalysis();
+    RunAnalysis(run.Load(0), run.scratch.work());
     const OutputSnapshot earlier(run.outputs);
 
-    run.Load(1);
     bool asked = false;
     RunProgress progress([&](RunStep step, double fraction) {
       asked = asked || (step == c.step && fraction >= c.fraction);
       return !asked;
     });
-    const RunError error = ErrorOf([&progress] { RunAnalysis(progress); });
+    const RunError error = ErrorOf([&] { RunAnalysis(newModel, run.scratch.work(), progress); });
     EXPECT_TRUE(asked);
     EXPECT_EQ(error.cause(), RunErrorCause::Cancelled);
     EXPECT_STREQ(error.what(), "解析を中止しました。");
@@ -84,15 +83,16 @@ TEST(CancelledRun, LeavesTheFilesOfStepsNotReachedAsTheyWereAndNoTemporary) {
 
 TEST(CancelledRun, ACallbackThatNeverStopsChangesNoByteAndSeesTheStepsInOrder) {
   FrameRun run;
-  run.Load(1);
-  RunAnalysis();
+  const Model model = run.Load(1);
+  const AnalysisResult unwatched = RunAnalysis(model, run.scratch.work());
   const OutputSnapshot silent(run.outputs);
   std::vector<Report> reports;
   RunProgress progress([&reports](RunStep step, double fraction) {
     reports.push_back({step, fraction});
     return true;
   });
-  RunAnalysis(progress);
+  EXPECT_EQ(RunAnalysis(model, run.scratch.work(), progress).displacements,
+            unwatched.displacements);
   silent.ExpectUnchanged();
 
   std::vector<RunStep> steps;

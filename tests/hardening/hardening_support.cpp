@@ -7,10 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "model/model_file_reader.h"
-#include "model/model_store.h"
-#include "model/reference_check.h"
-#include "report/report_path.h"
 #include "support/structure_families.h"
 #include "support/test_support.h"
 
@@ -20,14 +16,6 @@ std::string CopyModelFile(const std::string& source, const std::string& target) 
   WriteFileBytes(target, ReadFileBytes(source));
   return target;
 }
-
-void LoadModel(const std::string& path) {
-  modelStore = ModelStore();
-  ASSERT_TRUE(ReadModelFile(path)) << path;
-  ASSERT_TRUE(CheckModelReferences()) << path;
-}
-
-std::string ReportOfLoadedModel() { return ReportPath(modelStore.modelPath); }
 
 std::string GeneratedFrame(int size, int variant) {
   for (const StructureGenerator& generator : StructureGenerators()) {
@@ -101,10 +89,6 @@ void BlockFile(const std::string& path, Blocker blocker) {
 void ClearPath(const std::string& path) {
   std::error_code ignored;
   fs::remove_all(path, ignored);
-}
-
-void TruncateFile(const std::string& path, size_t bytes) {
-  fs::resize_file(path, bytes);
 }
 
 BatchCopy::BatchCopy(const ScratchDirectory& scratch, const std::string& directory)

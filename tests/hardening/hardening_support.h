@@ -1,6 +1,6 @@
-// What the hardening tests share: model files copied where a test wants them and loaded as the
-// window loads them, the outputs of a run kept as bytes to show that a failed run left them
-// alone, and the things a hostile environment puts in a file's place.
+// What the hardening tests share: model files copied where a test wants them, the outputs of a
+// run kept as bytes to show that a failed run left them alone, and the things a hostile
+// environment puts in a file's place.
 #pragma once
 
 #include <map>
@@ -18,12 +18,6 @@
 
 // Copies the file `source` to `target` and returns `target`.
 std::string CopyModelFile(const std::string& source, const std::string& target);
-// Reads and checks the model file as choosing it in the window does; fails the test when the
-// reader or the check refuses it.
-void LoadModel(const std::string& path);
-
-// The report beside the model in modelStore.
-std::string ReportOfLoadedModel();
 
 // The model text of the first valid generated frame (support/structure_families.h) at `size`;
 // the variant changes its sections.
@@ -51,8 +45,6 @@ const char* BlockerName(Blocker blocker);
 void BlockFile(const std::string& path, Blocker blocker);
 // Removes whatever is at the path, file, link or directory.
 void ClearPath(const std::string& path);
-// Cuts the file down to its first `bytes` bytes.
-void TruncateFile(const std::string& path, size_t bytes);
 
 // What a femframe-batch process left: its exit status (-n when signal n ended it) and its
 // standard output and error.

@@ -9,20 +9,21 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "analysis/work_files.h"
 #include "basics/message_sink.h"
-#include "basics/work_directory.h"
 #include "basics/run_error.h"
+#include "basics/work_directory.h"
 #include "drawing/drawing_builders.h"
 #include "drawing/geometry_json.h"
 #include "model/model_file_reader.h"
-#include "model/model_store.h"
+#include "model/model.h"
 #include "model/reference_check.h"
 #include "report/report_path.h"
 #include "run/run_analysis.h"
+#include "run/work_files.h"
 #include "support/recording_message_sink.h"
 #include "support/test_support.h"
 
@@ -32,8 +33,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 
 namespace {
 
-constexpr float kPictureWidth = 6255.0f;
-constexpr int16_t kPictureHeight = 6015;
+constexpr PictureSize kPictureSize{6255.0f, 6015};  // the window's picture, in twips
 constexpr int kMeasuredCycle = 10;
 // Bytes in use may differ by what the C library keeps for itself between calls; anything the
 // program leaked per cycle would pass this after a few hundred cycles.
@@ -56,31 +56,32 @@ void Keep(CycleOutputs& outputs, const std::string& name, const std::string& pat
 }
 
 // What choosing the model and running the analysis in the window do, geometry included.
-void AnalyseAndDraw(const std::string& model, const std::string& name, const std::string& directory,
+void AnalyseAndDraw(const std::string& path, const std::string& name, const WorkDirectory& work,
                     RecordingMessageSink& sink, CycleOutputs& outputs) {
-  modelStore = ModelStore();
   sink.messages.clear();
   std::string result = "ok";
-  if (!ReadModelFile(model) || !CheckModelReferences()) {
+  std::optional<Model> model = ReadModelFile(path);
+  if (!model || !CheckModelReferences(*model)) {
     result = "refused";
   } else {
+    DrawingGeometry geometry;
     try {
-      BuildModelGeometry(kPictureWidth, kPictureHeight);
-      RunAnalysis();
-      BuildResultGeometry(kPictureWidth, kPictureHeight);
+      geometry = BuildDrawingGeometry(*model, nullptr, kPictureSize);
+      const AnalysisResult analysis = RunAnalysis(*model, work);
+      geometry = BuildDrawingGeometry(*model, &analysis, kPictureSize);
     } catch (const RunError& error) {
       result = error.what();
     }
-    const std::string geometry = directory + "/" + name + ".json";
-    WriteGeometryJson(geometry, {});
-    Keep(outputs, name + " geometry", geometry);
-    Keep(outputs, name + " report", ReportPath(model));
+    const std::string geometryPath = work.FilePath(name + ".json");
+    WriteGeometryJson(geometryPath, geometry, {});
+    Keep(outputs, name + " geometry", geometryPath);
+    Keep(outputs, name + " report", ReportPath(path));
   }
   for (const std::string& message : sink.messages) result += "\n" + message;
   outputs[name + " result"] = result;
-  Keep(outputs, name + " work1.txt", Work1Path());
-  Keep(outputs, name + " work2.txt", Work2Path());
-  Keep(outputs, name + " NColes.txt", TracePath());
+  Keep(outputs, name + " work1.txt", Work1Path(work));
+  Keep(outputs, name + " work2.txt", Work2Path(work));
+  Keep(outputs, name + " NColes.txt", TracePath(work));
 }
 
 // Copies the example models and the two failing ones into the directory, in a fixed order.
@@ -130,7 +131,7 @@ int main(int argc, char** argv) {
   for (int cycle = 1; cycle <= cycles; ++cycle) {
     CycleOutputs outputs;
     for (const std::string& model : models) {
-      AnalyseAndDraw(model, std::filesystem::path(model).stem().string(), scratch.path(), sink,
+      AnalyseAndDraw(model, std::filesystem::path(model).stem().string(), scratch.work(), sink,
                      outputs);
     }
     if (cycle == 1) {

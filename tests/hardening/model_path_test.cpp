@@ -6,7 +6,6 @@
 
 #include <filesystem>
 
-#include "analysis/work_files.h"
 #include "basics/message_sink.h"
 #include "hardening/hardening_support.h"
 #include "run/run_analysis.h"
@@ -41,8 +40,7 @@ class ModelPath : public testing::Test {
 TEST_F(ModelPath, AShortNameKeepsItsReportBesideIt) {
   WorkingDirectory here(scratch.path());
   CopyModelFile(ExamplePath("cantilever.txt"), "m.t");
-  LoadModel("m.t");
-  RunAnalysis();
+  RunAnalysis(LoadModelFile("m.t"), scratch.work());
   EXPECT_TRUE(FileExists(scratch.File("m.t_res.txt")));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()),
                           std::filesystem::directory_iterator()),
@@ -51,8 +49,8 @@ TEST_F(ModelPath, AShortNameKeepsItsReportBesideIt) {
 }
 
 TEST_F(ModelPath, SpacesAndJapaneseNamesGiveTheSameReportBesideTheModel) {
-  LoadModel(CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File("plain.txt")));
-  RunAnalysis();
+  CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File("plain.txt"));
+  RunAnalysis(LoadModelFile(scratch.File("plain.txt")), scratch.work());
   const std::string plainReport = ReadFileBytes(scratch.File("plain_res.txt"));
 
   std::filesystem::create_directory(scratch.File("解析 モデル"));
@@ -67,8 +65,8 @@ TEST_F(ModelPath, SpacesAndJapaneseNamesGiveTheSameReportBesideTheModel) {
       {"解析 モデル/ 門 形 .ｔｘｔ", "解析 モデル/ 門 形 _res.txt"},
   };
   for (const Case& c : cases) {
-    LoadModel(CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File(c.model)));
-    RunAnalysis();
+    CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File(c.model));
+    RunAnalysis(LoadModelFile(scratch.File(c.model)), scratch.work());
     ASSERT_TRUE(FileExists(scratch.File(c.report))) << c.report;
     EXPECT_TRUE(ReadFileBytes(scratch.File(c.report)) == plainReport) << c.report;
   }

@@ -10,12 +10,12 @@
 #include <string>
 
 #include "analysis/analysis_memory.h"
-#include "analysis/analysis_store.h"
-#include "analysis/size_analysis_store.h"
-#include "analysis/work_files.h"
+#include "analysis/analysis_system.h"
 #include "hardening/hardening_support.h"
-#include "model/model_store.h"
+#include "model/model.h"
+#include "report/report_path.h"
 #include "run/run_analysis.h"
+#include "run/work_files.h"
 #include "support/test_support.h"
 
 namespace {
@@ -44,45 +44,40 @@ std::string LineModelText(int nodeCount, Layout layout) {
 
 TEST(LargestModel, MoreThan10922NodesAreRefusedBeforeAnythingLargeIsAllocated) {
   ScratchDirectory scratch;
-  LoadModel(CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("small.txt")));
-  RunAnalysis();
-  const std::string smallReport = ReportOfLoadedModel();
+  const Model small =
+      LoadModelFile(CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("small.txt")));
+  RunAnalysis(small, scratch.work());
 
   // A fan, whose envelope is the whole matrix: sized, it would take gigabytes.
   WriteFileBytes(scratch.File("fan.txt"), LineModelText(10923, Layout::Fan));
-  LoadModel(scratch.File("fan.txt"));
-  const OutputSnapshot earlier(
-      {Work1Path(), Work2Path(), TracePath(), smallReport, ReportOfLoadedModel()});
+  const Model fan = LoadModelFile(scratch.File("fan.txt"));
+  const OutputSnapshot earlier({Work1Path(scratch.work()), Work2Path(scratch.work()),
+                                TracePath(scratch.work()), ReportPath(small.modelPath),
+                                ReportPath(fan.modelPath)});
   const long peakBefore = PeakResidentKilobytes();
-  const RunError error = ErrorOf([] { RunAnalysis(); });
+  const RunError error = ErrorOf([&] { RunAnalysis(fan, scratch.work()); });
   EXPECT_EQ(error.cause(), RunErrorCause::TooManyNodes);
   ExpectMessageHolds(error, {"節点数が多すぎるため解析できません。", "10923", "10922"});
   EXPECT_LT(PeakResidentKilobytes() - peakBefore, 64 * 1024);
-  earlier.ExpectUnchanged();
-
-  LoadModel(scratch.File("small.txt"));
-  RunAnalysis();
   earlier.ExpectUnchanged();
 }
 
 TEST(LargestModel, TenThousandNineHundredTwentyTwoNodesPassTheSizeCheck) {
   ScratchDirectory scratch;
   WriteFileBytes(scratch.File("chain.txt"), LineModelText(10922, Layout::Chain));
-  LoadModel(scratch.File("chain.txt"));
-  ASSERT_EQ(modelStore.nodeCount, 10922);
+  const Model model = LoadModelFile(scratch.File("chain.txt"));
+  ASSERT_EQ(model.nodeCount, 10922);
   const long peakBefore = PeakResidentKilobytes();
-  SizeAnalysisStore();
-  EXPECT_EQ(analysisStore.dofCount, 32766);
-  EXPECT_EQ(analysisStore.globalStiffness.size(), 32767u);
-  EXPECT_EQ(analysisStore.loadVector, std::vector<double>(32767, 0.0));
-  EXPECT_EQ(analysisStore.displacements.size(), 32767u);
+  const AnalysisSystem system = SizeAnalysisSystem(model);
+  EXPECT_EQ(system.dofCount, 32766);
+  EXPECT_EQ(system.globalStiffness.size(), 32767u);
+  EXPECT_EQ(system.loadVector, std::vector<double>(32767, 0.0));
   std::printf("10922-node chain: estimate %llu bytes, peak resident set grew by %ld kB\n",
-              static_cast<unsigned long long>(AnalysisMatrixBytes(32766)),
+              static_cast<unsigned long long>(AnalysisMatrixBytes(model, 32766)),
               PeakResidentKilobytes() - peakBefore);
-  analysisStore = AnalysisStore();
 }
 
-// Sizing the store for that model in a child process whose address space is capped at 1 GB:
+// Sizing the system for that model in a child process whose address space is capped at 1 GB:
 // whether this machine's memory check refuses it or the allocation then fails, the run ends
 // with the memory's RunError, never with a crash or a bad_alloc out of the run.
 TEST(LargestModel, SizingAModelBeyondMemoryEndsWithAMessage) {
@@ -91,14 +86,14 @@ TEST(LargestModel, SizingAModelBeyondMemoryEndsWithAMessage) {
 #else
   ScratchDirectory scratch;
   WriteFileBytes(scratch.File("fan.txt"), LineModelText(10922, Layout::Fan));
-  LoadModel(scratch.File("fan.txt"));
+  const Model model = LoadModelFile(scratch.File("fan.txt"));
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
     const rlimit cap{kGigabyte, kGigabyte};
     setrlimit(RLIMIT_AS, &cap);
     try {
-      SizeAnalysisStore();
+      SizeAnalysisSystem(model);
       _exit(10);
     } catch (const RunError& error) {
       _exit(error.cause() == RunErrorCause::OutOfMemory ? 0 : 11);

@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "analysis/work_files.h"
-#include "basics/work_directory.h"
 #include "hardening/hardening_support.h"
+#include "report/report_path.h"
 #include "run/run_analysis.h"
+#include "run/work_files.h"
 #include "support/test_support.h"
 
 namespace {
@@ -17,23 +17,10 @@ namespace {
 // An earlier file of a step the failed run must not reach.
 const std::string kEarlierOutput = "前回の出力\r\n";
 
-struct StepFile {
-  const char* name;
-  std::string (*path)();
-};
-
-// The outputs in the order a run writes them.
-const StepFile kOutputs[] = {
-    {"work1.txt", Work1Path},
-    {"NColes.txt", TracePath},
-    {"work2.txt", Work2Path},
-    {"report", ReportOfLoadedModel},
-};
-
-std::vector<std::string> OutputPaths() {
-  std::vector<std::string> paths;
-  for (const StepFile& output : kOutputs) paths.push_back(output.path());
-  return paths;
+// The outputs in the order a run writes them: "work1.txt", the trace, "work2.txt", the report.
+std::vector<std::string> OutputPaths(const WorkDirectory& directory, const Model& model) {
+  return {Work1Path(directory), TracePath(directory), Work2Path(directory),
+          ReportPath(model.modelPath)};
 }
 
 // Whatever blocks a file, the run reports that it could not create it.
@@ -42,29 +29,30 @@ constexpr const char* kCannotCreate = "ファイルを作成できません。";
 }  // namespace
 
 TEST(BlockedOutput, EachFileStopsTheRunAtItsOwnStepAndTheNextRunRecovers) {
-  for (size_t blocked = 0; blocked < std::size(kOutputs); ++blocked) {
+  for (size_t blocked = 0; blocked < 4; ++blocked) {  // each of the four outputs
     for (Blocker blocker : {Blocker::Directory, Blocker::DanglingLink, Blocker::DeviceLink}) {
-      SCOPED_TRACE(std::string(kOutputs[blocked].name) + " blocked by a " + BlockerName(blocker));
       ScratchDirectory scratch;
-      LoadModel(CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File("門形 ラーメン.txt")));
-      RunAnalysis();
-      const OutputSnapshot goodRun(OutputPaths());
+      const Model model = LoadModelFile(
+          CopyModelFile(ExamplePath("portal_frame.txt"), scratch.File("門形 ラーメン.txt")));
+      const std::vector<std::string> outputs = OutputPaths(scratch.work(), model);
+      SCOPED_TRACE(outputs[blocked] + " blocked by a " + BlockerName(blocker));
+      RunAnalysis(model, scratch.work());
+      const OutputSnapshot goodRun(outputs);
 
-      const std::string blockedPath = kOutputs[blocked].path();
-      for (size_t later = blocked + 1; later < std::size(kOutputs); ++later) {
-        WriteFileBytes(kOutputs[later].path(), kEarlierOutput);
+      for (size_t later = blocked + 1; later < outputs.size(); ++later) {
+        WriteFileBytes(outputs[later], kEarlierOutput);
       }
-      const OutputSnapshot beforeFailure(OutputPaths());
-      BlockFile(blockedPath, blocker);
-      const RunError error = ErrorOf([] { RunAnalysis(); });
+      const OutputSnapshot beforeFailure(outputs);
+      BlockFile(outputs[blocked], blocker);
+      const RunError error = ErrorOf([&] { RunAnalysis(model, scratch.work()); });
       EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
-      ExpectMessageHolds(error, {kCannotCreate + blockedPath});
+      ExpectMessageHolds(error, {kCannotCreate + outputs[blocked]});
       // The steps before the blocked one rewrote their files with the same bytes; the later
       // steps never ran.
-      beforeFailure.ExpectUnchanged({blockedPath});
+      beforeFailure.ExpectUnchanged({outputs[blocked]});
 
-      ClearPath(blockedPath);
-      RunAnalysis();
+      ClearPath(outputs[blocked]);
+      RunAnalysis(model, scratch.work());
       goodRun.ExpectUnchanged();
     }
   }
@@ -72,38 +60,36 @@ TEST(BlockedOutput, EachFileStopsTheRunAtItsOwnStepAndTheNextRunRecovers) {
 
 TEST(BlockedOutput, AWorkDirectoryThatIsAFileOrMissingStopsTheRunAtWork1) {
   ScratchDirectory scratch;
-  LoadModel(CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("cantilever.txt")));
-  RunAnalysis();
-  const OutputSnapshot goodRun(OutputPaths());
+  const Model model =
+      LoadModelFile(CopyModelFile(ExamplePath("cantilever.txt"), scratch.File("cantilever.txt")));
+  RunAnalysis(model, scratch.work());
+  const OutputSnapshot goodRun(OutputPaths(scratch.work(), model));
   WriteFileBytes(scratch.File("plain file"), "not a directory\r\n");
   for (const std::string& directory :
        {scratch.File("plain file"), scratch.File("plain file/below"), scratch.File("removed/below")}) {
-    SetWorkDirectory(directory);
-    const RunError error = ErrorOf([] { RunAnalysis(); });
+    const RunError error = ErrorOf([&] { RunAnalysis(model, WorkDirectory{directory}); });
     EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
-    ExpectMessageHolds(error, {"ファイルを作成できません。" + directory + "/work1.txt"});
+    ExpectMessageHolds(error, {kCannotCreate + directory + "/work1.txt"});
   }
-  SetWorkDirectory(scratch.path());
-  goodRun.ExpectUnchanged();
-  RunAnalysis();
   goodRun.ExpectUnchanged();
 }
 
 TEST(BlockedOutput, AModelFolderRemovedAfterLoadingStopsTheRunAtTheReport) {
   ScratchDirectory scratch;
   std::filesystem::create_directory(scratch.File("models"));
-  LoadModel(CopyModelFile(ExamplePath("simple_truss.txt"), scratch.File("models/truss.txt")));
-  RunAnalysis();
-  const OutputSnapshot goodRun(OutputPaths());
-  const std::string report = ReportOfLoadedModel();
+  const Model model =
+      LoadModelFile(CopyModelFile(ExamplePath("simple_truss.txt"), scratch.File("models/truss.txt")));
+  RunAnalysis(model, scratch.work());
+  const std::vector<std::string> outputs = OutputPaths(scratch.work(), model);
+  const OutputSnapshot goodRun(outputs);
   ClearPath(scratch.File("models"));
 
-  const RunError error = ErrorOf([] { RunAnalysis(); });
+  const RunError error = ErrorOf([&] { RunAnalysis(model, scratch.work()); });
   EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
-  ExpectMessageHolds(error, {"ファイルを作成できません。" + report});
-  goodRun.ExpectUnchanged({report});
+  ExpectMessageHolds(error, {kCannotCreate + outputs[3]});
+  goodRun.ExpectUnchanged({outputs[3]});
 
   std::filesystem::create_directory(scratch.File("models"));
-  RunAnalysis();
+  RunAnalysis(model, scratch.work());
   goodRun.ExpectUnchanged();
 }

@@ -3,6 +3,8 @@
 // and what was found there. Loading a model also warns of support lines beyond the count.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "model/file_text.h"
 #include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
@@ -25,7 +27,8 @@ struct Mistake {
 std::vector<std::string> LoadMessages(RecordingMessageSink& sink, const std::string& path) {
   sink.messages.clear();
   TrailingSupportLines trailing;
-  if (ReadModelFile(path, &trailing) && CheckModelReferences() && trailing.count > 0) {
+  std::optional<Model> model = ReadModelFile(path, &trailing);
+  if (model && CheckModelReferences(*model) && trailing.count > 0) {
     sink.messages.push_back(TrailingSupportWarning(trailing));
   }
   return sink.messages;

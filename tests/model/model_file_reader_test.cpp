@@ -1,5 +1,5 @@
-// Reading model files from tests/data/model and examples/: the counts and tables each file
-// leaves in the store, and the message each faulty file gives.
+// Reading model files from tests/data/model and examples/: the counts and tables of the model
+// each file gives, and the message each faulty file gives instead.
 #include "model/model_file_reader.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace {
 
 using ModelFileReaderTest = ModelTest;
 
-// The five tables as the store holds them, the all-zero spare record at position count included.
+// The five tables as the model holds them, the all-zero spare record at position count included.
 struct Tables {
   std::vector<NodeRecord> nodes;
   std::vector<SectionRecord> sections;
@@ -29,16 +29,15 @@ const Tables kCantilever{{{1, 0, 0}, {2, 300, 0}, {}},
                          {{2, 0, -1000, 0, 0}, {}},
                          {{1, 1, 1, 1, 0}, {}}};
 
-// What reading one file leaves after duplicate_nodes.txt was read: its message (none when it
-// reads), the counts, and the tables (none: the earlier tables stay).
+// What reading one file gives: the model's counts and tables, or the message and no model.
 struct Read {
   std::string path;
   std::string message;
   std::array<int32_t, 5> counts;  // nodes, sections, members, loads, supports
-  std::optional<Tables> tables;
+  Tables tables;
 };
 
-TEST_F(ModelFileReaderTest, EachFileLeavesItsCountsTablesAndMessage) {
+TEST_F(ModelFileReaderTest, EachFileGivesItsCountsAndTablesOrItsMessage) {
   const Read reads[] = {
       // LF-only line ends, a record split over lines, raw bytes and commas in the free lines and
       // lines after the support table all read as the worked example.
@@ -65,43 +64,34 @@ TEST_F(ModelFileReaderTest, EachFileLeavesItsCountsTablesAndMessage) {
       // Empty tables still have their spare record.
       {ModelData("no_loads_no_supports.txt"), "", {2, 1, 1, 0, 0},
        Tables{kCantilever.nodes, kCantilever.sections, kCantilever.members, {{}}, {{}}}},
-      // The first line must be exactly FEMDATA; nothing past it is read: only the path is new.
-      {ModelData("first_line_lowercase.txt"), kFileTypeLine, {3, 1, 1, 1, 1}, std::nullopt},
-      {ModelData("first_line_trailing_blank.txt"), kFileTypeLine, {3, 1, 1, 1, 1},
-       std::nullopt},
-      // A fault on the counts line: the counts before it are new, the tables the earlier ones.
-      {ModelData("support_count_40000.txt"), kReadFailureLine, {2, 2, 2, 2, 1}, std::nullopt},
-      {ModelData("negative_count.txt"), kReadFailureLine, {2, 1, 1, 1, 1}, std::nullopt},
-      // A fault after the counts: all five tables are recreated, and what was read stays, the
-      // fields of a record before the faulty one included. The missing load header shifts the
-      // support table by one line, so its record is missing.
-      {ModelData("ends_early.txt"), kReadFailureLine, {3, 1, 1, 1, 1},
-       Tables{{{1, 0, 0}, {2, 300, 0}, {}, {}}, {{}, {}}, {{}, {}}, {{}, {}}, {{}, {}}}},
-      {ModelData("missing_load_header.txt"), kReadFailureLine, {2, 1, 1, 0, 1},
-       Tables{kCantilever.nodes, kCantilever.sections, kCantilever.members, {{}}, {{}, {}}}},
-      {ModelData("non_numeric_field.txt"), kReadFailureLine, {2, 1, 1, 1, 1},
-       Tables{{{1, 0, 0}, {}, {}}, {{}, {}}, {{}, {}}, {{}, {}}, {{}, {}}}},
+      // The first line must be exactly FEMDATA.
+      {ModelData("first_line_lowercase.txt"), kFileTypeLine, {}, {}},
+      {ModelData("first_line_trailing_blank.txt"), kFileTypeLine, {}, {}},
+      // Faults on the counts line and in the tables; the missing load header shifts the support
+      // table by one line.
+      {ModelData("support_count_40000.txt"), kReadFailureLine, {}, {}},
+      {ModelData("negative_count.txt"), kReadFailureLine, {}, {}},
+      {ModelData("ends_early.txt"), kReadFailureLine, {}, {}},
+      {ModelData("missing_load_header.txt"), kReadFailureLine, {}, {}},
+      {ModelData("non_numeric_field.txt"), kReadFailureLine, {}, {}},
   };
   for (const Read& read : reads) {
     SCOPED_TRACE(read.path);
-    ASSERT_TRUE(ReadModelFile(ModelData("duplicate_nodes.txt")));
-    const Tables earlier{modelStore.nodes, modelStore.sections, modelStore.members,
-                         modelStore.loads, modelStore.supports};
     sink.messages.clear();
-    EXPECT_EQ(ReadModelFile(read.path), read.message.empty());
+    const std::optional<Model> model = ReadModelFile(read.path);
     EXPECT_EQ(FirstLines(sink.messages),
               read.message.empty() ? std::vector<std::string>{} : std::vector{read.message});
-    EXPECT_EQ(modelStore.modelPath, read.path);
-    EXPECT_EQ((std::array<int32_t, 5>{modelStore.nodeCount, modelStore.sectionCount,
-                                      modelStore.memberCount, modelStore.loadCount,
-                                      modelStore.supportCount}),
+    ASSERT_EQ(model.has_value(), read.message.empty());
+    if (!model) continue;
+    EXPECT_EQ(model->modelPath, read.path);
+    EXPECT_EQ((std::array<int32_t, 5>{model->nodeCount, model->sectionCount, model->memberCount,
+                                      model->loadCount, model->supportCount}),
               read.counts);
-    const Tables& tables = read.tables ? *read.tables : earlier;
-    EXPECT_EQ(modelStore.nodes, tables.nodes);
-    EXPECT_EQ(modelStore.sections, tables.sections);
-    EXPECT_EQ(modelStore.members, tables.members);
-    EXPECT_EQ(modelStore.loads, tables.loads);
-    EXPECT_EQ(modelStore.supports, tables.supports);
+    EXPECT_EQ(model->nodes, read.tables.nodes);
+    EXPECT_EQ(model->sections, read.tables.sections);
+    EXPECT_EQ(model->members, read.tables.members);
+    EXPECT_EQ(model->loads, read.tables.loads);
+    EXPECT_EQ(model->supports, read.tables.supports);
   }
 }
 

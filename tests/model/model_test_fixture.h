@@ -1,6 +1,6 @@
 // What the model tests share: the fixed first lines of the two read messages, a fixture that
-// starts every test with an empty model store and records the messages, reading a test model by
-// its file name, and the first lines of the messages shown.
+// records the messages, the path of a test model by its file name, and the first lines of the
+// messages shown.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "basics/message_sink.h"
-#include "model/model_store.h"
 #include "support/recording_message_sink.h"
 #include "support/test_support.h"
 
@@ -27,10 +26,7 @@ inline std::vector<std::string> FirstLines(const std::vector<std::string>& messa
 
 class ModelTest : public testing::Test {
  protected:
-  void SetUp() override {
-    modelStore = ModelStore{};
-    SetMessageSink(&sink);
-  }
+  void SetUp() override { SetMessageSink(&sink); }
   void TearDown() override { SetMessageSink(nullptr); }
 
   static std::string ModelData(const std::string& name) { return TestDataPath("model/" + name); }

@@ -1,10 +1,8 @@
 // The results report: the cantilever's expected report byte for byte (CP932, CR LF, comma and
 // TAB between fields), sections without records, user numbers as entered, and a report that cannot
-// be written (a damaged "work2.txt" is one of the hardening tests).
+// be written.
 #include <gtest/gtest.h>
 
-#include "analysis/analysis_store.h"
-#include "analysis/work_files.h"
 #include "basics/run_error.h"
 #include "report/write_results_report.h"
 #include "support/file_lines.h"
@@ -14,51 +12,47 @@
 
 namespace {
 
-// The cantilever of tests/data/analysis, as an analysis run leaves the stores and "work2.txt"
-// (the shear comes out as 0.999999999999996 t from the prescribed arithmetic); its expected files
-// sit beside it.
+// The cantilever of tests/data/analysis and the result of its analysis, the end forces as its
+// expected "work2.txt" holds them (the shear comes out as 0.999999999999996 t from the prescribed
+// arithmetic); its expected report sits beside it.
 std::string Expected(const std::string& name) {
-  return ReadFileBytes(TestDataPath("analysis/cantilever_expected/" + name));
+  return TestDataPath("analysis/cantilever_expected/" + name);
 }
 
-std::string InstallAnalysedCantilever(const ScratchDirectory& scratch) {
-  const std::string modelPath = scratch.File("cantilever.txt");
+Model Cantilever(const std::string& modelPath) {
   ModelBuilder model;
   model.Node(1, 0, 0).Node(2, 300, 0).Section(1, 50, 400, 2100000).Member(1, 0, 1);
-  model.Load(1, 0, -1000, 0).Support(0, 1, 1, 1);
-  model.Install(modelPath);
-  AnalysisStore store;
-  store.dofCount = 6;
-  store.displacements = {0, 0, 0, 0, -10.714285714285714, -0.053571428571428568, 0};
-  store.maxDisplacement = 10.714285714285714;
-  store.maxMoment = 300;
-  store.maxShearForce = 0.999999999999996;
-  store.maxAxialForce = 0;
-  analysisStore = store;
-  WriteFileBytes(Work2Path(), Expected("work2.txt"));
-  return modelPath.substr(0, modelPath.size() - 4) + "_res.txt";
+  return model.Load(1, 0, -1000, 0).Support(0, 1, 1, 1).Build(modelPath);
+}
+
+AnalysisResult CantileverResult() {
+  AnalysisResult result;
+  result.displacements = {0, 0, 0, 0, -10.714285714285714, -0.053571428571428568, 0};
+  result.endForces = FileNumbers(Expected("work2.txt"));
+  result.maxima.displacement.value = 10.714285714285714;
+  result.maxima.moment.value = 300;
+  result.maxima.shear.value = 0.999999999999996;
+  return result;
 }
 
 }  // namespace
 
 TEST(WriteResultsReport, CantileverReportMatchesByteForByte) {
   ScratchDirectory scratch;
-  const std::string reportPath = InstallAnalysedCantilever(scratch);
+  const std::string reportPath = scratch.File("cantilever_res.txt");
   WriteFileBytes(reportPath, std::string(5000, 'x'));  // an earlier, longer report
-  WriteResultsReport();
-  EXPECT_EQ(ReadFileBytes(reportPath), Expected("cantilever_res.txt"));
+  WriteResultsReport(Cantilever(scratch.File("cantilever.txt")), CantileverResult());
+  EXPECT_EQ(ReadFileBytes(reportPath), ReadFileBytes(Expected("cantilever_res.txt")));
 }
 
 TEST(WriteResultsReport, EmptyTablesKeepTheirTitleAndHeadings) {
   ScratchDirectory scratch;
   ModelBuilder model;
   model.Node(10, 0, 0).Node(20, 0.5f, 1e-9f).Section(3, 50, 400, 2100000).Member(7, 1, 0);
-  model.Install(scratch.File("m.dat"));
-  analysisStore = AnalysisStore();
-  analysisStore.dofCount = 6;
-  analysisStore.displacements.assign(7, 0.0);
-  WriteFileBytes(Work2Path(), " 0 \r\n 0 \r\n-150 \r\n 0 \r\n 0 \r\n 150 \r\n");
-  WriteResultsReport();
+  AnalysisResult result;
+  result.displacements.assign(7, 0.0);
+  result.endForces = {0, 0, -150, 0, 0, 150};
+  WriteResultsReport(model.Build(scratch.File("m.dat")), result);
   const std::vector<std::string> lines = FileLines(scratch.File("m_res.txt"));
   ASSERT_EQ(lines.size(), 33u);
   EXPECT_EQ(lines[5], "20,\t0.5,\t1E-09");
@@ -73,12 +67,10 @@ TEST(WriteResultsReport, EmptyTablesKeepTheirTitleAndHeadings) {
 
 TEST(WriteResultsReport, EachLoadRecordGetsItsOwnLine) {
   ScratchDirectory scratch;
-  InstallAnalysedCantilever(scratch);
   ModelBuilder model;
   model.Node(1, 0, 0).Node(2, 300, 0).Section(1, 50, 400, 2100000).Member(1, 0, 1);
   model.Load(1, 0, -1000, 0).Load(1, 12.5f, 0, -30000).Support(0, 2, -1, 0);
-  model.Install(scratch.File("twice.txt"));
-  WriteResultsReport();
+  WriteResultsReport(model.Build(scratch.File("twice.txt")), CantileverResult());
   const std::vector<std::string> lines = FileLines(scratch.File("twice_res.txt"));
   EXPECT_EQ(lines[17], "2,\t0,\t-1000,\t0");
   EXPECT_EQ(lines[18], "2,\t12.5,\t0,\t-30000");
@@ -87,15 +79,13 @@ TEST(WriteResultsReport, EachLoadRecordGetsItsOwnLine) {
 
 TEST(WriteResultsReport, UnwritableReportIsRefusedAndAShortNameStaysInItsFolder) {
   ScratchDirectory scratch;
-  InstallAnalysedCantilever(scratch);
-  modelStore.modelPath = scratch.File("missing/cantilever.txt");
-  const RunError missing = ErrorOf(WriteResultsReport);
+  const Model unwritable = Cantilever(scratch.File("missing/cantilever.txt"));
+  const RunError missing = ErrorOf([&] { WriteResultsReport(unwritable, CantileverResult()); });
   EXPECT_EQ(missing.cause(), RunErrorCause::FileCreate);
   EXPECT_NE(std::string(missing.what()).find(scratch.File("missing/cantilever_res.txt")),
             std::string::npos)
       << missing.what();
 
-  modelStore.modelPath = scratch.File("b");
-  WriteResultsReport();
+  WriteResultsReport(Cantilever(scratch.File("b")), CantileverResult());
   EXPECT_TRUE(FileExists(scratch.File("b_res.txt")));
 }

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "analysis/analysis_memory.h"
-#include "model/model_store.h"
 #include "run/mechanism_check.h"
 #include "support/model_builder.h"
 
@@ -30,8 +29,8 @@ size_t FirstDependent(const std::vector<Support>& supports, float x0, float y0,
   model.Member(1, 0, 2).Member(2, 1, 3).Member(3, 2, 3);
   for (const Support& s : supports) model.Support(s.node, s.u, s.v, s.theta);
   model.Support(node4.node, node4.u, node4.v, node4.theta);
-  model.Install();
-  return FirstDependentEquation(StiffnessEnvelope(3 * modelStore.nodeCount));
+  const Model built = model.Build();
+  return FirstDependentEquation(built, StiffnessEnvelope(built, 3 * built.nodeCount));
 }
 
 }  // namespace
@@ -79,7 +78,8 @@ TEST(MechanismCheck, AStopThatOnlyOnePrimeSeesIsNoMechanism) {
     ModelBuilder model;
     model.Node(1, near, 0).Node(2, far, 0).Section(1, 50, 400, 2100000);
     model.Member(1, 0, 1).Support(0, 1, 1, theta);
-    model.Install();
-    EXPECT_EQ(FirstDependentEquation(StiffnessEnvelope(6)), theta != 0 ? 6u : 5u) << theta;
+    const Model built = model.Build();
+    EXPECT_EQ(FirstDependentEquation(built, StiffnessEnvelope(built, 6)), theta != 0 ? 6u : 5u)
+        << theta;
   }
 }

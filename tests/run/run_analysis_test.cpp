@@ -6,16 +6,9 @@
 #include <cmath>
 #include <filesystem>
 
-#include "analysis/analysis_memory.h"
-#include "analysis/analysis_store.h"
-#include "analysis/work_files.h"
-#include "basics/work_directory.h"
 #include "basics/run_error.h"
-#include "model/model_file_reader.h"
-#include "model/model_store.h"
-#include "model/reference_check.h"
 #include "run/run_analysis.h"
-#include "solver/solver_store.h"
+#include "run/work_files.h"
 #include "support/file_lines.h"
 #include "support/run_error_of.h"
 #include "support/test_support.h"
@@ -26,12 +19,10 @@ constexpr double kEI = 2100000.0 * 400.0;  // kg·cm² of the beams' section
 
 // Copies a model of tests/data/analysis into the scratch directory, so the report lands there,
 // and reads and checks it.
-std::string LoadModel(const ScratchDirectory& scratch, const std::string& name) {
+Model LoadModel(const ScratchDirectory& scratch, const std::string& name) {
   const std::string path = scratch.File(name);
   WriteFileBytes(path, ReadFileBytes(TestDataPath("analysis/" + name)));
-  EXPECT_TRUE(ReadModelFile(path));
-  EXPECT_TRUE(CheckModelReferences());
-  return path;
+  return LoadModelFile(path);
 }
 
 std::string ReportOf(const std::string& modelPath) {
@@ -53,7 +44,7 @@ TEST(RunAnalysis, BeamsFollowTheirClosedForms) {
     double span;     // cm
     double divisor;  // c
     double maxMoment;
-    std::vector<size_t> momentEntries;  // of "work2.txt"
+    std::vector<size_t> momentEntries;  // of the end forces
     double maxShear;
     bool symmetric;
   };
@@ -66,23 +57,23 @@ TEST(RunAnalysis, BeamsFollowTheirClosedForms) {
   for (const Beam& beam : beams) {
     SCOPED_TRACE(beam.model);
     ScratchDirectory scratch;
-    LoadModel(scratch, beam.model);
-    RunAnalysis();
-    const AnalysisStore& store = analysisStore;
+    const Model model = LoadModel(scratch, beam.model);
+    const AnalysisResult result = RunAnalysis(model, scratch.work());
     const double span3 = beam.span * beam.span * beam.span;
-    ExpectRelative(store.displacements[4], -1000.0 * span3 / (beam.divisor * kEI));
+    ExpectRelative(result.displacements[4], -1000.0 * span3 / (beam.divisor * kEI));
     if (beam.symmetric) {
-      EXPECT_NEAR(store.displacements[5], 0.0, 1e-12);
+      EXPECT_NEAR(result.displacements[5], 0.0, 1e-12);
     }
-    const std::vector<double> forces = FileNumbers(Work2Path());
-    for (size_t entry : beam.momentEntries) ExpectRelative(std::fabs(forces[entry]), beam.maxMoment);
-    ExpectRelative(store.maxMoment, beam.maxMoment);
-    ExpectRelative(store.maxShearForce, beam.maxShear);
-    for (const SupportRecord& support : modelStore.supports) {
+    for (size_t entry : beam.momentEntries) {
+      ExpectRelative(std::fabs(result.endForces[entry]), beam.maxMoment);
+    }
+    ExpectRelative(result.maxima.moment.value, beam.maxMoment);
+    ExpectRelative(result.maxima.shear.value, beam.maxShear);
+    for (const SupportRecord& support : model.supports) {
       const int16_t flags[3] = {support.fixU, support.fixV, support.fixTheta};
       for (size_t d = 0; d < 3; ++d) {
         if (flags[d] == 0) continue;
-        EXPECT_EQ(store.displacements[3 * static_cast<size_t>(support.nodeIndex) + d], 0.0);
+        EXPECT_EQ(result.displacements[3 * static_cast<size_t>(support.nodeIndex) + d], 0.0);
       }
     }
   }
@@ -90,12 +81,14 @@ TEST(RunAnalysis, BeamsFollowTheirClosedForms) {
 
 TEST(RunAnalysis, TwoRunsLeaveByteIdenticalFiles) {
   ScratchDirectory scratch;
-  const std::string model = LoadModel(scratch, "fixed_fixed_beam.txt");
-  const std::vector<std::string> files{Work1Path(), Work2Path(), TracePath(), ReportOf(model)};
-  RunAnalysis();
+  const Model model = LoadModel(scratch, "fixed_fixed_beam.txt");
+  const WorkDirectory work = scratch.work();
+  const std::vector<std::string> files{Work1Path(work), Work2Path(work), TracePath(work),
+                                       ReportOf(model.modelPath)};
+  RunAnalysis(model, work);
   std::vector<std::string> first;
   for (const std::string& file : files) first.push_back(ReadFileBytes(file));
-  RunAnalysis();
+  RunAnalysis(model, work);
   for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(ReadFileBytes(files[i]), first[i]) << files[i];
 }
 
@@ -109,8 +102,7 @@ TEST(RunAnalysis, ModelsGiveTheirExpectedFilesByteForByte) {
   for (const std::string model : {"awkward_frame", "cantilever", "cantilever_reversed"}) {
     SCOPED_TRACE(model);
     ScratchDirectory scratch;
-    LoadModel(scratch, model + ".txt");
-    RunAnalysis();
+    RunAnalysis(LoadModel(scratch, model + ".txt"), scratch.work());
     const std::string expected = TestDataPath("analysis/" + model + "_expected");
     for (const auto& file : std::filesystem::directory_iterator(expected)) {
       const std::string name = file.path().filename().string();
@@ -121,17 +113,18 @@ TEST(RunAnalysis, ModelsGiveTheirExpectedFilesByteForByte) {
 
 TEST(RunAnalysis, TriangularTrussCarriesTheStaticallyDeterminateBarForces) {
   ScratchDirectory scratch;
-  LoadModel(scratch, "triangle_truss.txt");
-  RunAnalysis();
+  const AnalysisResult result =
+      RunAnalysis(LoadModel(scratch, "triangle_truss.txt"), scratch.work());
   // Apex load 3000 kg, bars at sin 0.6: each inclined bar 2500 kg compression, the tie 2000 kg.
-  const std::vector<double> forces = FileNumbers(Work2Path());
+  const std::vector<double>& forces = result.endForces;
+  EXPECT_EQ(FileNumbers(Work2Path(scratch.work())), forces);  // as "work2.txt" holds them
   ASSERT_EQ(forces.size(), 18u);
   ExpectRelative(forces[0], -2.0);
   ExpectRelative(forces[3], 2.0);
   ExpectRelative(forces[9], -2.5);
   ExpectRelative(forces[15], -2.5);
   for (size_t i : {1u, 2u, 4u, 5u, 7u, 8u, 10u, 11u}) EXPECT_NEAR(forces[i], 0.0, 1e-9) << i;
-  ExpectRelative(analysisStore.maxAxialForce, 2.5);
+  ExpectRelative(result.maxima.axial.value, 2.5);
 }
 
 // A run that stops names the place in its message and leaves the files of the steps it did not
@@ -154,34 +147,14 @@ TEST(RunAnalysis, AStoppedRunNamesThePlaceAndKeepsTheLaterOutputs) {
   for (const Stop& stop : stops) {
     SCOPED_TRACE(stop.model);
     ScratchDirectory scratch;
-    const std::string model = LoadModel(scratch, stop.model);
-    std::vector<std::string> kept{TracePath(), Work2Path(), ReportOf(model)};
-    if (stop.keepsWork1) kept.push_back(Work1Path());
+    const Model model = LoadModel(scratch, stop.model);
+    const WorkDirectory work = scratch.work();
+    std::vector<std::string> kept{TracePath(work), Work2Path(work), ReportOf(model.modelPath)};
+    if (stop.keepsWork1) kept.push_back(Work1Path(work));
     for (const std::string& file : kept) WriteFileBytes(file, "earlier " + file);
-    const RunError error = ErrorOf([] { RunAnalysis(); });
+    const RunError error = ErrorOf([&] { RunAnalysis(model, work); });
     EXPECT_EQ(error.cause(), stop.cause);
     EXPECT_NE(std::string(error.what()).find(stop.place), std::string::npos) << error.what();
     for (const std::string& file : kept) EXPECT_EQ(ReadFileBytes(file), "earlier " + file);
   }
-}
-
-// The memory check counts, before the run, exactly what the run's matrices and vectors then hold,
-// all of them in the envelope the members give.
-TEST(RunAnalysis, HoldsWhatTheMemoryCheckCounted) {
-  ScratchDirectory scratch;
-  LoadModel(scratch, "triangle_truss.txt");
-  RunAnalysis();
-  const AnalysisStore& store = analysisStore;
-  const std::vector<size_t> envelope = StiffnessEnvelope(store.dofCount);
-  ASSERT_EQ(store.globalStiffness.size(), envelope.size());
-  for (size_t i = 0; i < envelope.size(); ++i) {
-    EXPECT_EQ(store.globalStiffness.first(i), envelope[i]) << i;
-    EXPECT_EQ(solverStore.matA.first(i), envelope[i]) << i;
-  }
-  const size_t vectorEntries = store.loadVector.size() + store.displacements.size() +
-                               solverStore.vecB.size() + solverStore.vecY.size() +
-                               solverStore.vecX.size();
-  EXPECT_EQ(AnalysisMatrixBytes(store.dofCount),
-            store.globalStiffness.MemoryBytes() + solverStore.matA.MemoryBytes() +
-                solverStore.matLDU.MemoryBytes() + sizeof(double) * vectorEntries);
 }

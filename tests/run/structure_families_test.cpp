@@ -12,11 +12,7 @@
 #include <utility>
 
 #include "analysis/analysis_memory.h"
-#include "analysis/analysis_store.h"
 #include "basics/run_error.h"
-#include "model/model_file_reader.h"
-#include "model/model_store.h"
-#include "model/reference_check.h"
 #include "run/mechanism_check.h"
 #include "run/run_analysis.h"
 #include "support/run_error_of.h"
@@ -25,11 +21,11 @@
 
 namespace {
 
-void LoadText(const ScratchDirectory& scratch, const std::string& text) {
+// The model text as a model file in the scratch directory, read and checked.
+Model LoadText(const ScratchDirectory& scratch, const std::string& text) {
   const std::string path = scratch.File("model.txt");
   WriteFileBytes(path, text);
-  ASSERT_TRUE(ReadModelFile(path));
-  ASSERT_TRUE(CheckModelReferences());
+  return LoadModelFile(path);
 }
 
 const StructureGenerator& Generator(const std::string& name) {
@@ -41,19 +37,22 @@ const StructureGenerator& Generator(const std::string& name) {
 
 // The displacement along `direction` (0 u, 1 v, 2 θ) of the node at (x, y), wherever the node
 // table put it.
-double DisplacementAt(float x, float y, int direction) {
-  for (size_t i = 0; i < static_cast<size_t>(modelStore.nodeCount); ++i) {
-    if (modelStore.nodes[i].x == x && modelStore.nodes[i].y == y) {
-      return analysisStore.displacements[3 * i + static_cast<size_t>(direction)];
+double DisplacementAt(const Model& model, const AnalysisResult& result, float x, float y,
+                      int direction) {
+  for (size_t i = 0; i < static_cast<size_t>(model.nodeCount); ++i) {
+    if (model.nodes[i].x == x && model.nodes[i].y == y) {
+      return result.displacements[3 * i + static_cast<size_t>(direction)];
     }
   }
   ADD_FAILURE() << "no node at " << x << ", " << y;
   return 0.0;
 }
 
-void ExpectRefusedNamingANodeAndADirection() {
+void ExpectRefusedNamingANodeAndADirection(const ScratchDirectory& scratch,
+                                           const std::string& text) {
   const std::regex place("節点No＝-?[0-9]+ の (u|v|θ) 方向が自由");
-  const RunError error = ErrorOf([] { RunAnalysis(); });
+  const Model model = LoadText(scratch, text);
+  const RunError error = ErrorOf([&] { RunAnalysis(model, scratch.work()); });
   EXPECT_EQ(error.cause(), RunErrorCause::ZeroPivot) << error.what();
   EXPECT_TRUE(std::regex_search(error.what(), place)) << error.what();
 }
@@ -71,8 +70,8 @@ TEST(GeneratedStructures, MechanismsAreRefusedNamingANodeAndADirection) {
       for (int variant : {0, 1}) {
         for (bool scrambled : {false, true}) {
           SCOPED_TRACE(StructureLabel(generator, size, variant, scrambled));
-          LoadText(scratch, generator.modelText(size, variant, scrambled));
-          ExpectRefusedNamingANodeAndADirection();
+          ExpectRefusedNamingANodeAndADirection(scratch,
+                                                generator.modelText(size, variant, scrambled));
         }
       }
     }
@@ -82,8 +81,7 @@ TEST(GeneratedStructures, MechanismsAreRefusedNamingANodeAndADirection) {
                                          {1000, ChainSupports::PinOfBars},
                                          {1500, ChainSupports::PinOfBars}}) {
     SCOPED_TRACE("beam of " + std::to_string(members) + " members turning about a hinge");
-    LoadText(scratch, BeamChain(members, supports));
-    ExpectRefusedNamingANodeAndADirection();
+    ExpectRefusedNamingANodeAndADirection(scratch, BeamChain(members, supports));
   }
 }
 
@@ -91,9 +89,10 @@ TEST(GeneratedStructures, MechanismsAreRefusedNamingANodeAndADirection) {
 // yet it is no mechanism. Only the check runs: the trace of 9603 equations would be 0.7 GB.
 TEST(GeneratedStructures, AVeryLongCantileverIsNoMechanism) {
   ScratchDirectory scratch;
-  LoadText(scratch, BeamChain(3200, ChainSupports::Fixed));
-  const int32_t dofCount = 3 * modelStore.nodeCount;
-  EXPECT_EQ(FirstDependentEquation(StiffnessEnvelope(dofCount)), static_cast<size_t>(dofCount));
+  const Model model = LoadText(scratch, BeamChain(3200, ChainSupports::Fixed));
+  const int32_t dofCount = 3 * model.nodeCount;
+  EXPECT_EQ(FirstDependentEquation(model, StiffnessEnvelope(model, dofCount)),
+            static_cast<size_t>(dofCount));
 }
 
 // Every generator at every size, with sections from the table (variant 1).
@@ -104,9 +103,9 @@ TEST(GeneratedStructures, BadlyConditionedValidStructuresAnalyse) {
     for (int size = 0; size < kStructureSizes; ++size) {
       for (bool scrambled : {false, true}) {
         SCOPED_TRACE(StructureLabel(generator, size, 1, scrambled));
-        LoadText(scratch, generator.modelText(size, 1, scrambled));
+        const Model model = LoadText(scratch, generator.modelText(size, 1, scrambled));
         try {
-          RunAnalysis();
+          RunAnalysis(model, scratch.work());
         } catch (const RunError& error) {
           ADD_FAILURE() << error.what();
         }
@@ -137,9 +136,10 @@ TEST(GeneratedStructures, LongBeamsAndStubbedCantileversDeflectByTheirClosedForm
   for (const Case& c : cases) {
     for (bool scrambled : {false, true}) {
       SCOPED_TRACE(std::string(c.generator) + (scrambled ? " scrambled" : ""));
-      LoadText(scratch, Generator(c.generator).modelText(0, 0, scrambled));
-      RunAnalysis();
-      EXPECT_NEAR(DisplacementAt(c.x, 0, 1), c.expected, std::fabs(c.expected) * c.tolerance);
+      const Model model = LoadText(scratch, Generator(c.generator).modelText(0, 0, scrambled));
+      const AnalysisResult result = RunAnalysis(model, scratch.work());
+      EXPECT_NEAR(DisplacementAt(model, result, c.x, 0, 1), c.expected,
+                  std::fabs(c.expected) * c.tolerance);
     }
   }
 }

@@ -96,11 +96,9 @@ double ExpectedFactor(double reference, bool stored, Coverage& coverage) {
   return 0.0;
 }
 
-// The decomposition of the system the solver holds, with the analysis's relative pivot test,
-// into factors apart and in place over a copy: the same outcome and, on success, the same bits.
-void ExpectSameFactorsInPlace() {
-  const size_t n = static_cast<size_t>(solverStore.eqCount);
-  const ProfileMatrix& a = solverStore.matA;
+// The decomposition of K with the analysis's relative pivot test, into factors apart and in
+// place over a copy: the same outcome and, on success, the same bits.
+void ExpectSameFactorsInPlace(size_t n, const ProfileMatrix& a) {
   std::vector<size_t> first(a.size());
   for (size_t i = 0; i < a.size(); ++i) first[i] = a.first(i);
   ProfileMatrix apart(first);
@@ -128,10 +126,11 @@ void ExpectSameFactorsInPlace() {
   EXPECT_EQ(bits.mismatches(), 0) << bits.first();
 }
 
-// Solves the system both ways (the envelope solver through SetSystem with the dense or the
-// envelope matrix) and requires the same outcome, bits and trace; returns the outcome.
+// Solves the system both ways (the envelope solver with the envelope the members give or the
+// one found in the dense matrix) and requires the same outcome, bits and trace; the factors and
+// the forward substitution are those of the solver's kernels. Returns the outcome.
 Outcome ExpectSameAsReference(const System& system, bool envelopeInput, const std::string& label,
-                           const ScratchDirectory& scratch, Coverage& coverage) {
+                              const ScratchDirectory& scratch, Coverage& coverage) {
   SCOPED_TRACE(label);
   const size_t n = system.n;
   DenseSolve reference = ZeroDenseSolve(n);
@@ -143,15 +142,13 @@ Outcome ExpectSameAsReference(const System& system, bool envelopeInput, const st
 
   const std::string tracePath = scratch.File("NColes.txt");
   std::remove(tracePath.c_str());
-  if (envelopeInput) {
-    SetSystem(static_cast<int16_t>(n), system.profile, system.loads);
-  } else {
-    SetSystem(static_cast<int16_t>(n), system.dense, system.loads);
-  }
-  ExpectSameFactorsInPlace();
+  const ProfileMatrix k = envelopeInput ? system.profile : EnvelopeMatrix(system.dense, n);
+  ExpectSameFactorsInPlace(n, k);
   Outcome outcome;
+  std::vector<double> x;
   try {
-    SolveLDU();
+    RunProgress progress;
+    x = SolveLdu(static_cast<int16_t>(n), k, system.loads, tracePath, 0.0, progress);
   } catch (const SolverError& error) {
     outcome = FailureOf(error);
   }
@@ -167,22 +164,24 @@ Outcome ExpectSameAsReference(const System& system, bool envelopeInput, const st
   }
   ++coverage.solved;
 
-  const ProfileMatrix& factors = solverStore.matLDU;
+  const Factors factors(k, n);
+  std::vector<double> y(n + 1, 0.0);
+  ForwardSubstituteProfile(n, factors.ldu, system.loads, y);
   size_t envelope = 0;
   BitComparison bits;
   for (size_t i = 0; i < n; ++i) {
-    envelope += i - factors.first(i);
+    envelope += i - factors.ldu.first(i);
     if (reference.d(i, i) < 0.0) ++coverage.negativePivots;
     for (size_t j = 0; j < n; ++j) {
-      const bool inside = factors.InProfile(i, j);
+      const bool inside = factors.ldu.InProfile(i, j);
       bits.Expect("L", i, j, ExpectedFactor(reference.l(i, j), i >= j && inside, coverage),
-                  FactorL(i, j));
-      bits.Expect("D", i, j, reference.d(i, j), FactorD(i, j));
+                  factors.L(i, j));
+      bits.Expect("D", i, j, reference.d(i, j), factors.D(i, j));
       bits.Expect("U", i, j, ExpectedFactor(reference.u(i, j), i <= j && inside, coverage),
-                  FactorU(i, j));
+                  factors.U(i, j));
     }
-    bits.Expect("y", i, 0, reference.y[i], solverStore.vecY[i]);
-    bits.Expect("x", i, 0, reference.x[i], solverStore.vecX[i]);
+    bits.Expect("y", i, 0, reference.y[i], y[i]);
+    bits.Expect("x", i, 0, reference.x[i], x[i]);
   }
   EXPECT_EQ(bits.mismatches(), 0) << bits.first();
   if (2 * envelope < n * (n - 1) / 2) ++coverage.narrowEnvelopes;

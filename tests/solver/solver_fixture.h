@@ -1,13 +1,20 @@
-// Small systems for the solver tests: a system written row by row, handed to SetSystem the way
-// the analysis does (arrays one larger than the equation count), the solution read back, and the
-// factors of the store read as the full matrices L, D and U.
+// Small systems for the solver tests: a system written row by row, solved the way the analysis
+// solves it (arrays one larger than the equation count) with its trace in a scratch directory,
+// and the factors the solver's kernels make of it read as the full matrices L, D and U.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
-#include "solver/ncoles.h"
+#include "basics/run_progress.h"
+#include "solver/ldu_solve.h"
+#include "solver/profile_ldu.h"
 #include "support/dense_system.h"
+#include "support/test_support.h"
 
 using Rows = std::vector<std::vector<double>>;
 
@@ -19,25 +26,35 @@ inline DenseMatrix MatrixOf(const Rows& rows) {
   return matrix;
 }
 
-inline void SetRows(const Rows& rows, std::vector<double> rhs) {
+// Solves with the trace at `tracePath` and returns the solution (n + 1 entries).
+inline std::vector<double> SolveRows(const Rows& rows, std::vector<double> rhs,
+                                     const std::string& tracePath, double tolerance = 0.0) {
   rhs.resize(rows.size() + 1, 0.0);
-  SetSystem(static_cast<int16_t>(rows.size()), MatrixOf(rows), rhs);
+  RunProgress progress;
+  return SolveLdu(static_cast<int16_t>(rows.size()), EnvelopeMatrix(MatrixOf(rows), rows.size()),
+                  rhs, tracePath, tolerance, progress);
 }
 
-// Entry (i, j) of the full factors in solverStore.matLDU, unit diagonals and zeros included.
-inline double FactorL(size_t i, size_t j) {
-  return i == j ? 1.0 : i > j ? solverStore.matLDU.Get(i, j) : 0.0;
-}
-inline double FactorD(size_t i, size_t j) { return i == j ? solverStore.matLDU.Get(i, i) : 0.0; }
-inline double FactorU(size_t i, size_t j) {
-  return i == j ? 1.0 : i < j ? solverStore.matLDU.Get(i, j) : 0.0;
-}
+// The factors of the rows as the solve forms them, with the unit diagonals and zeros implied.
+struct Factors {
+  Factors(ProfileMatrix k, size_t n) : ldu(std::move(k)) { DecomposeProfileLDU(n, ldu, ldu); }
+  explicit Factors(const Rows& rows)
+      : Factors(EnvelopeMatrix(MatrixOf(rows), rows.size()), rows.size()) {}
+  double L(size_t i, size_t j) const { return i == j ? 1.0 : i > j ? ldu.Get(i, j) : 0.0; }
+  double D(size_t i, size_t j) const { return i == j ? ldu.Get(i, i) : 0.0; }
+  double U(size_t i, size_t j) const { return i == j ? 1.0 : i < j ? ldu.Get(i, j) : 0.0; }
+  ProfileMatrix ldu;
+};
 
-// Sets, solves (writing the trace) and returns the solution.
-inline std::vector<double> Solve(const Rows& rows, const std::vector<double>& rhs) {
-  SetRows(rows, rhs);
-  SolveLDU();
-  std::vector<double> x(rows.size(), 0.0);
-  GetSolution(static_cast<int16_t>(rows.size()), x);
-  return x;
-}
+// A scratch directory of its own for each test, the trace of its solves in it.
+class SolverTest : public testing::Test {
+ protected:
+  std::vector<double> Solve(const Rows& rows, const std::vector<double>& rhs,
+                            double tolerance = 0.0) {
+    return SolveRows(rows, rhs, trace, tolerance);
+  }
+  std::string TraceBytes() const { return ReadFileBytes(trace); }
+
+  ScratchDirectory scratch;
+  const std::string trace = scratch.File("NColes.txt");
+};

@@ -1,16 +1,14 @@
 // The trace "NColes.txt": its exact CP932 bytes for small solves (title ending CR CR CR LF,
 // numbers run together, an empty line after each block), a second solve replacing the file,
-// and the error when the work directory cannot take it.
+// and the error when its directory cannot take it.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "basics/number_text.h"
-#include "basics/work_directory.h"
 #include "basics/run_error.h"
 #include "solver_fixture.h"
 #include "solver/solver_trace.h"
-#include "support/test_support.h"
 
 namespace {
 
@@ -47,81 +45,68 @@ std::string Trace(const std::vector<std::string>& a, const std::string& b,
   return out;
 }
 
-std::string TraceBytes(const ScratchDirectory& scratch) {
-  return ReadFileBytes(scratch.File("NColes.txt"));
-}
+using SolverTrace = SolverTest;
 
 }  // namespace
 
-TEST(SolverTrace, OneEquation) {
-  ScratchDirectory scratch;
+TEST_F(SolverTrace, OneEquation) {
   Solve({{4.0}}, {2.0});
-  EXPECT_EQ(TraceBytes(scratch),
+  EXPECT_EQ(TraceBytes(),
             Trace({"4.00000"}, "2.00000", {"1.00000"}, {"4.00000"}, {"1.00000"}, "0.50000"));
 }
 
-TEST(SolverTrace, IdentityRowsRunTogetherAndTheSpareIndexIsNotWritten) {
-  ScratchDirectory scratch;
+TEST_F(SolverTrace, IdentityRowsRunTogetherAndTheSpareIndexIsNotWritten) {
   Solve({{1.0, 0.0}, {0.0, 1.0}}, {3.0, -0.123456});
   const std::vector<std::string> identity = {"1.000000.00000", "0.000001.00000"};
-  EXPECT_EQ(TraceBytes(scratch), Trace(identity, "3.00000-0.12346", identity, identity, identity,
+  EXPECT_EQ(TraceBytes(), Trace(identity, "3.00000-0.12346", identity, identity, identity,
                                        "3.00000-0.12346"));
 }
 
-TEST(SolverTrace, NumbersOfAnyWidthFollowEachOther) {
-  ScratchDirectory scratch;
+TEST_F(SolverTrace, NumbersOfAnyWidthFollowEachOther) {
   // L(1,0) = -3/12.5 = -0.24, D(1,1) = 10 - 0.72 = 9.28, U(0,1) = -0.24.
   Solve({{12.5, -3.0}, {-3.0, 10.0}}, {12.5, -3.0});
-  EXPECT_EQ(TraceBytes(scratch),
+  EXPECT_EQ(TraceBytes(),
             Trace({"12.50000-3.00000", "-3.0000010.00000"}, "12.50000-3.00000",
                   {"1.00000-0.24000", "0.000001.00000"}, {"12.500000.00000", "0.000009.28000"},
                   {"1.000000.00000", "-0.240001.00000"}, "1.000000.00000"));
 }
 
-TEST(SolverTrace, EmptySystemWritesEmptyBlocks) {
-  ScratchDirectory scratch;
-  SetSystem(0, DenseMatrix(1), {0.0});
-  SolveLDU();
-  EXPECT_EQ(TraceBytes(scratch), Trace({}, "", {}, {}, {}, ""));
+TEST_F(SolverTrace, EmptySystemSolvesToTheSpareEntryAndWritesEmptyBlocks) {
+  EXPECT_EQ(Solve({}, {}), std::vector<double>{0.0});
+  EXPECT_EQ(TraceBytes(), Trace({}, "", {}, {}, {}, ""));
 }
 
-TEST(SolverTrace, ASecondSolveReplacesTheWholeFile) {
-  ScratchDirectory scratch;
+TEST_F(SolverTrace, ASecondSolveReplacesTheWholeFile) {
   Solve({{1, 2, 3}, {4, 5, 6}, {7, 8, 10}}, {1, 2, 3});
   Solve({{4.0}}, {2.0});
-  EXPECT_EQ(TraceBytes(scratch),
+  EXPECT_EQ(TraceBytes(),
             Trace({"4.00000"}, "2.00000", {"1.00000"}, {"4.00000"}, {"1.00000"}, "0.50000"));
 }
 
-TEST(SolverTrace, AWorkDirectoryThatCannotTakeTheFileIsAnError) {
-  ScratchDirectory scratch;
-  SetWorkDirectory(scratch.File("missing"));
-  SetRows({{2.0}}, {1.0});
+TEST_F(SolverTrace, ADirectoryThatCannotTakeTheFileIsAnError) {
   try {
-    SolveLDU();
+    SolveRows({{2.0}}, {1.0}, scratch.File("missing/NColes.txt"));
     FAIL() << "the trace was written into a missing directory";
   } catch (const RunError& error) {
     EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
     EXPECT_NE(std::string(error.what()).find(scratch.File("missing/NColes.txt")), std::string::npos);
   }
-  EXPECT_EQ(solverStore.vecX[0], 0.5);
 }
 
 // Numbers of one digit before the point take the least room, so a diagonal system of such
 // values writes exactly the least size; anything larger or negative only adds to it.
-TEST(SolverTrace, TheLeastSizeIsThatOfSevenCharactersPerNumber) {
-  ScratchDirectory scratch;
+TEST_F(SolverTrace, TheLeastSizeIsThatOfSevenCharactersPerNumber) {
   Solve({{1.0, 0.0, 0.0}, {0.0, 2.0, 0.0}, {0.0, 0.0, 4.0}}, {1.0, 3.0, 2.0});
-  EXPECT_EQ(TraceBytes(scratch).size(), LeastTraceBytes(3));
+  EXPECT_EQ(TraceBytes().size(), LeastTraceBytes(3));
   Solve({{12.5, -3.0}, {-3.0, 40.0}}, {-1.0, 250.0});
-  EXPECT_GT(TraceBytes(scratch).size(), LeastTraceBytes(2));
+  EXPECT_GT(TraceBytes().size(), LeastTraceBytes(2));
   Solve({}, {});
-  EXPECT_EQ(TraceBytes(scratch).size(), LeastTraceBytes(0));
+  EXPECT_EQ(TraceBytes().size(), LeastTraceBytes(0));
   // Four blocks of 32766 rows of 32766 numbers: about 30 GB.
   EXPECT_GT(LeastTraceBytes(32766), uint64_t{30} * 1000 * 1000 * 1000);
 }
 
-TEST(SolverTrace, ATraceThatCannotFitIsRefusedNamingTheDirectoryAndBothSizes) {
+TEST_F(SolverTrace, ATraceThatCannotFitIsRefusedNamingTheDirectoryAndBothSizes) {
   EXPECT_NO_THROW(CheckTraceSpace("/data/femframe", 5000, 5000));
   try {
     CheckTraceSpace("/data/femframe", LeastTraceBytes(32766), uint64_t{20} << 30);
@@ -140,10 +125,9 @@ TEST(SolverTrace, ATraceThatCannotFitIsRefusedNamingTheDirectoryAndBothSizes) {
 // diagonal meets columns inside and outside their envelopes, and the zeros left and right of
 // the envelope run longer than one row of a small matrix. Every row must read as the full
 // matrix printed number by number.
-TEST(SolverTrace, RowsOfAnUnevenEnvelopeReadAsTheFullMatrices) {
+TEST_F(SolverTrace, RowsOfAnUnevenEnvelopeReadAsTheFullMatrices) {
   // From 600 equations the first two blocks are written on a thread of their own.
   for (const size_t n : {size_t{40}, size_t{640}}) {
-    ScratchDirectory scratch;
     Rows rows(n, std::vector<double>(n, 0.0));
     for (size_t i = 0; i < n; ++i) {
       rows[i][i] = 1000.0 + static_cast<double>(i);
@@ -155,7 +139,8 @@ TEST(SolverTrace, RowsOfAnUnevenEnvelopeReadAsTheFullMatrices) {
     }
     std::vector<double> rhs(n);
     for (size_t i = 0; i < n; ++i) rhs[i] = static_cast<double>(i) - 20.0;
-    Solve(rows, rhs);
+    const std::vector<double> x = Solve(rows, rhs);
+    const Factors factors(rows);
     const auto full = [n](auto entry) {
       std::vector<std::string> lines(n);
       for (size_t i = 0; i < n; ++i) {
@@ -168,9 +153,11 @@ TEST(SolverTrace, RowsOfAnUnevenEnvelopeReadAsTheFullMatrices) {
       for (size_t j = 0; j < n; ++j) text += FormatFixed5(vector[j]);
       return text;
     };
-    EXPECT_EQ(TraceBytes(scratch),
+    EXPECT_EQ(TraceBytes(),
               Trace(full([&rows](size_t i, size_t j) { return rows[i][j]; }), line(rhs),
-                    full(FactorU), full(FactorD), full(FactorL), line(solverStore.vecX)))
+                    full([&](size_t i, size_t j) { return factors.U(i, j); }),
+                    full([&](size_t i, size_t j) { return factors.D(i, j); }),
+                    full([&](size_t i, size_t j) { return factors.L(i, j); }), line(x)))
         << n;
   }
 }

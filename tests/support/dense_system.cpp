@@ -1,14 +1,12 @@
 #include "support/dense_system.h"
 
 #include <stdexcept>
-
-#include "basics/profile_matrix.h"
-#include "solver/ncoles.h"
+#include <vector>
 
 namespace {
 
 // The envelope of the leading n x n part of k: row and column i start at the first j <= i with
-// k(i,j) or k(j,i) non-zero. The spare index n holds only its diagonal.
+// k(i,j) or k(j,i) non-zero.
 std::vector<size_t> EnvelopeOf(const DenseMatrix& k, size_t n) {
   std::vector<size_t> first(n + 1);
   for (size_t i = 0; i < n; ++i) {
@@ -22,18 +20,17 @@ std::vector<size_t> EnvelopeOf(const DenseMatrix& k, size_t n) {
 
 }  // namespace
 
-void SetSystem(int16_t n, const DenseMatrix& K, const std::vector<double>& F) {
-  if (n < 0 || K.size() < static_cast<size_t>(n)) {
-    throw std::invalid_argument("SetSystem: a dense system smaller than the equation count");
+ProfileMatrix EnvelopeMatrix(const DenseMatrix& K, size_t n) {
+  if (K.size() < n) {
+    throw std::invalid_argument("EnvelopeMatrix: a dense system smaller than the equation count");
   }
-  const auto count = static_cast<size_t>(n);
-  ProfileMatrix envelope(EnvelopeOf(K, count));
-  for (size_t i = 0; i < count; ++i) {
+  ProfileMatrix envelope(EnvelopeOf(K, n));
+  for (size_t i = 0; i < n; ++i) {
     for (size_t j = envelope.first(i); j < i; ++j) {
       envelope.At(i, j) = K(i, j);
       envelope.At(j, i) = K(j, i);
     }
     envelope.At(i, i) = K(i, i);
   }
-  SetSystem(n, envelope, F);
+  return envelope;
 }

@@ -1,12 +1,13 @@
-// Systems written as dense matrices for the solver tests and the benchmarks: SetSystem for a K
-// held in full, which hands the solver the envelope of its non-zeros, found by scanning it.
+// Systems written as dense matrices for the solver tests: a K held in full, copied into the
+// envelope of its non-zeros, which is what the solver takes.
 #pragma once
 
-#include <cstdint>
-#include <vector>
+#include <cstddef>
 
+#include "basics/profile_matrix.h"
 #include "support/dense_matrix.h"
 
-// SetSystem(n, K, F) of the solver with K copied into the envelope of its non-zeros; n < 0 or a
-// K of fewer than n rows is a caller's mistake (std::invalid_argument), as there.
-void SetSystem(int16_t n, const DenseMatrix& K, const std::vector<double>& F);
+// Rows and columns 0 .. n-1 of K in the envelope of their non-zeros, with the spare index n
+// holding only its diagonal (0). A K of fewer than n rows is a caller's mistake
+// (std::invalid_argument).
+ProfileMatrix EnvelopeMatrix(const DenseMatrix& K, size_t n);

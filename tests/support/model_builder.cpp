@@ -50,8 +50,8 @@ ModelBuilder& ModelBuilder::Support(int16_t nodeIndex, int16_t fixU, int16_t fix
   return *this;
 }
 
-void ModelBuilder::Install(const std::string& modelPath) const {
-  ModelStore store;
+Model ModelBuilder::Build(const std::string& modelPath) const {
+  Model store;
   store.modelPath = modelPath;
   store.nodeCount = static_cast<int32_t>(model_.nodes.size());
   store.sectionCount = static_cast<int32_t>(model_.sections.size());
@@ -63,5 +63,5 @@ void ModelBuilder::Install(const std::string& modelPath) const {
   store.members = WithSpare(model_.members);
   store.loads = WithSpare(model_.loads);
   store.supports = WithSpare(model_.supports);
-  modelStore = store;
+  return store;
 }

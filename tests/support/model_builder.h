@@ -1,4 +1,4 @@
-// Puts a model straight into modelStore, as the reader and the reference check would leave it:
+// Builds a model value straight, as the reader and the reference check would leave it:
 // every table with its spare all-zero record, members, loads and supports resolved to the
 // node and section positions given, user numbers taken from those records.
 #pragma once
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/model_store.h"
+#include "model/model.h"
 
 class ModelBuilder {
  public:
@@ -16,9 +16,9 @@ class ModelBuilder {
                        int16_t sectionIndex = 0);
   ModelBuilder& Load(int16_t nodeIndex, float fx, float fy, float moment);
   ModelBuilder& Support(int16_t nodeIndex, int16_t fixU, int16_t fixV, int16_t fixTheta);
-  // Replaces modelStore with the model built so far.
-  void Install(const std::string& modelPath = "model.txt") const;
+  // The model built so far.
+  Model Build(const std::string& modelPath = "model.txt") const;
 
  private:
-  ModelStore model_;
+  Model model_;  // the records only; Build adds the counts and spare records
 };

@@ -7,23 +7,31 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
-#include "basics/work_directory.h"
+#include "model/model_file_reader.h"
+#include "model/reference_check.h"
 
 ScratchDirectory::ScratchDirectory() {
   std::string pattern = (std::filesystem::temp_directory_path() / "femframe-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
-  SetWorkDirectory(path_);
 }
 
 ScratchDirectory::~ScratchDirectory() {
-  SetWorkDirectory("");
   std::error_code ignored;
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ignored);
   std::filesystem::remove_all(path_, ignored);
+}
+
+Model LoadModelFile(const std::string& path) {
+  std::optional<Model> model = ReadModelFile(path);
+  if (!model) throw std::runtime_error("the model file cannot be read: " + path);
+  if (!CheckModelReferences(*model)) throw std::runtime_error("a reference does not resolve: " + path);
+  return std::move(*model);
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -4,32 +4,13 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "analysis/analysis_store.h"
-#include "run/run_analysis.h"
 #include "drawing/drawing_builders.h"
-#include "model/model_file_reader.h"
-#include "model/model_store.h"
-#include "model/reference_check.h"
+#include "run/run_analysis.h"
 #include "support/test_support.h"
 #include "ui/view_images.h"
-#include "views/tab_label_texts.h"
 #include "views/tab_views.h"
 
 namespace {
-
-// Reads, checks and analyses a copy of the test model, and builds every drawing list for the
-// window's picture size.
-void AnalyseModel(const ScratchDirectory& scratch, const std::string& name) {
-  const std::string path = scratch.File(name);
-  WriteFileBytes(path, ReadFileBytes(TestDataPath("ui/" + name)));
-  QVERIFY(ReadModelFile(path));
-  QVERIFY(CheckModelReferences());
-  const float width = 6255.0f;
-  const int16_t height = 6015;
-  BuildModelGeometry(width, height);
-  RunAnalysis();
-  BuildResultGeometry(width, height);
-}
 
 int PixelsOf(const QImage& image, QColor colour) {
   int count = 0;
@@ -46,13 +27,19 @@ class ViewImagesTest : public QObject {
 
  private slots:
   void drawsTheFiveViewsAndTheirLabels() {
-    ScratchDirectory scratch;
-    AnalyseModel(scratch, "portal_all_loads.txt");
+    // A copy of the test model, analysed, and every drawing list for the window's picture size.
+    const ScratchDirectory scratch;
+    const std::string path = scratch.File("portal_all_loads.txt");
+    WriteFileBytes(path, ReadFileBytes(TestDataPath("ui/portal_all_loads.txt")));
+    const Model model = LoadModelFile(path);
+    const AnalysisResult result = RunAnalysis(model, scratch.work());
+    const DrawingGeometry geometry = BuildDrawingGeometry(model, &result, {6255.0f, 6015});
+    const ViewData data{model, geometry, result.maxima};
     const QColor colours[] = {QColor(255, 255, 0), QColor(255, 255, 0), QColor(0, 0, 255),
                               QColor(255, 0, 0), QColor(0, 255, 0)};
     for (size_t tab = 0; tab < TabViews.size(); ++tab) {
       std::string png;
-      QVERIFY(ViewPicturePng(TabViews[tab], png));
+      QVERIFY(ViewPicturePng(TabViews[tab], data, png));
       QImage image;
       QVERIFY(image.loadFromData(reinterpret_cast<const uchar*>(png.data()),
                                  static_cast<int>(png.size()), "PNG"));
@@ -61,7 +48,7 @@ class ViewImagesTest : public QObject {
       QVERIFY(PixelsOf(image, Qt::black) > 20);
     }
 
-    const std::array<std::string, 5> labels = TabLabelTexts();
+    const std::array<std::string, 5> labels = TabLabelTexts(data);
     QCOMPARE(labels[0], std::string("節点荷重\r   1. Fx = 1500 [㎏]\r   2. M  = 2500 [㎏･㎝]\r"
                                     "   3. Fx = 200.5 [㎏]\r   4. Fy = 3000 [㎏]\r"
                                     "   5. M  = 120000 [㎏･㎝]\r"));

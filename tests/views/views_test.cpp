@@ -1,20 +1,15 @@
-// The five views drawn on a recording surface from hand-filled drawing lists and stores: every
-// operation in order, the label texts, the placement of the load numbers and the force fills.
+// The five views drawn on a recording surface from a hand-filled model, geometry and maxima:
+// every operation in order, the label texts, the placement of the load numbers and the force
+// fills.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "analysis/analysis_store.h"
-#include "drawing/drawing_builders.h"
-#include "drawing/drawing_lists.h"
-#include "model/model_store.h"
 #include "support/recording_surface.h"
 #include "views/draw_deflection_tab.h"
-#include "views/draw_force_tabs.h"
 #include "views/draw_model_tab.h"
-#include "views/tab_label_texts.h"
 #include "views/tab_views.h"
 
 namespace {
@@ -36,34 +31,36 @@ NodalLoadRecord Load(float fx, float fy, float moment) {
 
 class ViewsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    modelStore = ModelStore{};
-    analysisStore = AnalysisStore{};
-    ComputeModelExtents();
+  ViewsTest() {
     // An L of two members; the picture is 6015 twips high, so y = 500 is drawn at 5515.
-    MemberLines = {{{500, 500, 2500, 500}, {2500, 500, 2500, 2500}}, 2};
+    geometry.memberLines = {{{500, 500, 2500, 500}, {2500, 500, 2500, 2500}}, 2};
   }
 
   void SetLoads(std::vector<NodalLoadRecord> loads) {
-    modelStore.loadCount = static_cast<int32_t>(loads.size());
+    model.loadCount = static_cast<int32_t>(loads.size());
     loads.push_back(NodalLoadRecord{});
-    modelStore.loads = loads;
+    model.loads = loads;
   }
 
+  ViewData Data() const { return {model, geometry, maxima}; }
+
+  Model model;
+  DrawingGeometry geometry;
+  ResultMaxima maxima;
   RecordingSurface surface;
-  LabelCapture label;
 };
 
 TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
   // Fx < 0 and M > 0 at (1000, 2000); a load of zeros; Fy < 0 and M < 0 at (2500, 2500).
   SetLoads({Load(-1500.0f, 0.0f, 2500.0f), Load(0.0f, 0.0f, 0.0f), Load(0.0f, -200.0f, -75.5f)});
-  LoadSymbols = {{{1090, 2000, 1000, 2000}, {1068, 2022, 1000, 2000}, {1068, 1978, 1000, 2000},
-                  {1000, 2000, 68, 68},     {1068, 2000, 1090, 2022}, {1068, 2000, 1046, 2022},
-                  {2500, 2590, 2500, 2500}, {2522, 2522, 2500, 2500}, {2478, 2522, 2500, 2500},
-                  {2500, 2500, -68, -68},   {2432, 2500, 2454, 2522}, {2432, 2500, 2410, 2522}},
-                 12};
+  geometry.loadSymbols = {
+      {{1090, 2000, 1000, 2000}, {1068, 2022, 1000, 2000}, {1068, 1978, 1000, 2000},
+       {1000, 2000, 68, 68},     {1068, 2000, 1090, 2022}, {1068, 2000, 1046, 2022},
+       {2500, 2590, 2500, 2500}, {2522, 2522, 2500, 2500}, {2478, 2522, 2500, 2500},
+       {2500, 2500, -68, -68},   {2432, 2500, 2454, 2522}, {2432, 2500, 2410, 2522}},
+      12};
 
-  DrawModelTab(surface, label);
+  DrawModelTab(surface, Data());
 
   const Operations expected = {
       "clear", "scale twips", "pen 2",
@@ -81,60 +78,55 @@ TEST_F(ViewsTest, ModelTabDrawsMembersNumberedSymbolsAndTheLoadList) {
       "position 2455 3425", "print 4", "arc 2500 3515 68 #ffff00 4.71 3.14",
       "line 2432 3515 2454 3493 #ffff00", "line 2432 3515 2410 3493 #ffff00"};
   EXPECT_EQ(surface.operations, expected);
-  EXPECT_EQ(label.text,
+  EXPECT_EQ(ModelTabLabel(Data()),
             "節点荷重\r"
             "   1. Fx = 1500 [㎏]\r"
             "   2. M  = 2500 [㎏･㎝]\r"
             "   3. Fy = 200 [㎏]\r"
             "   4. M  = 75.5 [㎏･㎝]\r");
-
-  // Drawing the tab again gives the same picture and text.
-  const Operations first = surface.operations;
-  surface.operations.clear();
-  DrawModelTab(surface, label);
-  EXPECT_EQ(surface.operations, first);
-  EXPECT_EQ(TabLabelTexts()[0], label.text);  // the same text with nothing drawn
 }
 
 TEST_F(ViewsTest, LoadNumberHalvesInFloatingPointAndRoundsTheTextHeightHalfToEven) {
   SetLoads({Load(1.0f, 0.0f, 0.0f)});
   // An odd shaft sum halves to .5; the text height 202.5 rounds to 202, 203.5 to 204.
-  LoadSymbols = {{{909, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}}, 3};
+  geometry.loadSymbols = {
+      {{909, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}}, 3};
   surface.textHeight = 202.5f;
-  DrawModelTab(surface, label);
+  DrawModelTab(surface, Data());
   EXPECT_EQ(surface.operations[6], "position 909.5 3914");
   surface.operations.clear();
   surface.textHeight = 203.5f;
-  DrawModelTab(surface, label);
+  DrawModelTab(surface, Data());
   EXPECT_EQ(surface.operations[6], "position 909.5 3913");
 }
 
 TEST_F(ViewsTest, ModelTabWithoutLoadsOrBeforeAnyModelShowsTheHeadingAlone) {
-  DrawModelTab(surface, label);
-  EXPECT_EQ(label.text, "節点荷重\r");
+  DrawModelTab(surface, Data());
+  EXPECT_EQ(ModelTabLabel(Data()), "節点荷重\r");
   EXPECT_EQ(surface.operations.size(), 6u);
 
-  MemberLines.count = 0;
+  geometry.memberLines.count = 0;
   surface.operations.clear();
-  DrawModelTab(surface, label);
+  DrawModelTab(surface, Data());
   EXPECT_EQ(surface.operations, (Operations{"clear", "scale twips", "pen 2", "pen 1"}));
-  EXPECT_EQ(label.text, "節点荷重\r");
 }
 
 TEST_F(ViewsTest, ModelTabListsButDoesNotDrawSymbolsBeyondTheListCount) {
   // Three records for the first symbol only, as when the list was built for another load table.
   SetLoads({Load(10.0f, 20.0f, 0.0f)});
-  LoadSymbols = {{{910, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}}, 3};
-  DrawModelTab(surface, label);
-  EXPECT_EQ(label.text, "節点荷重\r   1. Fx = 10 [㎏]\r   2. Fy = 20 [㎏]\r");
+  geometry.loadSymbols = {
+      {{910, 2000, 1000, 2000}, {978, 2022, 1000, 2000}, {978, 1978, 1000, 2000}}, 3};
+  DrawModelTab(surface, Data());
+  EXPECT_EQ(ModelTabLabel(Data()), "節点荷重\r   1. Fx = 10 [㎏]\r   2. Fy = 20 [㎏]\r");
   EXPECT_EQ(surface.operations.size(), 6u + 5u);
   EXPECT_EQ(surface.operations.back(), "line 978 4037 1000 4015 #ffff00");
 }
 
 TEST_F(ViewsTest, DeflectionTabDrawsThinMembersThenTheYellowShape) {
-  DeflectedShapeLines = {{{500, 500, 1500, 450}, {1500, 450, 2500, 380}, {0, 0, 0, 0}}, 2};
-  analysisStore.maxDisplacement = 0.0123456;
-  DrawDeflectionTab(surface, label);
+  geometry.deflectedShapeLines = {
+      {{500, 500, 1500, 450}, {1500, 450, 2500, 380}, {0, 0, 0, 0}}, 2};
+  maxima.displacement.value = 0.0123456;
+  DrawDeflectionTab(surface, Data());
   const Operations expected = {"clear", "scale twips", "pen 1",
                                "line 500 5515 2500 5515 #000000",
                                "line 2500 5515 2500 3515 #000000",
@@ -142,38 +134,36 @@ TEST_F(ViewsTest, DeflectionTabDrawsThinMembersThenTheYellowShape) {
                                "line 500 5515 1500 5565 #ffff00",
                                "line 1500 5565 2500 5635 #ffff00"};
   EXPECT_EQ(surface.operations, expected);
-  EXPECT_EQ(label.text, "変位最大値 [㎝]\r     0.01235");
-
-  analysisStore.maxDisplacement = 1.0;
-  DrawDeflectionTab(surface, label);
-  EXPECT_EQ(label.text, "変位最大値 [㎝]\r     1.00000");
+  EXPECT_EQ(DeflectionTabLabel(Data()), "変位最大値 [㎝]\r     0.01235");
+  maxima.displacement.value = 1.0;
+  EXPECT_EQ(DeflectionTabLabel(Data()), "変位最大値 [㎝]\r     1.00000");
 }
 
 struct ForceTab {
-  void (*draw)(DrawingSurface&, LabelTarget&);
-  DrawingList* lines;
+  const TabView& view;
+  DrawingList DrawingGeometry::*lines;
   const char* fill;
-  double* maximum;
-  double value;
+  MaximumPlace ResultMaxima::*maximum;
+  double value;  // t·cm for the moment, shown in t·m
   const char* label;
 };
 
 TEST_F(ViewsTest, ForceTabsFillOneQuadrilateralPerMemberThenOutlineAndThickMembers) {
   const ForceTab tabs[] = {
-      {DrawMomentTab, &BendingMomentLines, "#0000ff",
-       &analysisStore.maxMoment, 123.456, "Ｍ最大値 [t･m]\r     1.23456"},
-      {DrawShearTab, &ShearForceLines, "#ff0000",
-       &analysisStore.maxShearForce, 1.0, "Ｑ最大値 [t]\r     1.00000"},
-      {DrawAxialTab, &AxialForceLines, "#00ff00",
-       &analysisStore.maxAxialForce, 0.0123456, "Ｎ最大値 [t]\r     0.01235"},
+      {TabViews[2], &DrawingGeometry::bendingMomentLines, "#0000ff", &ResultMaxima::moment,
+       123.456, "Ｍ最大値 [t･m]\r     1.23456"},
+      {TabViews[3], &DrawingGeometry::shearForceLines, "#ff0000", &ResultMaxima::shear, 1.0,
+       "Ｑ最大値 [t]\r     1.00000"},
+      {TabViews[4], &DrawingGeometry::axialForceLines, "#00ff00", &ResultMaxima::axial,
+       0.0123456, "Ｎ最大値 [t]\r     0.01235"},
   };
   for (const ForceTab& tab : tabs) {
     SCOPED_TRACE(tab.label);
     // The first offset line crosses its member (values of opposite sign at the two ends).
-    *tab.lines = {{{500, 800, 2500, 300}, {2200, 500, 2300, 2500}}, 2};
-    *tab.maximum = tab.value;
+    geometry.*tab.lines = {{{500, 800, 2500, 300}, {2200, 500, 2300, 2500}}, 2};
+    (maxima.*tab.maximum).value = tab.value;
     surface.operations.clear();
-    tab.draw(surface, label);
+    tab.view.draw(surface, Data());
     const std::string fill = tab.fill;
     const Operations expected = {
         "clear", "scale twips",
@@ -188,12 +178,11 @@ TEST_F(ViewsTest, ForceTabsFillOneQuadrilateralPerMemberThenOutlineAndThickMembe
         "line 500 5515 2500 5515 #000000", "line 2500 5515 2500 3515 #000000",
         "pen 1"};
     EXPECT_EQ(surface.operations, expected);
-    EXPECT_EQ(label.text, tab.label);
-    tab.lines->count = 0;
+    EXPECT_EQ(tab.view.label(Data()), tab.label);
+    (geometry.*tab.lines).count = 0;
   }
-  analysisStore.maxMoment = 1.0;
-  DrawMomentTab(surface, label);
-  EXPECT_EQ(label.text, "Ｍ最大値 [t･m]\r     0.01000");
+  maxima.moment.value = 1.0;
+  EXPECT_EQ(TabViews[2].label(Data()), "Ｍ最大値 [t･m]\r     0.01000");
 }
 
 TEST_F(ViewsTest, ResultTabsBeforeAnAnalysisDrawOnlyTheMembersWithZeroMaxima) {
@@ -201,9 +190,8 @@ TEST_F(ViewsTest, ResultTabsBeforeAnAnalysisDrawOnlyTheMembersWithZeroMaxima) {
                                 "Ｑ最大値 [t]\r     0.00000", "Ｎ最大値 [t]\r     0.00000"};
   for (size_t tab = 1; tab < TabViews.size(); ++tab) {
     surface.operations.clear();
-    TabViews[tab].draw(surface, label);
-    EXPECT_EQ(label.text, labels[tab - 1]);
-    EXPECT_EQ(TabLabelTexts()[tab], labels[tab - 1]);  // the same text with nothing drawn
+    TabViews[tab].draw(surface, Data());
+    EXPECT_EQ(TabLabelTexts(Data())[tab], labels[tab - 1]);
     EXPECT_EQ(CountOf(surface.operations, "fill"), 0) << TabViews[tab].caption;
     EXPECT_EQ(CountOf(surface.operations, "line"), 2) << TabViews[tab].caption;
   }
@@ -211,9 +199,9 @@ TEST_F(ViewsTest, ResultTabsBeforeAnAnalysisDrawOnlyTheMembersWithZeroMaxima) {
 
 TEST_F(ViewsTest, ForceTabReadsNoOffsetLineBeyondTheMembers) {
   // A diagram list longer than the member list, as after a new model without a new analysis.
-  ShearForceLines = {{{500, 600, 2500, 600}, {2600, 500, 2600, 2500}}, 2};
-  MemberLines = {{{500, 500, 2500, 500}}, 1};
-  DrawShearTab(surface, label);
+  geometry.shearForceLines = {{{500, 600, 2500, 600}, {2600, 500, 2600, 2500}}, 2};
+  geometry.memberLines = {{{500, 500, 2500, 500}}, 1};
+  TabViews[3].draw(surface, Data());
   EXPECT_EQ(CountOf(surface.operations, "fill"), 1);
 }
 

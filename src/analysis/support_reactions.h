@@ -1,4 +1,4 @@
-// The support reactions of a finished run: at every node with a restrained direction, the force
+// The support reactions of a run: at every node with a restrained direction, the force
 // and moment its supports exert on the structure, in global axes (x right, y up, moments
 // counter-clockwise; t and t·m). R = Σ Tᵀ·fe − P over the node's member ends, fe the end forces
 // the node exerts on each member, P the node's applied load.
@@ -11,7 +11,7 @@
 #include "node_forces.h"
 
 struct SupportReaction {
-  int16_t nodeIndex = 0;            // position in modelStore.nodes
+  int16_t nodeIndex = 0;            // position in the model's node table
   std::array<bool, 3> restrained{};  // u, v, θ: any support record of the node restrains it
   NodeForces force{};                // Rx, Ry, M where restrained; 0 where the node is free
 };
@@ -19,5 +19,6 @@ struct SupportReaction {
 // One entry per node with at least one restrained direction, in node-table order. `endForces`
 // holds N1, Q1, M1, N2, Q2, M2 of every member in t and t·cm, as "work2.txt" does. An overflow
 // throws RunError naming the member, or ArithmeticFault when it comes with a node's load.
-std::vector<SupportReaction> ComputeSupportReactions(const std::vector<double>& endForces,
+std::vector<SupportReaction> ComputeSupportReactions(const Model& model,
+                                                     const std::vector<double>& endForces,
                                                      const std::vector<NodeForces>& applied);

@@ -1,6 +1,7 @@
-// The structural model in memory: the five record tables of the model file, their counts and the
-// path of the file they came from. One program-wide instance, `modelStore`; loading another model
-// file replaces it whole. User numbers are labels; the resolved indices are table positions.
+// The structural model as a value: the five record tables of the model file, their counts and the
+// path of the file they came from. The reader makes one, the reference check resolves its
+// indices, and everything after takes it by const reference. User numbers are labels; the
+// resolved indices are table positions.
 #pragma once
 
 #include <cstdint>
@@ -57,7 +58,7 @@ struct SupportRecord {
   bool operator==(const SupportRecord&) const = default;
 };
 
-struct ModelStore {
+struct Model {
   std::string modelPath;
   // Counts of records in use; every table holds count + 1 records, the last one all zero.
   int32_t nodeCount = 0;
@@ -76,5 +77,3 @@ struct ModelStore {
   std::vector<int64_t> loadLines;
   std::vector<int64_t> supportLines;
 };
-
-extern ModelStore modelStore;

@@ -1,15 +1,13 @@
-#include "size_analysis_store.h"
+#include "analysis_system.h"
 
 #include <new>
 #include <utility>
 #include <vector>
 
 #include "analysis_memory.h"
-#include "analysis_store.h"
 #include "basics/int16_math.h"
 #include "basics/number_text.h"
 #include "basics/run_error.h"
-#include "model/model_store.h"
 
 namespace {
 
@@ -25,20 +23,19 @@ void CheckNodeCount(int32_t nodeCount) {
 
 }  // namespace
 
-void SizeAnalysisStore() {
-  CheckNodeCount(modelStore.nodeCount);
-  const int16_t dofCount = Mul16(3, modelStore.nodeCount);
-  std::vector<size_t> envelope = StiffnessEnvelope(dofCount);
+AnalysisSystem SizeAnalysisSystem(const Model& model) {
+  CheckNodeCount(model.nodeCount);
+  const int16_t dofCount = Mul16(3, model.nodeCount);
+  std::vector<size_t> envelope = StiffnessEnvelope(model, dofCount);
   CheckAnalysisMemory(dofCount, AnalysisMatrixBytes(envelope), PhysicalMemoryBytes());
   const size_t size = envelope.size();
   try {
-    analysisStore = AnalysisStore();
-    analysisStore.dofCount = dofCount;
-    analysisStore.globalStiffness = ProfileMatrix(std::move(envelope));
-    analysisStore.loadVector.assign(size, 0.0);
-    analysisStore.displacements.assign(size, 0.0);
+    AnalysisSystem system;
+    system.dofCount = dofCount;
+    system.globalStiffness = ProfileMatrix(std::move(envelope));
+    system.loadVector.assign(size, 0.0);
+    return system;
   } catch (const std::bad_alloc&) {
-    analysisStore = AnalysisStore();
-    throw MatrixAllocationError(dofCount);
+    throw MatrixAllocationError(model, dofCount);
   }
 }

@@ -1,16 +1,21 @@
 // The program's main window: the drawing area and the label beside it, the five-tab strip and
 // the three commands (choose a model, run the analysis, end); F5 and a dropped file open a model
-// too. It drives the reader, the check, the analysis and the drawing, and shows their messages.
+// too. It drives the reader, the check, the analysis and the drawing, shows their messages, and
+// holds the model on show, the maxima of the last analysis and the geometry drawn from them,
+// each replaced only once its successor is complete.
 #pragma once
 
 #include <QWidget>
 #include <functional>
 #include <string>
 
+#include "analysis/analysis_result.h"
 #include "basics/message_sink.h"
+#include "basics/work_directory.h"
 #include "drawing/drawing_builders.h"
+#include "model/model.h"
 #include "views/drawing_surface.h"
-#include "views/label_target.h"
+#include "views/tab_views.h"
 
 class QCloseEvent;
 class QDragEnterEvent;
@@ -23,7 +28,7 @@ class QTabBar;
 class PictureBox;
 
 // What the window asks of the desktop; tests replace each of them.
-struct Form1Seams {
+struct WindowSeams {
   // The open-file dialog, opened in `folder` ("" for the working directory): the chosen full
   // path, or "" when the user cancelled.
   std::function<std::string(QWidget* parent, const std::string& folder)> chooseModelFile;
@@ -31,19 +36,24 @@ struct Form1Seams {
   std::function<void(QWidget* parent, const std::string& text)> showMessage;
   // Ends the program at once with the exit status.
   std::function<void(int status)> endProgram;
+  // The work directory of a run (the program's own or the user's state directory); throws
+  // RunError when none can be chosen.
+  std::function<WorkDirectory()> workDirectory;
 };
 
-Form1Seams DesktopSeams();
+WindowSeams DesktopSeams();
 
-class Form1 : public QWidget, public MessageSink, public LabelTarget {
+class MainWindow : public QWidget, public MessageSink {
  public:
-  explicit Form1(Form1Seams seams = DesktopSeams());
-  ~Form1() override;
+  explicit MainWindow(WindowSeams seams = DesktopSeams());
+  ~MainWindow() override;
 
-  void cmdSelect_Click();
-  void cmdCalculate_Click();
-  void cmdCancel_Click();
-  void TabStrip1_Click();
+  // The three commands: 「解析モデル選択」, 「解析実行」 and 「終了」.
+  void ChooseModel();
+  void RunAnalysisCommand();
+  void EndProgram();
+  // Draws the selected tab's view and sets its text beside the drawing.
+  void ShowSelectedTab();
 
   // Reads, checks and shows the model file as choosing it in the dialog does; the dialog then
   // opens in its folder. F5 opens the current model file again, a dropped file opens.
@@ -55,9 +65,10 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
 
   // The core's messages, shown through the message seam while the window lives.
   void ShowMessage(const std::string& text) override;
-  // Label2's text as the views set it, lines separated by carriage returns.
-  void SetLabelText(const std::string& text) override;
-  const std::string& Label2Text() const { return label2Text_; }
+  // The text beside the drawing as the views give it, lines separated by carriage returns.
+  const std::string& labelText() const { return labelText_; }
+  // What the views show now.
+  ViewData views() const { return {model_, geometry_, maxima_}; }
 
   // Draws on another surface from now on (tests record the window's drawing this way).
   void SetSurfaceForTests(DrawingSurface* surface);
@@ -68,13 +79,13 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
   bool running() const { return running_; }
   DrawingSurface& surface() { return *surface_; }
 
-  QPushButton* cmdSelect;
-  QPushButton* cmdCalculate;
-  QPushButton* cmdCancel;
-  QTabBar* TabStrip1;
-  QFrame* Picture1;
-  PictureBox* Picture2;
-  QLabel* Label2;
+  QPushButton* chooseButton;
+  QPushButton* runButton;
+  QPushButton* endButton;
+  QTabBar* tabBar;
+  QFrame* pictureFrame;  // holds the picture and the label
+  PictureBox* picture;
+  QLabel* label;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -83,16 +94,20 @@ class Form1 : public QWidget, public MessageSink, public LabelTarget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  void Form_Load();
   void CreateControls();
-  // A failed or stopped run leaves no results to show.
-  void ClearRunResults();
+  void SetInitialTexts();
+  void SetLabelText(const std::string& text);
   // The picture's size as the drawing builders take it, read from the surface now.
   PictureSize CurrentPictureSize() const;
 
-  Form1Seams seams_;
+  WindowSeams seams_;
   DrawingSurface* surface_;
-  std::string label2Text_;
+  // The model on show (empty before the first), its geometry, and the maxima of the last
+  // analysis, which the result tabs show until the next analysis.
+  Model model_;
+  DrawingGeometry geometry_;
+  ResultMaxima maxima_;
+  std::string labelText_;
   std::string lastFolder_;  // of the model opened last in this session
   int progressDelayMs_ = 1000;
   bool running_ = false;

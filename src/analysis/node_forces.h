@@ -7,13 +7,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/model.h"
+
 // Components in the order of a node's degrees of freedom: Fx [t], Fy [t], M [t·m].
 using NodeForces = std::array<double, 3>;
 
 // One entry per node in table order. Where several load records name a node, the last one
 // replaces the others whole, as in the analysis; a node without a record gets zeros.
-std::vector<NodeForces> AppliedNodeLoads();
+std::vector<NodeForces> AppliedNodeLoads(const Model& model);
 
 // The node's coordinates in m.
-double NodeXMetres(int16_t nodeIndex);
-double NodeYMetres(int16_t nodeIndex);
+double NodeXMetres(const Model& model, int16_t nodeIndex);
+double NodeYMetres(const Model& model, int16_t nodeIndex);

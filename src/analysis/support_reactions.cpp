@@ -1,8 +1,8 @@
 #include "support_reactions.h"
 
-#include "analysis/apply_supports.h"
-#include "analysis/member_error.h"
-#include "analysis/member_stiffness.h"
+#include "apply_supports.h"
+#include "member_error.h"
+#include "member_stiffness.h"
 #include "basics/checked_math.h"
 
 namespace {
@@ -17,13 +17,13 @@ void AddEndForces(NodeForces& sum, double cosine, double sine, const double* nqm
 }
 
 // What the members take from each node, summed over the members in table order.
-std::vector<NodeForces> ForcesOnMembers(const std::vector<double>& endForces) {
-  std::vector<NodeForces> sums(static_cast<size_t>(modelStore.nodeCount), NodeForces{});
+std::vector<NodeForces> ForcesOnMembers(const Model& model, const std::vector<double>& endForces) {
+  std::vector<NodeForces> sums(static_cast<size_t>(model.nodeCount), NodeForces{});
   const double* fe = endForces.data();
-  ForEachMember("支点反力の計算", [&](const MemberRecord& member) {
+  ForEachMember(model, "支点反力の計算", [&](const MemberRecord& member) {
     const MemberGeometry geometry =
-        MeasureMember(modelStore.nodes[static_cast<size_t>(member.node1Index)],
-                      modelStore.nodes[static_cast<size_t>(member.node2Index)]);
+        MeasureMember(model.nodes[static_cast<size_t>(member.node1Index)],
+                      model.nodes[static_cast<size_t>(member.node2Index)]);
     const double cosine = CheckedDiv(geometry.dx, geometry.length);
     const double sine = CheckedDiv(geometry.dy, geometry.length);
     AddEndForces(sums[static_cast<size_t>(member.node1Index)], cosine, sine, fe);
@@ -37,12 +37,13 @@ std::vector<NodeForces> ForcesOnMembers(const std::vector<double>& endForces) {
 
 // The load at a restrained node counts, though the supports took it out of the solved system:
 // the supports carry it straight away.
-std::vector<SupportReaction> ComputeSupportReactions(const std::vector<double>& endForces,
+std::vector<SupportReaction> ComputeSupportReactions(const Model& model,
+                                                     const std::vector<double>& endForces,
                                                      const std::vector<NodeForces>& applied) {
-  const size_t nodes = static_cast<size_t>(modelStore.nodeCount);
+  const size_t nodes = static_cast<size_t>(model.nodeCount);
   // Any non-zero flag of any support record of the node restrains, as the supports step has it.
-  const std::vector<bool> restrained = RestrainedDofs(3 * nodes);
-  const std::vector<NodeForces> onMembers = ForcesOnMembers(endForces);
+  const std::vector<bool> restrained = RestrainedDofs(model, 3 * nodes);
+  const std::vector<NodeForces> onMembers = ForcesOnMembers(model, endForces);
   std::vector<SupportReaction> reactions;
   for (size_t j = 0; j < nodes; ++j) {
     SupportReaction reaction;

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,15 +19,12 @@
 #include <new>
 #include <optional>
 
-#include "analysis/analysis_store.h"
 #include "basics/arithmetic_fault.h"
 #include "basics/int16_math.h"
 #include "basics/run_error.h"
 #include "basics/work_directory.h"
-#include "drawing/drawing_lists.h"
 #include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
-#include "model/model_store.h"
 #include "model/reference_check.h"
 #include "run/run_analysis.h"
 #include "run/run_lock.h"
@@ -78,8 +75,8 @@ std::optional<std::string> FailureOf(Steps steps) {
 
 }  // namespace
 
-Form1Seams DesktopSeams() {
-  Form1Seams seams;
+WindowSeams DesktopSeams() {
+  WindowSeams seams;
   // Qt's own dialog, which speaks the Japanese of Qt's translation; a platform's would not.
   seams.chooseModelFile = [](QWidget* parent, const std::string& folder) {
     const QString chosen = QFileDialog::getOpenFileName(
@@ -93,10 +90,11 @@ Form1Seams DesktopSeams() {
     box.exec();
   };
   seams.endProgram = [](int status) { QCoreApplication::exit(status); };
+  seams.workDirectory = [] { return ChooseWorkDirectory(); };
   return seams;
 }
 
-Form1::Form1(Form1Seams seams)
+MainWindow::MainWindow(WindowSeams seams)
     : QWidget(nullptr,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -104,170 +102,170 @@ Form1::Form1(Form1Seams seams)
       seams_(std::move(seams)) {
   CreateControls();
   setAcceptDrops(true);
-  surface_ = &Picture2->surface();
+  surface_ = &picture->surface();
   SetMessageSink(this);
-  Form_Load();
+  SetInitialTexts();
 }
 
-Form1::~Form1() { SetMessageSink(nullptr); }
+MainWindow::~MainWindow() { SetMessageSink(nullptr); }
 
-void Form1::CreateControls() {
+void MainWindow::CreateControls() {
   const QRect client = TwipsRect(0, 0, 9825, 8040);
   setFixedSize(client.size());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - client.center());
   }
 
-  cmdSelect = new QPushButton(this);
-  cmdSelect->setGeometry(TwipsRect(4440, 7440, 1575, 495));
-  cmdCalculate = new QPushButton(this);
-  cmdCalculate->setGeometry(TwipsRect(6240, 7440, 1575, 495));
-  cmdCancel = new QPushButton(this);
-  cmdCancel->setGeometry(TwipsRect(8040, 7440, 1575, 495));
+  chooseButton = new QPushButton(this);
+  chooseButton->setGeometry(TwipsRect(4440, 7440, 1575, 495));
+  runButton = new QPushButton(this);
+  runButton->setGeometry(TwipsRect(6240, 7440, 1575, 495));
+  endButton = new QPushButton(this);
+  endButton->setGeometry(TwipsRect(8040, 7440, 1575, 495));
 
   // The tab strip is a tab bar over a raised page; the picture panel lies on the page.
   const QRect strip = TwipsRect(240, 120, 9375, 7215);
-  TabStrip1 = new QTabBar(this);
-  for (const TabView& tab : TabViews) TabStrip1->addTab(QString::fromUtf8(tab.caption));
-  TabStrip1->setExpanding(false);
-  TabStrip1->setDrawBase(false);
-  const int barHeight = TabStrip1->sizeHint().height();
-  TabStrip1->setGeometry(strip.left(), strip.top(), strip.width(), barHeight);
+  tabBar = new QTabBar(this);
+  for (const TabView& tab : TabViews) tabBar->addTab(QString::fromUtf8(tab.caption));
+  tabBar->setExpanding(false);
+  tabBar->setDrawBase(false);
+  const int barHeight = tabBar->sizeHint().height();
+  tabBar->setGeometry(strip.left(), strip.top(), strip.width(), barHeight);
   auto* tabPage = new QFrame(this);
   tabPage->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
   tabPage->setGeometry(strip.left(), strip.top() + barHeight - 1, strip.width(),
                        strip.height() - barHeight + 1);
   tabPage->lower();
 
-  Picture1 = new QFrame(this);
-  Picture1->setGeometry(TwipsRect(480, 600, 8895, 6495));
-  Picture2 = new PictureBox(Picture1, TwipsRect(240, 240, kPictureWidthTwips, kPictureHeightTwips));
-  Label2 = new QLabel(Picture1);
-  Label2->setGeometry(TwipsRect(6720, 240, 1935, 6015));
-  Label2->setTextFormat(Qt::PlainText);
-  Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label2->setWordWrap(true);
+  pictureFrame = new QFrame(this);
+  pictureFrame->setGeometry(TwipsRect(480, 600, 8895, 6495));
+  picture =
+      new PictureBox(pictureFrame, TwipsRect(240, 240, kPictureWidthTwips, kPictureHeightTwips));
+  label = new QLabel(pictureFrame);
+  label->setGeometry(TwipsRect(6720, 240, 1935, 6015));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
 
-  setTabOrder(cmdSelect, cmdCalculate);
-  setTabOrder(cmdCalculate, cmdCancel);
-  setTabOrder(cmdCancel, TabStrip1);
+  setTabOrder(chooseButton, runButton);
+  setTabOrder(runButton, endButton);
+  setTabOrder(endButton, tabBar);
 
-  connect(cmdSelect, &QPushButton::clicked, this, [this] { cmdSelect_Click(); });
-  connect(cmdCalculate, &QPushButton::clicked, this, [this] { cmdCalculate_Click(); });
-  connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+  connect(chooseButton, &QPushButton::clicked, this, [this] { ChooseModel(); });
+  connect(runButton, &QPushButton::clicked, this, [this] { RunAnalysisCommand(); });
+  connect(endButton, &QPushButton::clicked, this, [this] { EndProgram(); });
   // Connected after the tabs exist, so creating them draws nothing.
-  connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+  connect(tabBar, &QTabBar::currentChanged, this, [this] { ShowSelectedTab(); });
 }
 
-void Form1::Form_Load() {
+void MainWindow::SetInitialTexts() {
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   SetLabelText("節点荷重");
-  cmdSelect->setText(QStringLiteral("解析モデル選択"));
-  cmdCalculate->setText(QStringLiteral("解析実行"));
-  cmdCancel->setText(QStringLiteral("終了"));
-  cmdCalculate->setEnabled(false);
+  chooseButton->setText(QStringLiteral("解析モデル選択"));
+  runButton->setText(QStringLiteral("解析実行"));
+  endButton->setText(QStringLiteral("終了"));
+  runButton->setEnabled(false);
 }
 
-void Form1::cmdSelect_Click() {
+void MainWindow::ChooseModel() {
   if (running_) return;
   const std::string path = seams_.chooseModelFile(this, lastFolder_);
   if (path.empty()) return;
   OpenModel(path);
 }
 
-void Form1::OpenModel(const std::string& path) {
+// The model, its references and its geometry are made first; the window takes them only once
+// all three are complete, and otherwise goes on with the model it had, unchanged.
+void MainWindow::OpenModel(const std::string& path) {
   if (running_) return;
   lastFolder_ = FolderOf(path);
-  // A model that fails the reference check has unresolved indices, and the drawing lists still
-  // describe the model on show: the window goes on with the model it had, unchanged.
-  const ModelStore previousModel = modelStore;
   TrailingSupportLines trailing;
-  if (!ReadModelFile(path, &trailing)) {
+  std::optional<Model> model = ReadModelFile(path, &trailing);
+  if (!model) {
     seams_.endProgram(1);  // a model file that cannot be read ends the program
     return;
   }
-  if (!CheckModelReferences()) {
-    modelStore = previousModel;
-    return;
-  }
-  const DrawingGeometry previousGeometry = DrawingGeometry::Current();
-  const auto failure = FailureOf([this] {
+  if (!CheckModelReferences(*model)) return;
+  DrawingGeometry geometry;
+  const auto failure = FailureOf([this, &model, &geometry] {
     ClearToTwips(*surface_);
-    BuildModelGeometry([this] { return CurrentPictureSize(); });
+    geometry = BuildDrawingGeometry(*model, nullptr, CurrentPictureSize());
   });
   if (failure) {
-    modelStore = previousModel;
-    previousGeometry.Restore();
-    TabStrip1_Click();
+    ShowSelectedTab();
     seams_.showMessage(this, *failure);
     return;
   }
+  model_ = std::move(*model);
+  geometry_ = std::move(geometry);
   SelectTab(0);
-  cmdCalculate->setEnabled(true);
+  runButton->setEnabled(true);
   // The model is drawn as the counts say; the warning only asks the user to look.
   if (trailing.count > 0) seams_.showMessage(this, TrailingSupportWarning(trailing));
 }
 
-void Form1::ReloadModel() {
-  // A copy: reading the file replaces the store that holds the path.
-  const std::string path = modelStore.modelPath;
+void MainWindow::ReloadModel() {
+  // A copy: opening the file replaces the model that holds the path.
+  const std::string path = model_.modelPath;
   if (!path.empty()) OpenModel(path);
 }
 
-void Form1::cmdCalculate_Click() {
+void MainWindow::RunAnalysisCommand() {
   // Only a model that passed the reference check may be analysed, one run at a time.
-  if (!cmdCalculate->isEnabled() || running_) return;
-  // The work directory is locked until the force diagrams have read "work2.txt" back; while
-  // another process's run holds it, nothing starts and the window stays as it was.
+  if (!runButton->isEnabled() || running_) return;
+  // The work directory is locked while the run writes its files; while another process's run
+  // holds it, nothing starts and the window stays as it was.
+  WorkDirectory directory;
   std::optional<RunLock> lock;
   try {
-    lock.emplace(WhenBusy::GiveUp);
+    directory = seams_.workDirectory();
+    lock.emplace(directory, model_.modelPath, WhenBusy::GiveUp);
   } catch (const RunError& error) {
     seams_.showMessage(this, error.what());
     return;
   }
   if (!lock->held()) {
-    seams_.showMessage(this, std::string(kRunInProgress) + "\n作業ディレクトリ " + WorkDirectory());
+    seams_.showMessage(this, std::string(kRunInProgress) + "\n作業ディレクトリ " + directory.path);
     return;
   }
-  // The run stays on this thread, which owns the stores; the progress window handles events
-  // between the run's blocks, and "キャンセル" stops it with "解析を中止しました。".
+  // The run stays on this thread; the progress window handles events between the run's blocks,
+  // and "キャンセル" stops it with "解析を中止しました。".
   RunProgressWindow progressWindow(this, progressDelayMs_);
   running_ = true;
-  const auto failure = FailureOf([this, &progressWindow] {
+  std::optional<AnalysisResult> result;
+  DrawingGeometry geometry;
+  const auto failure = FailureOf([&] {
     RunProgress progress(progressWindow.Callback());
-    RunAnalysis(progress);
+    result = RunAnalysis(model_, directory, progress);
+    // Released before the drawing and any message, so that another process's run never waits
+    // on the user.
+    lock.reset();
     ClearToTwips(*surface_);
-    BuildResultGeometry([this] { return CurrentPictureSize(); });
+    geometry = BuildDrawingGeometry(model_, &*result, CurrentPictureSize());
   });
   progressWindow.CloseDialog();
   running_ = false;
-  // Released before any message, so that another process's run never waits on the user.
   lock.reset();
   if (failure) {
-    // The user is told what failed and where, or that the run was stopped.
-    ClearRunResults();
+    // The user is told what failed and where, or that the run was stopped; what the window
+    // showed before the run stays.
+    ShowSelectedTab();
     progressWindow.EndWait();
     seams_.showMessage(this, *failure);
     return;
   }
+  maxima_ = result->maxima;
+  geometry_ = std::move(geometry);
   SelectTab(0);
   progressWindow.EndWait();
 }
 
-// The result views go back to the members alone with zero maxima, and tab 1 is drawn.
-void Form1::ClearRunResults() {
-  analysisStore = AnalysisStore{};
-  ClearResultLists();
-  SelectTab(0);
-}
-
-void Form1::cmdCancel_Click() {
+void MainWindow::EndProgram() {
   if (!running_) seams_.endProgram(0);
 }
 
 // Closing the window while a run goes on is refused: the run's dialog offers to stop it.
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (running_) {
     event->ignore();
   } else {
@@ -275,7 +273,7 @@ void Form1::closeEvent(QCloseEvent* event) {
   }
 }
 
-void Form1::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier) {
     ReloadModel();
   } else {
@@ -283,45 +281,47 @@ void Form1::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!running_ && !DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   const std::string path = DroppedFile(event->mimeData());
   if (path.empty()) return;
   event->acceptProposedAction();
   OpenModel(path);
 }
 
-void Form1::TabStrip1_Click() {
+void MainWindow::ShowSelectedTab() {
   if (running_) return;
-  const int index = TabStrip1->currentIndex();
+  const int index = tabBar->currentIndex();
   if (index < 0 || index >= static_cast<int>(TabViews.size())) return;
-  TabViews[static_cast<size_t>(index)].draw(*surface_, *this);
+  const TabView& tab = TabViews[static_cast<size_t>(index)];
+  tab.draw(*surface_, views());
+  SetLabelText(tab.label(views()));
 }
 
-void Form1::SelectTab(int index) {
-  if (TabStrip1->currentIndex() == index) {
-    TabStrip1_Click();
+void MainWindow::SelectTab(int index) {
+  if (tabBar->currentIndex() == index) {
+    ShowSelectedTab();
   } else {
-    TabStrip1->setCurrentIndex(index);
+    tabBar->setCurrentIndex(index);
   }
 }
 
-void Form1::ShowMessage(const std::string& text) { seams_.showMessage(this, text); }
+void MainWindow::ShowMessage(const std::string& text) { seams_.showMessage(this, text); }
 
-void Form1::SetLabelText(const std::string& text) {
-  label2Text_ = text;
+void MainWindow::SetLabelText(const std::string& text) {
+  labelText_ = text;
   QString shown = ToQString(text);
   shown.replace(QChar('\r'), QChar('\n'));
-  Label2->setText(shown);
+  label->setText(shown);
 }
 
-void Form1::SetSurfaceForTests(DrawingSurface* surface) {
-  surface_ = surface != nullptr ? surface : &Picture2->surface();
+void MainWindow::SetSurfaceForTests(DrawingSurface* surface) {
+  surface_ = surface != nullptr ? surface : &picture->surface();
 }
 
-PictureSize Form1::CurrentPictureSize() const {
+PictureSize MainWindow::CurrentPictureSize() const {
   return {surface_->Width(), RoundToInt16(surface_->Height())};
 }

@@ -1,3 +1,0 @@
-#include "analysis_store.h"
-
-AnalysisStore analysisStore;

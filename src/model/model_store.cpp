@@ -1,3 +1,0 @@
-#include "model_store.h"
-
-ModelStore modelStore;

@@ -1,3 +1,0 @@
-#include "solver_store.h"
-
-SolverStore solverStore;

@@ -28,7 +28,7 @@
 #include "analysis/assemble_stiffness.h"
 #include "analysis/build_load_vector.h"
 #include "analysis/compute_member_forces.h"
-#include "basics/work_directory.h"
+#include "files/work_directory.h"
 #include "model/model_file_reader.h"
 #include "model/model.h"
 #include "model/reference_check.h"

@@ -26,7 +26,7 @@
 #include "analysis/assemble_stiffness.h"
 #include "analysis/build_load_vector.h"
 #include "analysis/dof_numbering.h"
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "model/model_file_reader.h"
 #include "model/model.h"
 #include "model/reference_check.h"

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "analysis/analysis_result.h"
-#include "basics/int16_math.h"
+#include "arithmetic/int16_math.h"
 #include "drawing/drawing_builders.h"
 #include "model/model.h"
 #include "regular_frame.h"

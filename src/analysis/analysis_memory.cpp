@@ -6,8 +6,8 @@
 #include <new>
 #include <string>
 
-#include "basics/number_text.h"
-#include "basics/profile_matrix.h"
+#include "text/number_text.h"
+#include "arithmetic/profile_matrix.h"
 #include "dof_numbering.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "model/model.h"
 
 // first[d] over indices 0 .. dofCount: a member couples its six degrees of freedom, so each of

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "analysis_memory.h"
-#include "basics/int16_math.h"
-#include "basics/number_text.h"
-#include "basics/run_error.h"
+#include "arithmetic/int16_math.h"
+#include "text/number_text.h"
+#include "messages/run_error.h"
 
 namespace {
 

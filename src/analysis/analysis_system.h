@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "basics/profile_matrix.h"
+#include "arithmetic/profile_matrix.h"
 #include "model/model.h"
 
 struct AnalysisSystem {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "basics/checked_math.h"
+#include "arithmetic/checked_math.h"
 #include "dof_numbering.h"
 #include "member_error.h"
 #include "member_stiffness.h"

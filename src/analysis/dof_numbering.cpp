@@ -1,6 +1,6 @@
 #include "dof_numbering.h"
 
-#include "basics/int16_math.h"
+#include "arithmetic/int16_math.h"
 
 int16_t NodeDof(int16_t nodeIndex, int16_t direction) {
   return Add16(Mul16(3, nodeIndex), direction);

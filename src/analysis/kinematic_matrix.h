@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "basics/prime_field.h"
-#include "basics/residue_envelope.h"
+#include "arithmetic/prime_field.h"
+#include "arithmetic/residue_envelope.h"
 #include "model/model.h"
 
 // G = Σ Bmᵀ·Bm over the members, modulo the field's prime, in the degree-of-freedom numbering

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "basics/number_text.h"
+#include "text/number_text.h"
 
 RunError MemberFaultError(std::string_view step, const MemberRecord& member, ArithmeticFault fault) {
   std::string message(step);

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "basics/arithmetic_fault.h"
-#include "basics/run_error.h"
+#include "arithmetic/arithmetic_fault.h"
+#include "messages/run_error.h"
 #include "model/model.h"
 
 // `step` says what was being computed, e.g. "部材の剛性の計算".

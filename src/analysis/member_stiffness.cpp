@@ -1,6 +1,6 @@
 #include "member_stiffness.h"
 
-#include "basics/checked_math.h"
+#include "arithmetic/checked_math.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "apply_supports.h"
 #include "member_error.h"
 #include "member_stiffness.h"
-#include "basics/checked_math.h"
+#include "arithmetic/checked_math.h"
 
 namespace {
 

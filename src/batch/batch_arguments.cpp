@@ -1,6 +1,6 @@
 #include "batch_arguments.h"
 
-#include "basics/number_text.h"
+#include "text/number_text.h"
 #include "exit_codes.h"
 
 namespace {

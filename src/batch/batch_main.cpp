@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "basics/full_path.h"
-#include "basics/run_error.h"
-#include "basics/run_temporaries.h"
-#include "basics/work_directory.h"
-#include "basics/message_sink.h"
+#include "files/full_path.h"
+#include "messages/run_error.h"
+#include "files/run_temporaries.h"
+#include "files/work_directory.h"
+#include "messages/message_sink.h"
 #include "batch_arguments.h"
 #include "batch_views.h"
 #include "drawing/drawing_builders.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "drawing/geometry_json.h"
 #include "view_pictures.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "basics/run_temporaries.h"
+#include "files/run_temporaries.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "basics/run_progress.h"
+#include "run/run_progress.h"
 
 class TerminalProgress {
  public:

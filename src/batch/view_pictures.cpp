@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "basics/atomic_file.h"
-#include "basics/run_error.h"
-#include "basics/work_directory.h"
+#include "files/atomic_file.h"
+#include "messages/run_error.h"
+#include "files/work_directory.h"
 #include "views/tab_views.h"
 #include "views/view_pictures_module.h"
 

@@ -1,7 +1,7 @@
 // The deflected shape: each member's displaced position, magnified so that the largest nodal
 // translation is drawn at 10 % of the limiting extent. A member with bending stiffness is drawn
 // as its cubic deflection curve in ten pieces, a member whose section has inertia 0 as a chord.
-#include "basics/checked_math.h"
+#include "arithmetic/checked_math.h"
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
 #include "drawing_fault.h"

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "basics/checked_math.h"
-#include "basics/int16_math.h"
+#include "arithmetic/checked_math.h"
+#include "arithmetic/int16_math.h"
 
 // A computed position in twips. An infinity or NaN (an overflow upstream) throws ArithmeticFault.
 inline int16_t ToCoordinate(double twips) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "basics/number_text.h"
+#include "text/number_text.h"
 
 RunError DrawingFaultError(const Model& model, std::string_view viewName, FaultKind kind,
                            int32_t memberPosition) {

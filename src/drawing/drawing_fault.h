@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "basics/arithmetic_fault.h"
-#include "basics/run_error.h"
+#include "arithmetic/arithmetic_fault.h"
+#include "messages/run_error.h"
 #include "model/model.h"
 
 // memberPosition is the member's table position, or -1 when the fault is not one member's.

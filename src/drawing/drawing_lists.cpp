@@ -3,8 +3,8 @@
 #include <limits>
 #include <string>
 
-#include "basics/number_text.h"
-#include "basics/run_error.h"
+#include "text/number_text.h"
+#include "messages/run_error.h"
 
 std::array<NamedDrawingList, 6> NamedDrawingLists(const DrawingGeometry& geometry) {
   return {{

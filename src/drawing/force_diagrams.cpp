@@ -3,7 +3,7 @@
 // "work2.txt" holds them. One builder serves all three; the table below is all that differs.
 #include <vector>
 
-#include "basics/checked_math.h"
+#include "arithmetic/checked_math.h"
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
 #include "drawing_fault.h"

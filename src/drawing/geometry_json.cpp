@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "basics/atomic_file.h"
-#include "basics/number_text.h"
-#include "basics/run_error.h"
+#include "files/atomic_file.h"
+#include "text/number_text.h"
+#include "messages/run_error.h"
 #include "drawing_lists.h"
 
 namespace {

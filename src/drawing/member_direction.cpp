@@ -1,6 +1,6 @@
 #include "member_direction.h"
 
-#include "basics/checked_math.h"
+#include "arithmetic/checked_math.h"
 
 MemberDirection MemberDirectionOf(const Model& model, const MemberRecord& member) {
   const NodeRecord& node1 = model.nodes[static_cast<size_t>(member.node1Index)];

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "basics/number_text.h"
+#include "text/number_text.h"
 #include "file_text.h"
 
 namespace {

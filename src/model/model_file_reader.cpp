@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "basics/message_sink.h"
+#include "messages/message_sink.h"
 #include "model_file_messages.h"
 #include "model.h"
 #include "model_text_reader.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "basics/int16_math.h"
+#include "arithmetic/int16_math.h"
 #include "file_text.h"
 
 namespace {

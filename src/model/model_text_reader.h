@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "basics/byte_source.h"
+#include "files/byte_source.h"
 #include "model_file_failure.h"
 
 class ModelTextReader {

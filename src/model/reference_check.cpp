@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "basics/message_sink.h"
+#include "messages/message_sink.h"
 #include "model_file_failure.h"
 #include "model_file_messages.h"
 #include "model.h"

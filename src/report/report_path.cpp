@@ -1,6 +1,6 @@
 #include "report_path.h"
 
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 
 namespace {
 

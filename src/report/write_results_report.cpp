@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "basics/number_text.h"
-#include "basics/text_file.h"
+#include "text/number_text.h"
+#include "files/text_file.h"
 #include "model/model.h"
 #include "report_path.h"
 

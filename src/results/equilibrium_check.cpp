@@ -1,6 +1,6 @@
 #include "equilibrium_check.h"
 
-#include "basics/checked_math.h"
+#include "arithmetic/checked_math.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "basics/arithmetic_fault.h"
-#include "basics/atomic_file.h"
-#include "basics/number_text.h"
-#include "basics/run_error.h"
+#include "arithmetic/arithmetic_fault.h"
+#include "files/atomic_file.h"
+#include "text/number_text.h"
+#include "messages/run_error.h"
 #include "equilibrium_check.h"
 
 namespace {

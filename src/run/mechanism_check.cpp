@@ -1,7 +1,7 @@
 #include "mechanism_check.h"
 
 #include "analysis/kinematic_matrix.h"
-#include "basics/residue_envelope.h"
+#include "arithmetic/residue_envelope.h"
 #include "solver/solver_error.h"
 
 namespace {

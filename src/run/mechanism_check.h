@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "basics/run_progress.h"
+#include "run/run_progress.h"
 #include "model/model.h"
 
 // The first equation p whose leading principal minor of order p + 1 of the kinematic matrix

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "analysis/analysis_result.h"
-#include "basics/run_progress.h"
-#include "basics/work_directory.h"
+#include "run/run_progress.h"
+#include "files/work_directory.h"
 #include "model/model.h"
 
 // The model must have passed the reference check; its work files go to `directory`. Throws

@@ -7,9 +7,9 @@
 
 #include <cerrno>
 
-#include "basics/full_path.h"
-#include "basics/run_error.h"
-#include "basics/temporary_files.h"
+#include "files/full_path.h"
+#include "messages/run_error.h"
+#include "files/temporary_files.h"
 #include "work_files.h"
 
 namespace {

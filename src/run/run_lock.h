@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "basics/work_directory.h"
+#include "files/work_directory.h"
 
 enum class WhenBusy { Wait, GiveUp };
 

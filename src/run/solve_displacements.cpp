@@ -5,7 +5,7 @@
 
 #include "analysis/analysis_memory.h"
 #include "analysis/dof_numbering.h"
-#include "basics/number_text.h"
+#include "text/number_text.h"
 #include "mechanism_check.h"
 #include "solver/ldu_solve.h"
 
@@ -48,7 +48,7 @@ std::vector<double> SolveDisplacements(const Model& model, const AnalysisSystem&
   try {
     RefuseMechanism(model, StiffnessEnvelope(model, system.dofCount), &progress);
     return SolveLdu(system.dofCount, system.globalStiffness, system.loadVector, tracePath,
-                    kMechanismPivotTolerance, progress);
+                    kMechanismPivotTolerance, &progress);
   } catch (const SolverError& error) {
     throw SolutionError(model, error);
   } catch (const std::bad_alloc&) {

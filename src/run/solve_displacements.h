@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "analysis/analysis_system.h"
-#include "basics/run_progress.h"
+#include "run/run_progress.h"
 
 // A pivot D(p,p) with |D(p,p)| <= kMechanismPivotTolerance·|A(p,p)|, A the supported stiffness
 // matrix, is taken for a zero pivot. Behind the exact kinematic check, which refuses every

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "basics/number_text.h"
-#include "basics/text_file.h"
+#include "text/number_text.h"
+#include "files/text_file.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "basics/work_directory.h"
+#include "files/work_directory.h"
 
 std::string Work1Path(const WorkDirectory& directory);
 std::string Work2Path(const WorkDirectory& directory);

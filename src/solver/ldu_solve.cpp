@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "basics/number_text.h"
+#include "text/number_text.h"
 #include "profile_ldu.h"
 #include "solver_trace.h"
 
@@ -12,6 +12,13 @@ namespace {
 
 // The factors take the envelope of K over the n equations; the spare index n holds only its
 // diagonal.
+class SilentProgress : public SolveProgress {
+ public:
+  void Advance(size_t) override {}
+  void BeginDecomposition(size_t) override {}
+  void BeginTrace(size_t) override {}
+};
+
 ProfileMatrix FactorMatrix(size_t count, const ProfileMatrix& K) {
   std::vector<size_t> first(count + 1);
   for (size_t i = 0; i < count; ++i) first[i] = K.first(i);
@@ -25,7 +32,7 @@ ProfileMatrix FactorMatrix(size_t count, const ProfileMatrix& K) {
 // them, so the trace of an earlier solve stays.
 std::vector<double> SolveLdu(int16_t n, const ProfileMatrix& K, const std::vector<double>& F,
                              const std::string& tracePath, double relativePivotTolerance,
-                             RunProgress& progress) {
+                             SolveProgress* tell) {
   if (n < 0) throw std::invalid_argument("SolveLdu: negative equation count");
   const size_t count = static_cast<size_t>(n);
   if (K.size() < count || F.size() < count) {
@@ -42,7 +49,9 @@ std::vector<double> SolveLdu(int16_t n, const ProfileMatrix& K, const std::vecto
                    "連立方程式（" + FormatInteger(n) +
                        " 元）の行列を確保できません。メモリが足りません。");
   }
-  progress.Begin(RunStep::Decomposition, count);
+  SilentProgress silent;
+  SolveProgress& progress = tell != nullptr ? *tell : silent;
+  progress.BeginDecomposition(count);
   SolverTraceWriter trace(tracePath, count, K, F);
   DecomposeProfileLDU(count, K, ldu, relativePivotTolerance, &progress);
   ForwardSubstituteProfile(count, ldu, F, y);

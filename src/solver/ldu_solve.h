@@ -6,9 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "basics/profile_matrix.h"
-#include "basics/run_progress.h"
+#include "arithmetic/profile_matrix.h"
+#include "arithmetic/row_progress.h"
 #include "solver_error.h"
+
+// What a solve tells of its two phases, each counted in rows: the decomposition of the n columns,
+// then the trace's four matrix blocks of n rows. It may end the solve by throwing.
+class SolveProgress : public RowProgress {
+ public:
+  virtual void BeginDecomposition(size_t columns) = 0;
+  virtual void BeginTrace(size_t rows) = 0;
+
+ protected:
+  ~SolveProgress() = default;
+};
 
 // Solves the leading n equations of K·u = F (rows and columns 0 .. n-1 of K, entries 0 .. n-1 of
 // F) and returns u with n + 1 entries, the spare last one 0. n = 0 is an empty system; n < 0,
@@ -23,9 +34,8 @@
 // |D(p,p)| <= relativePivotTolerance·|A(p,p)| for a zero pivot of equation p: what rounding
 // leaves of the zero pivot of a singular system. It only refuses; a system it passes is solved
 // to the same bits as without it.
-// `progress` is told of the decomposition and the trace (RunStep::Decomposition and
-// RunStep::Trace); when it asks to stop, the solve ends with RunCancelledError, the new trace
-// abandoned and the earlier one left as it was.
+// A `progress` is told of the decomposition and the trace; when it throws, the solve ends with
+// its error, the new trace abandoned and the earlier one left as it was.
 std::vector<double> SolveLdu(int16_t n, const ProfileMatrix& K, const std::vector<double>& F,
                              const std::string& tracePath, double relativePivotTolerance,
-                             RunProgress& progress);
+                             SolveProgress* progress = nullptr);

@@ -6,7 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "basics/checked_math.h"
+#include "arithmetic/checked_math.h"
 #include "solver_error.h"
 
 namespace {
@@ -77,7 +77,7 @@ bool BitSymmetric(size_t n, const ProfileMatrix& a) {
 // rather than formed again. No fault is lost: forming U(q,p) would repeat the operations of
 // L(p,q), which succeeded in column q.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
-                         double pivotTolerance, RunProgress* progress) {
+                         double pivotTolerance, RowProgress* progress) {
   RequireSameEnvelope(n, a, ldu);
   const bool symmetric = BitSymmetric(n, a);
   double* d = ldu.Diagonal();

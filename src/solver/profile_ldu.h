@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "basics/profile_matrix.h"
-#include "basics/run_progress.h"
+#include "arithmetic/profile_matrix.h"
+#include "arithmetic/row_progress.h"
 
 // Factors the leading n x n part of a into ldu, which must have the envelope of a: L strictly
 // below the diagonal (its unit diagonal implied), the pivots D on the diagonal, U strictly above
@@ -21,7 +21,7 @@
 // exact zero pivot fails, at its first division. A `progress` is told each column begun (the
 // units of its step are the n columns) and may stop the decomposition there.
 void DecomposeProfileLDU(size_t n, const ProfileMatrix& a, ProfileMatrix& ldu,
-                         double pivotTolerance = 0.0, RunProgress* progress = nullptr);
+                         double pivotTolerance = 0.0, RowProgress* progress = nullptr);
 
 // y(i) = b(i) - sum over first(i) <= k < i of y(k)·L(i,k), for i ascending.
 void ForwardSubstituteProfile(size_t n, const ProfileMatrix& ldu, const std::vector<double>& b,

@@ -5,8 +5,8 @@
 
 #include <cstddef>
 
-#include "basics/arithmetic_fault.h"
-#include "basics/run_error.h"
+#include "arithmetic/arithmetic_fault.h"
+#include "messages/run_error.h"
 
 class SolverError : public RunError {
  public:

@@ -14,10 +14,11 @@
 #include <utility>
 #include <vector>
 
-#include "basics/number_text.h"
-#include "basics/full_path.h"
-#include "basics/run_error.h"
-#include "basics/text_file.h"
+#include "ldu_solve.h"
+#include "text/number_text.h"
+#include "files/full_path.h"
+#include "messages/run_error.h"
+#include "files/text_file.h"
 
 namespace {
 
@@ -207,7 +208,7 @@ void SolverTraceWriter::WriteKnownBlocks(const std::string& path, const std::str
 
 // The progress is told at least every tenth of a second, so that a front end stays responsive
 // while the thread still writes; the mutex is never held while it is told.
-void SolverTraceWriter::AwaitKnownBlocks(RunProgress& progress) {
+void SolverTraceWriter::AwaitKnownBlocks(RowProgress& progress) {
   if (!writer_.joinable()) return;
   for (;;) {
     {
@@ -223,9 +224,9 @@ void SolverTraceWriter::AwaitKnownBlocks(RunProgress& progress) {
 }
 
 void SolverTraceWriter::Finish(const ProfileMatrix& factors, const std::vector<double>& solution,
-                               RunProgress& progress) {
+                               SolveProgress& progress) {
   const size_t n = n_;
-  progress.Begin(RunStep::Trace, 4 * n);
+  progress.BeginTrace(4 * n);
   AwaitKnownBlocks(progress);
   if (failure_) std::rethrow_exception(failure_);
   TraceFileWriter& file = *file_;

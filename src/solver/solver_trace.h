@@ -13,9 +13,11 @@
 #include <thread>
 #include <vector>
 
-#include "basics/profile_matrix.h"
-#include "basics/run_progress.h"
+#include "arithmetic/profile_matrix.h"
+#include "arithmetic/row_progress.h"
 #include "trace_file.h"
+
+class SolveProgress;
 
 // The trace of one solve, written while the solve runs: the system matrix and the right-hand side
 // are known before the decomposition starts, so their blocks are written on a thread of their own
@@ -37,16 +39,16 @@ class SolverTraceWriter {
   SolverTraceWriter& operator=(const SolverTraceWriter&) = delete;
 
   // After a successful solve: writes the factors (L, D, U held in one envelope) and the solution
-  // and puts the new trace in place of the earlier one. Throws RunError when the trace cannot be written. The rows written are
-  // the progress's units of RunStep::Trace (four matrix blocks of n rows), and a request to stop
-  // abandons the new trace (RunCancelledError).
+  // and puts the new trace in place of the earlier one. Throws RunError when the trace cannot be
+  // written. The progress is told the rows written (four matrix blocks of n rows); when it
+  // throws, the new trace is abandoned.
   void Finish(const ProfileMatrix& factors, const std::vector<double>& solution,
-              RunProgress& progress);
+              SolveProgress& progress);
 
  private:
   void WriteKnownBlocks(const std::string& path, const std::string& directory);
   // Waits for the thread writing the system matrix, telling `progress` of its rows meanwhile.
-  void AwaitKnownBlocks(RunProgress& progress);
+  void AwaitKnownBlocks(RowProgress& progress);
 
   size_t n_;
   const ProfileMatrix& system_;

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "basics/file_replacement.h"
-#include "basics/text_file.h"
+#include "files/file_replacement.h"
+#include "files/text_file.h"
 
 namespace {
 

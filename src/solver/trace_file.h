@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "basics/atomic_file.h"
+#include "files/atomic_file.h"
 
 // A long run of one short ASCII text (the trace's "0.00000" outside a matrix's envelope), held
 // once as a block of copies from which the writer writes the run without copying it.

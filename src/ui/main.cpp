@@ -6,7 +6,7 @@
 #include <csignal>
 #include <cstdio>
 
-#include "basics/run_temporaries.h"
+#include "files/run_temporaries.h"
 #include "ui/main_window.h"
 #include "ui/qt_japanese.h"
 #include "ui/window_arguments.h"

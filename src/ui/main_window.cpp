@@ -19,10 +19,10 @@
 #include <new>
 #include <optional>
 
-#include "basics/arithmetic_fault.h"
-#include "basics/int16_math.h"
-#include "basics/run_error.h"
-#include "basics/work_directory.h"
+#include "arithmetic/arithmetic_fault.h"
+#include "arithmetic/int16_math.h"
+#include "messages/run_error.h"
+#include "files/work_directory.h"
 #include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/reference_check.h"

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "analysis/analysis_result.h"
-#include "basics/message_sink.h"
-#include "basics/work_directory.h"
+#include "messages/message_sink.h"
+#include "files/work_directory.h"
 #include "drawing/drawing_builders.h"
 #include "model/model.h"
 #include "views/drawing_surface.h"

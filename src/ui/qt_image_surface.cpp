@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "basics/int16_math.h"
+#include "arithmetic/int16_math.h"
 
 namespace {
 

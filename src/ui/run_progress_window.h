@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 
-#include "basics/run_progress.h"
+#include "run/run_progress.h"
 
 class QWidget;
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "basics/full_path.h"
+#include "files/full_path.h"
 
 namespace {
 

@@ -4,4 +4,4 @@
 
 #include <QFont>
 
-QFont WindowFont();
+inline QFont WindowFont() { return QFont(QStringLiteral("IPAGothic"), 9); }

@@ -1,6 +1,6 @@
 #include "views/draw_deflection_tab.h"
 
-#include "basics/number_text.h"
+#include "text/number_text.h"
 #include "views/stored_lines.h"
 
 void DrawDeflectionTab(DrawingSurface& surface, const ViewData& data) {

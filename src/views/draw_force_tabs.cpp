@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "basics/int16_math.h"
-#include "basics/number_text.h"
+#include "arithmetic/int16_math.h"
+#include "text/number_text.h"
 #include "views/stored_lines.h"
 
 namespace {

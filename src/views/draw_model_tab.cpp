@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "basics/int16_math.h"
-#include "basics/number_text.h"
+#include "arithmetic/int16_math.h"
+#include "text/number_text.h"
 #include "views/stored_lines.h"
 
 namespace {

@@ -60,7 +60,10 @@ class DrawingSurface {
 
 // Erases the surface and sets its twips scale, as every view and every rebuild of the window's
 // geometry begins.
-void ClearToTwips(DrawingSurface& surface);
+inline void ClearToTwips(DrawingSurface& surface) {
+  surface.Clear();
+  surface.SetScaleToTwips();
+}
 
 // The text a printed integer shows: " 12" or "-12". Inline, so that the Qt surface of the picture
 // module needs nothing of this library.

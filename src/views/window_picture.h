@@ -1,4 +1,4 @@
-// The window's picture, Picture2, where the five views draw: 6255 × 6015 twips at 15 twips to
+// The window's picture, where the five views draw: 6255 × 6015 twips at 15 twips to
 // the pixel, laid out with a 2-pixel sunken frame around the image the views draw on. The
 // drawing geometry is fitted to this size in the window and in the batch front end alike.
 #pragma once

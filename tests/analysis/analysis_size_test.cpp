@@ -5,7 +5,7 @@
 
 #include "analysis/analysis_memory.h"
 #include "analysis/analysis_system.h"
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "support/model_builder.h"
 #include "support/run_error_of.h"
 

@@ -11,9 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "basics/message_sink.h"
-#include "basics/run_error.h"
-#include "basics/work_directory.h"
+#include "messages/message_sink.h"
+#include "messages/run_error.h"
+#include "files/work_directory.h"
 #include "drawing/drawing_builders.h"
 #include "model/model_file_reader.h"
 #include "model/model.h"

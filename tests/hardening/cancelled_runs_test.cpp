@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "basics/run_progress.h"
+#include "run/run_progress.h"
 #include "hardening/hardening_support.h"
 #include "run/run_analysis.h"
 #include "run/work_files.h"

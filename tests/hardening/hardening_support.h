@@ -12,7 +12,7 @@
 
 #include <functional>
 
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "support/run_error_of.h"
 #include "support/test_support.h"
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "basics/message_sink.h"
-#include "basics/run_error.h"
-#include "basics/work_directory.h"
+#include "messages/message_sink.h"
+#include "messages/run_error.h"
+#include "files/work_directory.h"
 #include "drawing/drawing_builders.h"
 #include "drawing/geometry_json.h"
 #include "model/model_file_reader.h"

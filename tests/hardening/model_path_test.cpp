@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "basics/message_sink.h"
+#include "messages/message_sink.h"
 #include "hardening/hardening_support.h"
 #include "run/run_analysis.h"
 #include "support/recording_message_sink.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "basics/message_sink.h"
+#include "messages/message_sink.h"
 #include "support/recording_message_sink.h"
 #include "support/test_support.h"
 

@@ -3,7 +3,7 @@
 // character of its own gets "_res.txt" after the whole path, so the report stays in its folder.
 #include <gtest/gtest.h>
 
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "report/report_path.h"
 
 TEST(ReportPath, DropsFourCharactersWhileOneOfTheFileNameRemains) {

@@ -3,7 +3,7 @@
 // be written.
 #include <gtest/gtest.h>
 
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "report/write_results_report.h"
 #include "support/file_lines.h"
 #include "support/model_builder.h"

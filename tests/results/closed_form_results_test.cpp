@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "analysis/node_forces.h"
-#include "basics/number_text.h"
+#include "text/number_text.h"
 #include "results/equilibrium_check.h"
 #include "run/run_analysis.h"
 #include "support/test_support.h"

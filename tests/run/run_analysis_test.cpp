@@ -6,7 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "run/run_analysis.h"
 #include "run/work_files.h"
 #include "support/file_lines.h"

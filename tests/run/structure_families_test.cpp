@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "analysis/analysis_memory.h"
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 #include "run/mechanism_check.h"
 #include "run/run_analysis.h"
 #include "support/run_error_of.h"

@@ -170,8 +170,7 @@ TEST_F(LduSolve, SolvesOnlyTheCountedEquations) {
   k.At(0, 0) = 2.0;
   k.At(1, 1) = 4.0;
   k.At(0, 2) = k.At(2, 0) = k.At(2, 2) = 99.0;
-  RunProgress progress;
-  EXPECT_EQ(SolveLdu(2, k, {6.0, 8.0, 99.0}, trace, 0.0, progress),
+  EXPECT_EQ(SolveLdu(2, k, {6.0, 8.0, 99.0}, trace, 0.0),
             (std::vector<double>{3.0, 2.0, 0.0}));
   const std::string counted = TraceBytes();
   Solve({{2.0, 0.0}, {0.0, 4.0}}, {6.0, 8.0});
@@ -180,12 +179,11 @@ TEST_F(LduSolve, SolvesOnlyTheCountedEquations) {
 
 TEST_F(LduSolve, RejectsANegativeCountOrTooSmallArrays) {
   using Envelope = std::vector<size_t>;
-  RunProgress progress;
-  EXPECT_THROW(SolveLdu(-1, ProfileMatrix(Envelope{0}), {0.0}, trace, 0.0, progress),
+  EXPECT_THROW(SolveLdu(-1, ProfileMatrix(Envelope{0}), {0.0}, trace, 0.0),
                std::invalid_argument);
-  EXPECT_THROW(SolveLdu(3, ProfileMatrix(Envelope{0, 1}), {0.0, 0.0, 0.0}, trace, 0.0, progress),
+  EXPECT_THROW(SolveLdu(3, ProfileMatrix(Envelope{0, 1}), {0.0, 0.0, 0.0}, trace, 0.0),
                std::invalid_argument);
-  EXPECT_THROW(SolveLdu(2, ProfileMatrix(Envelope{0, 1, 2}), {0.0}, trace, 0.0, progress),
+  EXPECT_THROW(SolveLdu(2, ProfileMatrix(Envelope{0, 1, 2}), {0.0}, trace, 0.0),
                std::invalid_argument);
 }
 

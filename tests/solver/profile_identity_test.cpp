@@ -147,8 +147,7 @@ Outcome ExpectSameAsReference(const System& system, bool envelopeInput, const st
   Outcome outcome;
   std::vector<double> x;
   try {
-    RunProgress progress;
-    x = SolveLdu(static_cast<int16_t>(n), k, system.loads, tracePath, 0.0, progress);
+    x = SolveLdu(static_cast<int16_t>(n), k, system.loads, tracePath, 0.0);
   } catch (const SolverError& error) {
     outcome = FailureOf(error);
   }

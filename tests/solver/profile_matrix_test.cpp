@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "basics/profile_matrix.h"
+#include "arithmetic/profile_matrix.h"
 #include "support/dense_matrix.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "basics/run_progress.h"
+
 #include "solver/ldu_solve.h"
 #include "solver/profile_ldu.h"
 #include "support/dense_system.h"
@@ -30,9 +30,8 @@ inline DenseMatrix MatrixOf(const Rows& rows) {
 inline std::vector<double> SolveRows(const Rows& rows, std::vector<double> rhs,
                                      const std::string& tracePath, double tolerance = 0.0) {
   rhs.resize(rows.size() + 1, 0.0);
-  RunProgress progress;
   return SolveLdu(static_cast<int16_t>(rows.size()), EnvelopeMatrix(MatrixOf(rows), rows.size()),
-                  rhs, tracePath, tolerance, progress);
+                  rhs, tracePath, tolerance);
 }
 
 // The factors of the rows as the solve forms them, with the unit diagonals and zeros implied.

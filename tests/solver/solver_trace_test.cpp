@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "basics/number_text.h"
-#include "basics/run_error.h"
+#include "text/number_text.h"
+#include "messages/run_error.h"
 #include "solver_fixture.h"
 #include "solver/solver_trace.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "basics/profile_matrix.h"
+#include "arithmetic/profile_matrix.h"
 #include "support/dense_matrix.h"
 
 // Rows and columns 0 .. n-1 of K in the envelope of their non-zeros, with the spare index n

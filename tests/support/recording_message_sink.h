@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "basics/message_sink.h"
+#include "messages/message_sink.h"
 
 class RecordingMessageSink : public MessageSink {
  public:

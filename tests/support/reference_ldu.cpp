@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "basics/checked_math.h"
-#include "basics/number_text.h"
-#include "basics/text_file.h"
+#include "arithmetic/checked_math.h"
+#include "text/number_text.h"
+#include "files/text_file.h"
 #include "solver/solver_error.h"
 
 namespace {

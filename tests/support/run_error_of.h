@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "basics/run_error.h"
+#include "messages/run_error.h"
 
 // The RunError the steps throw; fails the test when they throw none.
 RunError ErrorOf(const std::function<void()>& steps);

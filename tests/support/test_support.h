@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "basics/work_directory.h"
+#include "files/work_directory.h"
 #include "model/model.h"
 
 // A fresh, empty directory under the system's temporary directory, for a run's work files

@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "basics/checked_math.h"
-#include "basics/int16_math.h"
+#include "arithmetic/checked_math.h"
+#include "arithmetic/int16_math.h"
 
 namespace {
 

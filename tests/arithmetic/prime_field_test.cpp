@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "basics/prime_field.h"
+#include "arithmetic/prime_field.h"
 
 TEST(PrimeField, FloatsAreTheExactBinaryFractionsTheyHold) {
   for (const PrimeField field : {PrimeField(1), PrimeField(229)}) {

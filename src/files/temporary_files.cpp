@@ -8,7 +8,7 @@
 #include <csignal>
 #include <string_view>
 
-#include "number_text.h"
+#include "text/number_text.h"
 
 namespace {
 

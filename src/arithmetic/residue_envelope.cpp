@@ -26,7 +26,7 @@ uint64_t& ResidueEnvelope::At(size_t row, size_t column) {
 // The terms of W(i,j) run over the columns both rows hold, from the later of their first
 // columns; entries left of a row's envelope are zero in L as they are in G.
 size_t FirstZeroPivot(const PrimeField& field, ResidueEnvelope& g, size_t n,
-                      RunProgress* progress) {
+                      RowProgress* progress) {
   if (g.size() < n) throw std::logic_error("FirstZeroPivot: matrix smaller than n");
   std::vector<uint64_t> inversePivot(n);
   std::vector<uint64_t> w;

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "full_path.h"
-#include "run_error.h"
+#include "messages/run_error.h"
 
 namespace {
 

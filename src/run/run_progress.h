@@ -6,7 +6,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "run_error.h"
+#include "messages/run_error.h"
+#include "solver/ldu_solve.h"
 
 // The steps of a run in their order.
 enum class RunStep {
@@ -34,7 +35,7 @@ RunError RunCancelledError();
 // The run's side of the callback. Reports are cheap: within a step the callback is called only
 // when the share done has grown by a block (1/kReportsPerStep), so the solver's loops can ask
 // after every row. Without a callback nothing is reported and the run never stops.
-class RunProgress {
+class RunProgress : public SolveProgress {
  public:
   static constexpr size_t kReportsPerStep = 1024;
 
@@ -45,9 +46,12 @@ class RunProgress {
   // Throws RunCancelledError when the callback asks to stop.
   void Begin(RunStep step, size_t units = 0);
   // `done` units of the step are finished; throws RunCancelledError when asked to stop.
-  void Advance(size_t done) {
+  void Advance(size_t done) override {
     if (done >= nextReport_) Report(done);
   }
+  // The solver's two steps.
+  void BeginDecomposition(size_t columns) override { Begin(RunStep::Decomposition, columns); }
+  void BeginTrace(size_t rows) override { Begin(RunStep::Trace, rows); }
 
  private:
   void Report(size_t done);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "prime_field.h"
-#include "run_progress.h"
+#include "row_progress.h"
 
 class ResidueEnvelope {
  public:
@@ -38,4 +38,4 @@ class ResidueEnvelope {
 // order i + 1 mod p, so i is the first whose minor is divisible by p. A `progress` is told each
 // row begun (the units of its step are the n rows) and may stop the factorization there.
 size_t FirstZeroPivot(const PrimeField& field, ResidueEnvelope& g, size_t n,
-                      RunProgress* progress = nullptr);
+                      RowProgress* progress = nullptr);

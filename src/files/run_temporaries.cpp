@@ -7,12 +7,12 @@
 #include <csignal>
 #include <cstring>
 
-#include "run_error.h"
+#include "messages/run_error.h"
 
 namespace {
 
-// A run writes one file at a time (two while the report reads "work2.txt" back, and the trace
-// from a thread of its own), so a few slots are plenty.
+// A run writes one file at a time (two while the trace's first blocks are written from a thread
+// of its own), so a few slots are plenty.
 constexpr int kSlots = 8;
 
 // A slot is taken in one step, so two threads never fill the same one, and the handler reads

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "basics/file_replacement.h"
+#include "files/file_replacement.h"
 #include "support/test_support.h"
 
 namespace {

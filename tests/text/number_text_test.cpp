@@ -1,6 +1,6 @@
 // The number texts of the report, the trace and the work files, checked against the patterns
 // the files must hold byte for byte.
-#include "basics/number_text.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "file_replacement.h"
-#include "run_error.h"
+#include "messages/run_error.h"
 #include "run_temporaries.h"
 #include "temporary_files.h"
 

@@ -7,9 +7,9 @@
 #include <csignal>
 #include <filesystem>
 
-#include "basics/work_directory.h"
-#include "basics/run_error.h"
-#include "basics/text_file.h"
+#include "files/work_directory.h"
+#include "messages/run_error.h"
+#include "files/text_file.h"
 #include "support/test_support.h"
 
 TEST(TextFileWriter, WritesCp932WithCrLfAndTruncates) {
@@ -102,7 +102,7 @@ TEST(TextFileWriter, AFileThatCannotBeCreatedNamesItsPath) {
 TEST(WorkDirectory, IsTheExecutablesDirectoryInTheBuildTreeUnlessGiven) {
   const WorkDirectory own = ChooseWorkDirectory();
   EXPECT_EQ(own.kind, WorkDirectoryKind::Program);
-  EXPECT_TRUE(std::filesystem::exists(own.path + "/basics_test"));
+  EXPECT_TRUE(std::filesystem::exists(own.path + "/files_test"));
   EXPECT_EQ(own.FilePath("work1.txt"), own.path + "/work1.txt");
   EXPECT_EQ(ChooseWorkDirectory("/tmp/given").kind, WorkDirectoryKind::Given);
 }

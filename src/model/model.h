@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "member_load_record.h"
+
 struct NodeRecord {
   int16_t nodeNo = 0;
   float x = 0.0f;  // cm
@@ -76,4 +78,9 @@ struct Model {
   std::vector<int64_t> memberLines;
   std::vector<int64_t> loadLines;
   std::vector<int64_t> supportLines;
+
+  // The optional tables after the support table, in file order, each record with its line; a
+  // file without them leaves them empty.
+  std::vector<MemberLoadRecord> memberLoads;
+  std::vector<int64_t> memberLoadLines;
 };

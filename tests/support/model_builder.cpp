@@ -50,6 +50,13 @@ ModelBuilder& ModelBuilder::Support(int16_t nodeIndex, int16_t fixU, int16_t fix
   return *this;
 }
 
+ModelBuilder& ModelBuilder::MemberLoad(int16_t memberIndex, int16_t kind, int16_t direction,
+                                       double p1, double p2, double a, double b) {
+  const int16_t memberNo = model_.members.at(static_cast<size_t>(memberIndex)).memberNo;
+  model_.memberLoads.push_back({memberNo, kind, direction, p1, p2, a, b, memberIndex});
+  return *this;
+}
+
 Model ModelBuilder::Build(const std::string& modelPath) const {
   Model store;
   store.modelPath = modelPath;
@@ -63,5 +70,7 @@ Model ModelBuilder::Build(const std::string& modelPath) const {
   store.members = WithSpare(model_.members);
   store.loads = WithSpare(model_.loads);
   store.supports = WithSpare(model_.supports);
+  store.memberLoads = model_.memberLoads;
+  store.memberLoadLines.assign(model_.memberLoads.size(), 0);
   return store;
 }

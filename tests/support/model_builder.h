@@ -16,6 +16,10 @@ class ModelBuilder {
                        int16_t sectionIndex = 0);
   ModelBuilder& Load(int16_t nodeIndex, float fx, float fy, float moment);
   ModelBuilder& Support(int16_t nodeIndex, int16_t fixU, int16_t fixV, int16_t fixTheta);
+  // A load along the member at table position memberIndex: kind, direction, p1, p2, a, b as the
+  // MEMBERLOADS table writes them.
+  ModelBuilder& MemberLoad(int16_t memberIndex, int16_t kind, int16_t direction, double p1,
+                           double p2, double a, double b);
   // The model built so far.
   Model Build(const std::string& modelPath = "model.txt") const;
 

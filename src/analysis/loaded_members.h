@@ -1,0 +1,29 @@
+// Each member of a model as the loads along it see it: its length, direction and stiffness, and
+// its MEMBERLOADS records in member axes; with a run's result, its end displacements and end
+// forces too. The one place the model's records become the kernel's members.
+#pragma once
+
+#include <vector>
+
+#include "model/model.h"
+#include "values_along_member.h"
+
+// The member at table position `member`: length and direction from its nodes as the stiffness
+// step measures them, EA and EI as the section's single-precision products. Throws
+// ArithmeticFault when they overflow.
+MemberBeam BeamOf(const Model& model, const MemberRecord& member);
+
+// For every member in table order, its loads in member axes in record order; empty for a member
+// without loads. Throws std::invalid_argument for a record the reader would have refused.
+std::vector<std::vector<LocalMemberLoad>> LoadsInMemberAxes(const Model& model);
+
+// Whether any member carries a load along it.
+inline bool HasMemberLoads(const Model& model) { return !model.memberLoads.empty(); }
+
+// The member at table position `position` with its loads and the results of a run:
+// `displacements` u, v, θ of every node (cm, rad), `endForces` N1 .. M2 of every member in t and
+// t·cm as the run gives them.
+LoadedMember LoadedMemberOf(const Model& model, size_t position,
+                            std::vector<LocalMemberLoad> loads,
+                            const std::vector<double>& displacements,
+                            const std::vector<double>& endForces);

@@ -2,7 +2,7 @@
 // directory writes its work files there; each blocked output makes it exit with status 1 and
 // the message naming the file on standard error, keeps the earlier report, and a later run
 // gives the first run's files again. A relative path with spaces and Japanese is made full. A
-// file-size limit (a disk that fills up part-way) gives the message, not the end by signal.
+// file-size limit gives the message with the sizes, not the end by signal.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -53,9 +53,9 @@ TEST(BatchEnvironment, EachBlockedOutputFailsWithItsFileNamedAndALaterRunRecover
 }
 
 // With files limited to one block of the shell's ulimit (512 or 1024 bytes) the cantilever's
-// work1.txt (254 bytes) fits and its trace (1306 bytes) does not: the run stops there, and the
-// earlier run's trace, work2.txt and report are untouched, the trace too, since a new file
-// replaces the old one only when it is complete.
+// work1.txt (254 bytes) fits and its trace (1306 bytes) does not: the run stops there, saying
+// what the trace needs and the limit, and the earlier run's trace, work2.txt and report are
+// untouched, the trace too, since a new file replaces the old one only when it is complete.
 TEST(BatchEnvironment, AFileSizeLimitStopsTheRunWithTheFileNamed) {
   ScratchDirectory scratch;
   const BatchCopy batch(scratch);
@@ -66,7 +66,13 @@ TEST(BatchEnvironment, AFileSizeLimitStopsTheRunWithTheFileNamed) {
 
   const BatchResult limited = batch.Run({"cantilever.txt"}, "ulimit -f 1");
   EXPECT_EQ(limited.status, 1);
-  EXPECT_EQ(limited.err, "ファイルに書き込めません。" + batch.File("NColes.txt") + "\n");
+  EXPECT_TRUE(limited.err.starts_with(
+      "ファイルに書き込めません。" + batch.File("NColes.txt") +
+      "\nファイルの大きさの上限を超えます。このファイルには少なくとも 1306 バイト が必要です。上限は "))
+      << limited.err;
+  EXPECT_TRUE(limited.err.ends_with("は 512 バイト です。\n") ||
+              limited.err.ends_with("は 1024 バイト です。\n"))
+      << limited.err;
   goodRun.ExpectUnchanged();
   for (const auto& entry : std::filesystem::directory_iterator(batch.File("."))) {
     EXPECT_NE(entry.path().extension(), ".tmp") << "left behind: " << entry.path();

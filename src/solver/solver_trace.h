@@ -20,7 +20,9 @@
 // the right-hand side are known before the decomposition starts, so their blocks are written on
 // a thread of their own meanwhile (for a large system), and Finish adds the factors and the
 // solution once they exist. The trace grows with n² (about 30 GB at 32766 equations), so the
-// free space of the program directory is checked first, before anything is written.
+// free space of the work directory is checked first, before anything is written, for the exact
+// size of the first blocks and the least of the others, and again for the exact size of the
+// whole trace before the factors are written.
 class SolverTraceWriter {
  public:
   // Starts the new trace beside the earlier one. A failure here (too little space, a file that
@@ -39,10 +41,11 @@ class SolverTraceWriter {
   void Finish(RunProgress& progress);
 
  private:
-  void WriteKnownBlocks(const std::string& path, const std::string& directory);
+  void WriteKnownBlocks(const std::string& path);
   // Waits for the thread writing the system matrix, telling `progress` of its rows meanwhile.
   void AwaitKnownBlocks(RunProgress& progress);
 
+  std::string directory_;  // the work directory, which the new trace must fit
   std::unique_ptr<TraceFileWriter> file_;
   std::atomic<bool> stop_{false};
   std::atomic<size_t> knownRows_{0};  // rows of the system matrix written so far
@@ -53,9 +56,8 @@ class SolverTraceWriter {
   std::thread writer_;
 };
 
-// The least size of the trace of n equations: every number takes at least the 7 characters of
-// "0.00000"; larger magnitudes and minus signs only add.
-uint64_t LeastTraceBytes(size_t n);
+// The size of the trace of the solve solverStore holds, byte for byte as it is written.
+uint64_t SolvedTraceBytes();
 // Throws RunError (FileCreate) naming the directory, the size needed and the size free when
 // `neededBytes` exceed `freeBytes`.
 void CheckTraceSpace(const std::string& directory, uint64_t neededBytes, uint64_t freeBytes);

@@ -1,9 +1,10 @@
 // The trace "NColes.txt": its exact CP932 bytes for small solves (title ending CR CR CR LF,
 // numbers run together, an empty line after each block), a second solve replacing the file,
-// and the error when the work directory cannot take it.
+// the size the space check asks for, and the error when the work directory cannot take it.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "basics/number_text.h"
 #include "basics/work_directory.h"
@@ -107,32 +108,34 @@ TEST(SolverTrace, AWorkDirectoryThatCannotTakeTheFileIsAnError) {
   EXPECT_EQ(solverStore.vecX[0], 0.5);
 }
 
-// Numbers of one digit before the point take the least room, so a diagonal system of such
-// values writes exactly the least size; anything larger or negative only adds to it.
-TEST(SolverTrace, TheLeastSizeIsThatOfSevenCharactersPerNumber) {
+// The size the space check asks for is the size written: numbers of one digit and of many,
+// negative ones, and an empty system.
+TEST(SolverTrace, TheSizeAskedForIsTheSizeWritten) {
   ScratchDirectory scratch;
-  Solve({{1.0, 0.0, 0.0}, {0.0, 2.0, 0.0}, {0.0, 0.0, 4.0}}, {1.0, 3.0, 2.0});
-  EXPECT_EQ(TraceBytes(scratch).size(), LeastTraceBytes(3));
-  Solve({{12.5, -3.0}, {-3.0, 40.0}}, {-1.0, 250.0});
-  EXPECT_GT(TraceBytes(scratch).size(), LeastTraceBytes(2));
-  Solve({}, {});
-  EXPECT_EQ(TraceBytes(scratch).size(), LeastTraceBytes(0));
-  // Four blocks of 32766 rows of 32766 numbers: about 30 GB.
-  EXPECT_GT(LeastTraceBytes(32766), uint64_t{30} * 1000 * 1000 * 1000);
+  const std::pair<Rows, std::vector<double>> systems[] = {
+      {{{1.0, 0.0, 0.0}, {0.0, 2.0, 0.0}, {0.0, 0.0, 4.0}}, {1.0, 3.0, 2.0}},
+      {{{12.5, -3.0}, {-3.0, 40.0}}, {-1.0, 250.0}},
+      {{{2.1e9, -7.0e8}, {-7.0e8, 3.5e8}}, {-1.0e-3, 1.0e12}},
+      {{}, {}},
+  };
+  for (const auto& [rows, rhs] : systems) {
+    Solve(rows, rhs);
+    EXPECT_EQ(SolvedTraceBytes(), TraceBytes(scratch).size()) << rows.size() << " equations";
+  }
 }
 
 TEST(SolverTrace, ATraceThatCannotFitIsRefusedNamingTheDirectoryAndBothSizes) {
   EXPECT_NO_THROW(CheckTraceSpace("/data/femframe", 5000, 5000));
   try {
-    CheckTraceSpace("/data/femframe", LeastTraceBytes(32766), uint64_t{20} << 30);
+    CheckTraceSpace("/data/femframe", uint64_t{30} << 30, (uint64_t{20} << 30) + 5000);
     FAIL() << "no error";
   } catch (const RunError& error) {
     EXPECT_EQ(error.cause(), RunErrorCause::FileCreate);
     const std::string message = error.what();
     EXPECT_NE(message.find("NColes.txt"), std::string::npos) << message;
     EXPECT_NE(message.find("/data/femframe"), std::string::npos) << message;
-    EXPECT_NE(message.find(FormatMegabytes(LeastTraceBytes(32766))), std::string::npos) << message;
-    EXPECT_NE(message.find("20480 MB"), std::string::npos) << message;
+    EXPECT_NE(message.find("30720 MB が必要ですが、空きは 20480 MB です。"), std::string::npos)
+        << message;
   }
 }
 
@@ -172,5 +175,6 @@ TEST(SolverTrace, RowsOfAnUnevenEnvelopeReadAsTheFullMatrices) {
               Trace(full([&rows](size_t i, size_t j) { return rows[i][j]; }), line(rhs),
                     full(FactorU), full(FactorD), full(FactorL), line(solverStore.vecX)))
         << n;
+    EXPECT_EQ(SolvedTraceBytes(), TraceBytes(scratch).size()) << n;
   }
 }

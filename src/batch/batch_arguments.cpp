@@ -80,16 +80,20 @@ std::optional<BatchCommand> ParseBatchArguments(const std::vector<std::string>& 
   BatchCommand command;
   BatchArguments& parsed = command.arguments;
   bool haveModel = false;
+  bool optionsEnded = false;  // after "--" every argument names the model, even "-model.txt"
   for (size_t index = 0; index < arguments.size(); ++index) {
     const std::string& argument = arguments[index];
-    if (argument == "--help" || argument == "--version") {
+    const bool isOption = !optionsEnded && !argument.empty() && argument[0] == '-';
+    if (isOption && argument == "--") {
+      optionsEnded = true;
+    } else if (isOption && (argument == "--help" || argument == "--version")) {
       command.request = argument == "--help" ? BatchRequest::Help : BatchRequest::Version;
       return command;
-    }
-    if (const ValueOption* option = FindValueOption(argument)) {
-      if (!TakeValue(arguments, index, parsed.*(option->field))) return std::nullopt;
-    } else if (!argument.empty() && argument[0] == '-') {
-      return std::nullopt;  // an unknown option, or a lone "-"
+    } else if (isOption) {
+      const ValueOption* option = FindValueOption(argument);  // none: unknown, or a lone "-"
+      if (option == nullptr || !TakeValue(arguments, index, parsed.*(option->field))) {
+        return std::nullopt;
+      }
     } else if (haveModel || argument.empty()) {
       return std::nullopt;
     } else {
@@ -114,6 +118,7 @@ std::string BatchHelpText() {
   for (const ValueOption& option : kValueOptions) {
     help += "  " + Padded(std::string(option.name) + " " + option.value, 26) + option.help + "\n";
   }
+  help += "  " + Padded("--", 26) + "オプションの終わり。後ろの引数は - で始まっていても解析モデルファイルです。\n";
   help += "  " + Padded("--help", 26) + "この説明を表示して終了します。\n";
   help += "  " + Padded("--version", 26) + "版数を表示して終了します。\n";
   help +=

@@ -24,7 +24,7 @@ struct BatchCommand {
 
 // The arguments after the program name; nullopt for a usage error (missing or extra model
 // file, an unknown option, an option without its value or given twice). --help or --version
-// where an option may stand asks for that alone.
+// where an option may stand asks for that alone; after "--" no argument is an option.
 std::optional<BatchCommand> ParseBatchArguments(const std::vector<std::string>& arguments);
 
 // The short usage shown on standard error after a usage error.

@@ -3,6 +3,7 @@
 // the window and the batch front end show that message and keep the user's files.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -34,3 +35,12 @@ RunError FileCreateError(const std::string& path);
 RunError FileWriteError(const std::string& path);
 RunError FileReadError(const std::string& path);
 RunError FileTooShortError(const std::string& path);
+
+// What left a file without room: the disk (ENOSPC), the user's share of it (EDQUOT), or the
+// largest file allowed (EFBIG: the process's file-size limit or the file system's).
+enum class SpaceLimit { Disk, Quota, FileSize };
+// `error`, which names the file, with a second line that says the limit was reached: the bytes
+// the file needs at least (0: not known) and the room there was: for the disk the free space of
+// `directory`, for the file size the limit (0: not known).
+RunError WithSpaceShortage(const RunError& error, SpaceLimit limit, const std::string& directory,
+                           uint64_t neededBytes, uint64_t roomBytes);

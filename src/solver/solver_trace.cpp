@@ -7,18 +7,17 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
-#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "ldu_solve.h"
-#include "text/number_text.h"
 #include "files/full_path.h"
-#include "messages/run_error.h"
 #include "files/text_file.h"
+#include "ldu_solve.h"
+#include "messages/run_error.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -45,7 +44,8 @@ void CheckTraceCount(size_t available, size_t n) {
 // shared block of ready-made texts.
 constexpr std::string_view kZero = "0.00000";
 
-void WriteZeros(TraceFileWriter& file, size_t count) {
+template <typename Out>
+void WriteZeros(Out& file, size_t count) {
   static const RepeatedText zeros(kZero, 64 * 1024);
   file.WriteRepeated(zeros, count);
 }
@@ -60,8 +60,8 @@ char* WriteEntry(char* out, double value) {
 
 // Entries entry(0) .. entry(count-1) formatted into the writer's buffer, a bounded number of
 // them per reservation so that a long row never needs a buffer of its own size.
-template <typename Entry>
-void WriteEntries(TraceFileWriter& file, size_t count, Entry entry) {
+template <typename Out, typename Entry>
+void WriteEntries(Out& file, size_t count, Entry entry) {
   constexpr size_t kPerReservation = 1024;
   for (size_t done = 0; done < count;) {
     const size_t chunkEnd = std::min(count, done + kPerReservation);
@@ -73,8 +73,8 @@ void WriteEntries(TraceFileWriter& file, size_t count, Entry entry) {
 
 // Row i of the shown matrix, columns 0 .. n-1: the envelope of row i left of the diagonal, the
 // diagonal, then the columns right of it whose envelope reaches row i.
-void WriteRow(TraceFileWriter& file, const ProfileMatrix& matrix, TracedPart part, size_t i,
-              size_t n) {
+template <typename Out>
+void WriteRow(Out& file, const ProfileMatrix& matrix, TracedPart part, size_t i, size_t n) {
   const bool left = part == TracedPart::Whole || part == TracedPart::UnitLower;
   const bool right = part == TracedPart::Whole || part == TracedPart::UnitUpper;
   const size_t first = left ? matrix.first(i) : i;
@@ -99,8 +99,9 @@ void WriteRow(TraceFileWriter& file, const ProfileMatrix& matrix, TracedPart par
 // and is streamed a row at a time.
 // Before each row, `goOn` is told the rows written so far; a block written beside the solve
 // stops there once the solve has failed or was stopped.
-void PrintMatrix(TraceFileWriter& file, std::string_view caption, const ProfileMatrix& matrix,
-                 size_t n, TracedPart part, const std::function<bool(size_t rowsWritten)>& goOn) {
+template <typename Out>
+void PrintMatrix(Out& file, std::string_view caption, const ProfileMatrix& matrix, size_t n,
+                 TracedPart part, const std::function<bool(size_t rowsWritten)>& goOn) {
   CheckTraceCount(matrix.size(), n);
   file.WriteLine(caption);
   for (size_t i = 0; i < n; ++i) {
@@ -110,8 +111,9 @@ void PrintMatrix(TraceFileWriter& file, std::string_view caption, const ProfileM
   file.WriteLine("");
 }
 
-void PrintVector(TraceFileWriter& file, std::string_view caption,
-                 const std::vector<double>& vector, size_t n) {
+template <typename Out>
+void PrintVector(Out& file, std::string_view caption, const std::vector<double>& vector,
+                 size_t n) {
   CheckTraceCount(vector.size(), n);
   file.WriteLine(caption);
   WriteEntries(file, n, [&vector](size_t j) { return vector[j]; });
@@ -119,41 +121,106 @@ void PrintVector(TraceFileWriter& file, std::string_view caption,
   file.WriteLine("");
 }
 
+// The blocks known before the solve: the title, the system matrix and the right-hand side.
+// The right-hand side follows only when `goOn` is told the last row and agrees.
+template <typename Out>
+void PrintKnownBlocks(Out& file, const TracedSolve& solve,
+                      const std::function<bool(size_t rowsWritten)>& goOn) {
+  file.WriteLine(kTitle);
+  PrintMatrix(file, kSystemCaption, solve.system, solve.n, TracedPart::Whole, goOn);
+  if (goOn(solve.n)) PrintVector(file, kRightHandCaption, solve.rightHand, solve.n);
+}
+
+// The blocks of the solve's results: the factors U, D and L, then the solution. `goOn` is told
+// the rows written over the three factors.
+template <typename Out>
+void PrintSolvedBlocks(Out& file, const TracedSolve& solve,
+                       const std::function<bool(size_t rowsWritten)>& goOn) {
+  const size_t n = solve.n;
+  size_t blockStart = 0;
+  for (const auto& [caption, part] : {std::pair{kUpperCaption, TracedPart::UnitUpper},
+                                      std::pair{kDiagonalCaption, TracedPart::Diagonal},
+                                      std::pair{kLowerCaption, TracedPart::UnitLower}}) {
+    PrintMatrix(file, caption, solve.factors, n, part,
+                [&goOn, &blockStart](size_t rows) { return goOn(blockStart + rows); });
+    blockStart += n;
+  }
+  PrintVector(file, kSolutionCaption, solve.solution, n);
+}
+
 // Bytes of a line in the file: its CP932 text and CR LF.
 uint64_t LineBytes(std::string_view utf8) { return ToCp932(utf8).size() + 2; }
 
-// What the work directory can take: the space free to the program. The old trace stays until
-// the new one is complete, so its space does not count. Unknown (a directory statvfs cannot look
-// at) lets the write go ahead and report its own failure.
-uint64_t SpaceForTrace(const std::string& directory) {
-  struct statvfs disk {};
-  if (statvfs(directory.c_str(), &disk) != 0) return std::numeric_limits<uint64_t>::max();
-  return static_cast<uint64_t>(disk.f_bavail) * disk.f_frsize;
+// Counts the bytes the blocks would take, through the same procedures that write them, so that
+// the space asked for is exactly the size written. Only the numbers inside the envelopes are
+// formatted; a run of zeros is counted whole.
+class TraceByteCount {
+ public:
+  void WriteLine(std::string_view utf8) { bytes_ += LineBytes(utf8); }
+  char* ReserveAscii(size_t maxBytes) {
+    if (buffer_.size() < maxBytes) buffer_.resize(maxBytes);
+    return buffer_.data();
+  }
+  void CommitAscii(const char* end) { bytes_ += static_cast<uint64_t>(end - buffer_.data()); }
+  void WriteRepeated(const RepeatedText& text, size_t count) {
+    bytes_ += static_cast<uint64_t>(count) * text.unitSize();
+  }
+  void EndLine() { bytes_ += 2; }
+  uint64_t bytes() const { return bytes_; }
+
+ private:
+  std::vector<char> buffer_;
+  uint64_t bytes_ = 0;
+};
+
+bool AllRows(size_t) { return true; }
+
+uint64_t KnownBlockBytes(const TracedSolve& solve) {
+  TraceByteCount count;
+  PrintKnownBlocks(count, solve, AllRows);
+  return count.bytes();
 }
 
-}  // namespace
-
-uint64_t LeastTraceBytes(size_t n) {
+// What the solve's blocks take at least, before the solve: every number is at least the 7
+// characters of "0.00000"; larger magnitudes and minus signs only add.
+uint64_t LeastSolvedBlockBytes(size_t n) {
   const uint64_t numbersLine = 7 * static_cast<uint64_t>(n) + 2;
   const uint64_t emptyLine = 2;
-  uint64_t bytes = LineBytes(kTitle);
-  for (std::string_view caption : {kSystemCaption, kUpperCaption, kDiagonalCaption,
-                                   kLowerCaption}) {
+  uint64_t bytes = LineBytes(kSolutionCaption) + numbersLine + emptyLine;
+  for (std::string_view caption : {kUpperCaption, kDiagonalCaption, kLowerCaption}) {
     bytes += LineBytes(caption) + n * numbersLine + emptyLine;
-  }
-  for (std::string_view caption : {kRightHandCaption, kSolutionCaption}) {
-    bytes += LineBytes(caption) + numbersLine + emptyLine;
   }
   return bytes;
 }
 
+// Refuses a trace of `traceBytes`, of which `bytesInFile` are in its file already, that the work
+// directory cannot take beside the earlier trace, which stays until the new one is complete.
+// Sizes are counted in whole blocks of the file system, as a file takes them. A directory statvfs
+// cannot look at lets the write go ahead and report its own failure.
+void CheckSpaceBesideEarlierTrace(const std::string& directory, uint64_t traceBytes,
+                                  uint64_t bytesInFile) {
+  struct statvfs disk {};
+  if (statvfs(directory.c_str(), &disk) != 0 || disk.f_frsize == 0) return;
+  const uint64_t block = disk.f_frsize;
+  const auto inBlocks = [block](uint64_t bytes) { return (bytes + block - 1) / block * block; };
+  CheckTraceSpace(directory, inBlocks(traceBytes),
+                  static_cast<uint64_t>(disk.f_bavail) * block + inBlocks(bytesInFile));
+}
+
+}  // namespace
+
+uint64_t SolvedTraceBytes(const TracedSolve& solve) {
+  TraceByteCount count;
+  PrintSolvedBlocks(count, solve, AllRows);
+  return KnownBlockBytes(solve) + count.bytes();
+}
+
 void CheckTraceSpace(const std::string& directory, uint64_t neededBytes, uint64_t freeBytes) {
   if (neededBytes <= freeBytes) return;
-  constexpr uint64_t kMegabyte = 1024 * 1024;
   throw RunError(RunErrorCause::FileCreate,
                  "連立方程式の計算過程ファイル NColes.txt を書き込む空き容量が足りません。フォルダー " +
-                     directory + " に少なくとも " + FormatMegabytes(neededBytes) +
-                     " が必要ですが、空きは " + FormatMegabytes(freeBytes / kMegabyte * kMegabyte) +
+                     directory + " に少なくとも " + FormatFileSize(neededBytes, SizeRounding::Up) +
+                     " が必要ですが、空きは " + FormatFileSize(freeBytes, SizeRounding::Down) +
                      " です。");
 }
 
@@ -165,17 +232,16 @@ SolverTraceWriter::SolverTraceWriter(const std::string& path, size_t n,
                                      const ProfileMatrix& system,
                                      const std::vector<double>& rightHand)
     : n_(n), system_(system), rightHand_(rightHand) {
-  std::string directory;
   try {
-    directory = DirectoryOf(path);
+    directory_ = DirectoryOf(path);
   } catch (...) {
     failure_ = std::current_exception();
     return;
   }
   if (n_ >= kConcurrentEquations) {
-    writer_ = std::thread([this, path, directory] { WriteKnownBlocks(path, directory); });
+    writer_ = std::thread([this, path] { WriteKnownBlocks(path); });
   } else {
-    WriteKnownBlocks(path, directory);
+    WriteKnownBlocks(path);
   }
 }
 
@@ -184,19 +250,18 @@ SolverTraceWriter::~SolverTraceWriter() {
   if (writer_.joinable()) writer_.join();
 }
 
-// The system matrix and the right-hand side, which the solve only reads.
-void SolverTraceWriter::WriteKnownBlocks(const std::string& path, const std::string& directory) {
+// The system matrix and the right-hand side, which the solve only reads. Their size is known
+// exactly; the factors' is known only after the solve, so until then they count at least.
+void SolverTraceWriter::WriteKnownBlocks(const std::string& path) {
   try {
-    CheckTraceSpace(directory, LeastTraceBytes(n_), SpaceForTrace(directory));
+    const TracedSolve known{n_, system_, rightHand_, system_, rightHand_};
+    CheckSpaceBesideEarlierTrace(directory_, KnownBlockBytes(known) + LeastSolvedBlockBytes(n_),
+                                 0);
     file_ = std::make_unique<TraceFileWriter>(path);
-    file_->WriteLine(kTitle);
-    PrintMatrix(*file_, kSystemCaption, system_, n_, TracedPart::Whole, [this](size_t rows) {
+    PrintKnownBlocks(*file_, known, [this](size_t rows) {
       knownRows_.store(rows, std::memory_order_relaxed);
       return !stop_.load(std::memory_order_relaxed);
     });
-    if (!stop_.load(std::memory_order_relaxed)) {
-      PrintVector(*file_, kRightHandCaption, rightHand_, n_);
-    }
   } catch (...) {
     failure_ = std::current_exception();
   }
@@ -230,18 +295,13 @@ void SolverTraceWriter::Finish(const ProfileMatrix& factors, const std::vector<d
   AwaitKnownBlocks(progress);
   if (failure_) std::rethrow_exception(failure_);
   TraceFileWriter& file = *file_;
-  size_t blockStart = n;
-  const auto tell = [&progress, &blockStart](size_t rows) {
-    progress.Advance(blockStart + rows);
+  // Now the whole size is known, the check is exact.
+  const TracedSolve solve{n, system_, rightHand_, factors, solution};
+  CheckSpaceBesideEarlierTrace(directory_, SolvedTraceBytes(solve), file.bytesInFile());
+  PrintSolvedBlocks(file, solve, [&progress, n](size_t rows) {
+    progress.Advance(n + rows);
     return true;
-  };
-  for (const auto& [caption, part] : {std::pair{kUpperCaption, TracedPart::UnitUpper},
-                                      std::pair{kDiagonalCaption, TracedPart::Diagonal},
-                                      std::pair{kLowerCaption, TracedPart::UnitLower}}) {
-    PrintMatrix(file, caption, factors, n, part, tell);
-    blockStart += n;
-  }
-  PrintVector(file, kSolutionCaption, solution, n);
+  });
   file.Close();
 }
 

@@ -23,7 +23,8 @@ class SolveProgress;
 // are known before the decomposition starts, so their blocks are written on a thread of their own
 // meanwhile (for a large system), and Finish adds the factors and the solution once they exist.
 // The trace grows with n² (about 30 GB at 32766 equations), so the free space of its directory is
-// checked first, before anything is written.
+// checked first, before anything is written, for the exact size of the first blocks and the least
+// of the others, and again for the exact size of the whole trace before the factors are written.
 class SolverTraceWriter {
  public:
   // Starts the new trace of the n equations of `system` and `rightHand` at `path`, beside the
@@ -46,13 +47,14 @@ class SolverTraceWriter {
               SolveProgress& progress);
 
  private:
-  void WriteKnownBlocks(const std::string& path, const std::string& directory);
+  void WriteKnownBlocks(const std::string& path);
   // Waits for the thread writing the system matrix, telling `progress` of its rows meanwhile.
   void AwaitKnownBlocks(RowProgress& progress);
 
   size_t n_;
   const ProfileMatrix& system_;
   const std::vector<double>& rightHand_;
+  std::string directory_;  // the directory the new trace must fit in
   std::unique_ptr<TraceFileWriter> file_;
   std::atomic<bool> stop_{false};
   std::atomic<size_t> knownRows_{0};  // rows of the system matrix written so far
@@ -63,9 +65,18 @@ class SolverTraceWriter {
   std::thread writer_;
 };
 
-// The least size of the trace of n equations: every number takes at least the 7 characters of
-// "0.00000"; larger magnitudes and minus signs only add.
-uint64_t LeastTraceBytes(size_t n);
+// A solve as its trace shows it: the n equations' system and right-hand side, the factors (L, D,
+// U in one envelope) and the solution.
+struct TracedSolve {
+  size_t n;
+  const ProfileMatrix& system;
+  const std::vector<double>& rightHand;
+  const ProfileMatrix& factors;
+  const std::vector<double>& solution;
+};
+
+// The size of the solve's trace, byte for byte as it is written.
+uint64_t SolvedTraceBytes(const TracedSolve& solve);
 // Throws RunError (FileCreate) naming the directory, the size needed and the size free when
 // `neededBytes` exceed `freeBytes`.
 void CheckTraceSpace(const std::string& directory, uint64_t neededBytes, uint64_t freeBytes);

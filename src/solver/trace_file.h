@@ -3,6 +3,7 @@
 // from one block of copies, so no byte is copied twice on its way to the (atomic) file.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -45,6 +46,8 @@ class TraceFileWriter {
   // Writes what is gathered, closes, and puts the new file in place of the old one; throws
   // RunError when the data did not reach the file. Without Close the target stays as it was.
   void Close();
+  // The bytes in the file so far, without those still gathered.
+  uint64_t bytesInFile() const { return file_.bytesWritten(); }
 
  private:
   void QueueText();

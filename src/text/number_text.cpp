@@ -135,3 +135,9 @@ std::string FormatMegabytes(uint64_t bytes) {
   return FormatInteger(static_cast<long>(bytes / kMegabyte + (bytes % kMegabyte != 0 ? 1 : 0))) +
          " MB";
 }
+
+std::string FormatFileSize(uint64_t bytes, SizeRounding rounding) {
+  constexpr uint64_t kMegabyte = 1024 * 1024;
+  if (bytes < kMegabyte) return FormatInteger(static_cast<long>(bytes)) + " バイト";
+  return FormatMegabytes(rounding == SizeRounding::Up ? bytes : bytes / kMegabyte * kMegabyte);
+}

@@ -32,3 +32,8 @@ std::string FormatInteger(long value);
 
 // A size in whole megabytes of 1048576 bytes, rounded up, for messages: "344 MB".
 std::string FormatMegabytes(uint64_t bytes);
+// A file's size for messages: whole bytes below a megabyte ("254 バイト"), whole megabytes from
+// there, rounded up for a size that is needed and down for the room there is, so that a
+// shortfall never reads as none ("2 MB" needed, "1 MB" free).
+enum class SizeRounding { Up, Down };
+std::string FormatFileSize(uint64_t bytes, SizeRounding rounding);

@@ -18,11 +18,15 @@ int main(int argc, char* argv[]) {
   std::signal(SIGXFSZ, SIG_IGN);
   RemoveTemporariesOnSignals();
   if (const std::optional<int> status = AnswerInformationRequest(argc, argv)) return *status;
-  QApplication application(argc, argv);
+  // Qt removes its own options from the arguments it is given, so it sees none from "--" on.
+  const int toolkitArguments = ToolkitArgumentCount(argc, argv);
+  int toolkitArgc = toolkitArguments;
+  QApplication application(toolkitArgc, argv);
   std::vector<std::string> arguments;
   for (const QString& argument : QCoreApplication::arguments()) {
     arguments.push_back(QFile::encodeName(argument).toStdString());
   }
+  arguments.insert(arguments.end(), argv + toolkitArguments, argv + argc);
   const std::optional<WindowArguments> parsed = ParseWindowArguments(arguments);
   if (!parsed) {
     std::fputs(WindowUsageText(), stderr);

@@ -8,7 +8,7 @@
 namespace {
 
 const char* const kUsage =
-    "使い方: femframe [解析モデルファイル]\n"
+    "使い方: femframe [--] [解析モデルファイル]\n"
     "       femframe --help | --version\n";
 
 const char* const kHelp =
@@ -26,7 +26,7 @@ const char* const kHelp =
 }  // namespace
 
 std::optional<int> AnswerInformationRequest(int argc, char** argv) {
-  for (int index = 1; index < argc; ++index) {
+  for (int index = 1; index < argc && std::strcmp(argv[index], "--") != 0; ++index) {
     if (std::strcmp(argv[index], "--help") == 0) {
       std::printf("%s%s", kUsage, kHelp);
     } else if (std::strcmp(argv[index], "--version") == 0) {
@@ -41,12 +41,25 @@ std::optional<int> AnswerInformationRequest(int argc, char** argv) {
 
 std::optional<WindowArguments> ParseWindowArguments(const std::vector<std::string>& arguments) {
   WindowArguments parsed;
+  bool optionsEnded = false;  // after "--" an argument names the model, even "-model.txt"
   for (size_t index = 1; index < arguments.size(); ++index) {
     const std::string& argument = arguments[index];
-    if (argument.empty() || argument[0] == '-' || !parsed.modelPath.empty()) return std::nullopt;
+    const bool isOption = !optionsEnded && !argument.empty() && argument[0] == '-';
+    if (isOption && argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (argument.empty() || isOption || !parsed.modelPath.empty()) return std::nullopt;
     parsed.modelPath = FullPath(argument);
   }
   return parsed;
+}
+
+int ToolkitArgumentCount(int argc, char** argv) {
+  for (int index = 1; index < argc; ++index) {
+    if (std::strcmp(argv[index], "--") == 0) return index;
+  }
+  return argc;
 }
 
 const char* WindowUsageText() { return kUsage; }

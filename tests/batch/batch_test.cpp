@@ -21,12 +21,13 @@ struct BatchResult {
   std::string err;
 };
 
+// Runs the batch from the scratch directory, the arguments as the shell reads them.
 BatchResult RunBatch(const ScratchDirectory& scratch, const std::string& arguments,
                      const std::string& batch = FEMFRAME_BATCH) {
   const std::string out = scratch.File("stdout.txt");
   const std::string err = scratch.File("stderr.txt");
-  const std::string command =
-      "'" + batch + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+  const std::string command = "cd '" + scratch.path() + "' && '" + batch + "' " + arguments +
+                              " >'" + out + "' 2>'" + err + "'";
   const int raw = std::system(command.c_str());
   BatchResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -87,6 +88,11 @@ TEST(Batch, AnalysesTheModelAndPrintsTheReportPath) {
   EXPECT_EQ(result.err, "");
   const std::string report = ReadFileBytes(scratch.File("片持ち梁_res.txt"));
   EXPECT_TRUE(Contains(report, "2,\t0.00000,\t-10.71429,\t-0.05357\r\n"));
+  // "--" ends the options, so a name that starts with "-" is the model's.
+  std::filesystem::rename(model, scratch.File("-片持ち梁.txt"));
+  const BatchResult dashed = RunBatch(scratch, "-- -片持ち梁.txt");
+  EXPECT_EQ(dashed.status, 0) << dashed.err;
+  EXPECT_EQ(dashed.out, scratch.File("-片持ち梁_res.txt") + "\n");
 }
 
 TEST(Batch, FailuresGoToStandardErrorWithTheirExitStatusAndNoReport) {
@@ -140,13 +146,15 @@ TEST(Batch, AWarningKeepsSuccessAndAnOutputFailureKeepsTheReport) {
   EXPECT_TRUE(FileExists(scratch.File("pictures/Ｍ図.png")));
 }
 
-// A missing or extra model file, an unknown option, an option without its value or given twice.
+// A missing or extra model file (after "--" an option's name is a model file), an unknown option,
+// an option without its value or given twice.
 TEST(Batch, WrongArgumentsShowTheUsage) {
   ScratchDirectory scratch;
   const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
   for (const std::string& arguments :
        {std::string(""), "--verbose " + model, model + " " + model, model + " --geometry",
-        model + " --images", model + " --images a --images b", model + " --work-dir", model + " --results"}) {
+        model + " --images", model + " --images a --images b", model + " --work-dir", model + " --results",
+        std::string("--"), "-- " + model + " --geometry"}) {
     const BatchResult result = RunBatch(scratch, arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_TRUE(Contains(result.err, "使い方: femframe-batch")) << arguments;

@@ -98,9 +98,10 @@ BatchCopy::BatchCopy(const ScratchDirectory& scratch, const std::string& directo
   fs::copy_file(FEMFRAME_BATCH, program_);
 }
 
-BatchResult BatchCopy::Run(const std::vector<std::string>& arguments,
-                           const std::string& setup) const {
-  std::string command = "cd '" + scratch_.path() + "' && (" + setup + "; '" + program_ + "'";
+BatchResult BatchCopy::Run(const std::vector<std::string>& arguments, const std::string& setup,
+                           const std::string& wrapper) const {
+  std::string command =
+      "cd '" + scratch_.path() + "' && (" + setup + "; " + wrapper + " '" + program_ + "'";
   for (const std::string& argument : arguments) command += " '" + argument + "'";
   command += ") >stdout.log 2>stderr.log";
   const int raw = std::system(command.c_str());

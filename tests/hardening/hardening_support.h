@@ -63,8 +63,10 @@ class BatchCopy {
   std::string File(const std::string& name) const { return directory_ + "/" + name; }
   const std::string& program() const { return program_; }
   // Runs the copy from the scratch directory with the arguments, each quoted, after the shell
-  // commands `setup` (limits of the run, its environment).
-  BatchResult Run(const std::vector<std::string>& arguments, const std::string& setup = "true") const;
+  // commands `setup` (limits of the run, its environment), and under `wrapper` when one is given:
+  // a command that runs the program and arguments that follow it.
+  BatchResult Run(const std::vector<std::string>& arguments, const std::string& setup = "true",
+                  const std::string& wrapper = "") const;
 
  private:
   const ScratchDirectory& scratch_;

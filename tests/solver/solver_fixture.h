@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-
 #include "solver/ldu_solve.h"
 #include "solver/profile_ldu.h"
+#include "solver/solver_trace.h"
 #include "support/dense_system.h"
 #include "support/test_support.h"
 
@@ -53,6 +53,17 @@ class SolverTest : public testing::Test {
     return SolveRows(rows, rhs, trace, tolerance);
   }
   std::string TraceBytes() const { return ReadFileBytes(trace); }
+  // The size the trace's space check counts for the rows' solve.
+  static uint64_t CountedBytes(const Rows& rows, std::vector<double> rhs) {
+    const size_t n = rows.size();
+    rhs.resize(n + 1, 0.0);
+    const ProfileMatrix k = EnvelopeMatrix(MatrixOf(rows), n);
+    const Factors factors(k, n);
+    std::vector<double> y(n + 1, 0.0), x(n + 1, 0.0);
+    ForwardSubstituteProfile(n, factors.ldu, rhs, y);
+    BackSubstituteProfile(n, factors.ldu, y, x);
+    return SolvedTraceBytes({n, k, rhs, factors.ldu, x});
+  }
 
   ScratchDirectory scratch;
   const std::string trace = scratch.File("NColes.txt");

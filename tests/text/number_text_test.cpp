@@ -77,6 +77,13 @@ TEST(FormatMegabytes, RoundsUpToWholeMegabytes) {
   EXPECT_EQ(FormatMegabytes(uint64_t{30} << 30), "30720 MB");
 }
 
+// Bytes below a megabyte; above, a size needed rounds up and the room there is rounds down.
+TEST(FormatFileSize, BytesThenMegabytesRoundedAgainstTheShortfall) {
+  EXPECT_EQ(FormatFileSize(1048575, SizeRounding::Up), "1048575 バイト");
+  EXPECT_EQ(FormatFileSize(1048577, SizeRounding::Up), "2 MB");
+  EXPECT_EQ(FormatFileSize(2097151, SizeRounding::Down), "1 MB");
+}
+
 TEST(FormatInteger, PlainDecimal) {
   EXPECT_EQ(FormatInteger(12), "12");
   EXPECT_EQ(FormatInteger(-32768), "-32768");

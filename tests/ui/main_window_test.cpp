@@ -521,7 +521,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(desktop.endStatus, 0);
   }
 
-  // The command line's model opens as if chosen, a relative path made full; the dialog then
+  // The command line's model opens as if chosen, a relative path made full (after "--" also a
+  // name that starts with "-"); the dialog then
   // starts in its folder. F5 reads the edited file again; a dropped file opens, and the dialog
   // follows it.
   void theArgumentF5AndADropOpenModelsAsTheDialogDoes() {
@@ -531,7 +532,11 @@ class MainWindowTest : public QObject {
     const auto arguments = ParseWindowArguments({"femframe", "./cantilever.txt"});
     QVERIFY(!ParseWindowArguments({"femframe", "a.txt", "b.txt"}));
     QVERIFY(!ParseWindowArguments({"femframe", "--verbose"}));
+    QVERIFY(!ParseWindowArguments({"femframe", "--", "a.txt", "--"}));
+    const auto dashed = ParseWindowArguments({"femframe", "--", "-cantilever.txt"});
     QDir::setCurrent(workingDirectory);
+    QVERIFY(dashed);
+    QCOMPARE(dashed->modelPath, scratch->File("-cantilever.txt"));
     QVERIFY(arguments);
     QCOMPARE(arguments->modelPath, path);
     form->OpenModel(arguments->modelPath);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <stdexcept>
@@ -69,6 +70,36 @@ void WriteEntries(Out& file, size_t count, Entry entry) {
     for (; done < chunkEnd; ++done) out = WriteEntry(out, entry(done));
     file.CommitAscii(out);
   }
+}
+
+// Bytes of a line in the file: its CP932 text and CR LF.
+uint64_t LineBytes(std::string_view utf8) { return ToCp932(utf8).size() + 2; }
+
+// Counts the bytes the blocks would take, through the same procedures that write them, so that
+// the space asked for is exactly the size written. A number inside an envelope counts the length
+// of its text without writing it; a run of zeros is counted whole.
+class TraceByteCount {
+ public:
+  void WriteLine(std::string_view utf8) { bytes_ += LineBytes(utf8); }
+  void Add(uint64_t bytes) { bytes_ += bytes; }
+  void WriteRepeated(const RepeatedText& text, size_t count) {
+    bytes_ += static_cast<uint64_t>(count) * text.unitSize();
+  }
+  void EndLine() { bytes_ += 2; }
+  uint64_t bytes() const { return bytes_; }
+
+ private:
+  uint64_t bytes_ = 0;
+};
+
+template <typename Entry>
+void WriteEntries(TraceByteCount& count, size_t entries, Entry entry) {
+  uint64_t bytes = 0;
+  for (size_t k = 0; k < entries; ++k) {
+    const double value = entry(k);
+    bytes += value == 0.0 ? kZero.size() : Fixed5Length(value);
+  }
+  count.Add(bytes);
 }
 
 // Row i of the shown matrix, columns 0 .. n-1: the envelope of row i left of the diagonal, the
@@ -148,30 +179,6 @@ void PrintSolvedBlocks(Out& file, const TracedSolve& solve,
   PrintVector(file, kSolutionCaption, solve.solution, n);
 }
 
-// Bytes of a line in the file: its CP932 text and CR LF.
-uint64_t LineBytes(std::string_view utf8) { return ToCp932(utf8).size() + 2; }
-
-// Counts the bytes the blocks would take, through the same procedures that write them, so that
-// the space asked for is exactly the size written. Only the numbers inside the envelopes are
-// formatted; a run of zeros is counted whole.
-class TraceByteCount {
- public:
-  void WriteLine(std::string_view utf8) { bytes_ += LineBytes(utf8); }
-  char* ReserveAscii(size_t maxBytes) {
-    if (buffer_.size() < maxBytes) buffer_.resize(maxBytes);
-    return buffer_.data();
-  }
-  void CommitAscii(const char* end) { bytes_ += static_cast<uint64_t>(end - buffer_.data()); }
-  void WriteRepeated(const RepeatedText& text, size_t count) {
-    bytes_ += static_cast<uint64_t>(count) * text.unitSize();
-  }
-  void EndLine() { bytes_ += 2; }
-  uint64_t bytes() const { return bytes_; }
-
- private:
-  std::vector<char> buffer_;
-  uint64_t bytes_ = 0;
-};
 
 bool AllRows(size_t) { return true; }
 
@@ -197,14 +204,40 @@ uint64_t LeastSolvedBlockBytes(size_t n) {
 // directory cannot take beside the earlier trace, which stays until the new one is complete.
 // Sizes are counted in whole blocks of the file system, as a file takes them. A directory statvfs
 // cannot look at lets the write go ahead and report its own failure.
-void CheckSpaceBesideEarlierTrace(const std::string& directory, uint64_t traceBytes,
-                                  uint64_t bytesInFile) {
+// `traceBytes` is asked for the whole trace; when it is given, `roomyBytes` is an upper bound of
+// it that is asked first, and only when that does not fit is `traceBytes` worked out.
+void CheckSpaceBesideEarlierTrace(const std::string& directory,
+                                  const std::function<uint64_t()>& traceBytes,
+                                  uint64_t bytesInFile, uint64_t roomyBytes = 0) {
   struct statvfs disk {};
   if (statvfs(directory.c_str(), &disk) != 0 || disk.f_frsize == 0) return;
   const uint64_t block = disk.f_frsize;
   const auto inBlocks = [block](uint64_t bytes) { return (bytes + block - 1) / block * block; };
-  CheckTraceSpace(directory, inBlocks(traceBytes),
-                  static_cast<uint64_t>(disk.f_bavail) * block + inBlocks(bytesInFile));
+  const uint64_t freeBytes = static_cast<uint64_t>(disk.f_bavail) * block + inBlocks(bytesInFile);
+  if (roomyBytes != 0 && inBlocks(roomyBytes) <= freeBytes) return;
+  CheckTraceSpace(directory, inBlocks(traceBytes()), freeBytes);
+}
+
+// At most the size of the solve's blocks, without formatting them: every number inside the
+// factors' envelope and of the solution as wide as the widest of them.
+uint64_t SolvedBlockBytesAtMost(const TracedSolve& solve) {
+  const size_t n = solve.n;
+  double largest = 0.0;
+  uint64_t inside = 0;  // entries of L and U inside the envelope
+  for (size_t i = 0; i < n; ++i) {
+    const size_t width = i - solve.factors.first(i);
+    inside += 2 * width;
+    const double* lower = solve.factors.LowerRow(i);
+    const double* upper = solve.factors.UpperColumn(i);
+    for (size_t k = 0; k < width; ++k) {
+      largest = std::max({largest, std::fabs(lower[k]), std::fabs(upper[k])});
+    }
+    largest = std::max({largest, std::fabs(solve.factors.Diagonal()[i]),
+                        std::fabs(solve.solution[i])});
+  }
+  const uint64_t widest = Fixed5Length(-largest) + 1;  // a sign, whether or not it is written
+  const uint64_t extra = widest > kZero.size() ? widest - kZero.size() : 0;
+  return LeastSolvedBlockBytes(n) + (inside + 2 * static_cast<uint64_t>(n)) * extra;
 }
 
 }  // namespace
@@ -255,8 +288,9 @@ SolverTraceWriter::~SolverTraceWriter() {
 void SolverTraceWriter::WriteKnownBlocks(const std::string& path) {
   try {
     const TracedSolve known{n_, system_, rightHand_, system_, rightHand_};
-    CheckSpaceBesideEarlierTrace(directory_, KnownBlockBytes(known) + LeastSolvedBlockBytes(n_),
-                                 0);
+    knownBytes_ = KnownBlockBytes(known);
+    CheckSpaceBesideEarlierTrace(
+        directory_, [this] { return knownBytes_ + LeastSolvedBlockBytes(n_); }, 0);
     file_ = std::make_unique<TraceFileWriter>(path);
     PrintKnownBlocks(*file_, known, [this](size_t rows) {
       knownRows_.store(rows, std::memory_order_relaxed);
@@ -295,9 +329,11 @@ void SolverTraceWriter::Finish(const ProfileMatrix& factors, const std::vector<d
   AwaitKnownBlocks(progress);
   if (failure_) std::rethrow_exception(failure_);
   TraceFileWriter& file = *file_;
-  // Now the whole size is known, the check is exact.
+  // Now the whole size is known, the check is exact where the space is short.
   const TracedSolve solve{n, system_, rightHand_, factors, solution};
-  CheckSpaceBesideEarlierTrace(directory_, SolvedTraceBytes(solve), file.bytesInFile());
+  CheckSpaceBesideEarlierTrace(
+      directory_, [&solve] { return SolvedTraceBytes(solve); }, file.bytesInFile(),
+      knownBytes_ + SolvedBlockBytesAtMost(solve));
   PrintSolvedBlocks(file, solve, [&progress, n](size_t rows) {
     progress.Advance(n + rows);
     return true;

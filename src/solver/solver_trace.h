@@ -55,6 +55,7 @@ class SolverTraceWriter {
   const ProfileMatrix& system_;
   const std::vector<double>& rightHand_;
   std::string directory_;  // the directory the new trace must fit in
+  uint64_t knownBytes_ = 0;  // of the title, the system matrix and the right-hand side
   std::unique_ptr<TraceFileWriter> file_;
   std::atomic<bool> stop_{false};
   std::atomic<size_t> knownRows_{0};  // rows of the system matrix written so far

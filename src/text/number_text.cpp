@@ -97,6 +97,21 @@ char* WriteFixed5(char* out, double value) {
   return WriteFixed5ByToChars(out, value);
 }
 
+size_t Fixed5Length(double value) {
+  const double scaled = std::fabs(value) * 1e5;
+  if (scaled < kExactPathLimit) {
+    const auto whole = static_cast<int64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(whole);
+    if (fraction != 0.5) {
+      const auto units = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+      const size_t sign = units != 0 && value < 0.0 ? 1 : 0;
+      return sign + static_cast<size_t>(DecimalDigitCount(units / 100000)) + 6;
+    }
+  }
+  char buffer[kFixed5MaxChars];
+  return static_cast<size_t>(WriteFixed5ByToChars(buffer, value) - buffer);
+}
+
 void AppendFixed5(std::string& out, double value) {
   char buffer[kFixed5MaxChars];
   out.append(buffer, WriteFixed5(buffer, value));

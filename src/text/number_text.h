@@ -14,6 +14,8 @@ void AppendFixed5(std::string& out, double value);
 // file holds millions of these numbers, so the usual magnitudes take an exact integer path.
 constexpr size_t kFixed5MaxChars = 320;  // "-" and 309 digits of 1.8e308, ".", five decimals
 char* WriteFixed5(char* out, double value);
+// The length of the text WriteFixed5 writes, found without writing it where that is quicker.
+size_t Fixed5Length(double value);
 
 // At most 15 significant digits, no trailing zeros, exponent form with an uppercase E, a sign and
 // at least two digits for very large or small magnitudes (1.5E-07): C's "%.15G".

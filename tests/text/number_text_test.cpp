@@ -28,6 +28,11 @@ TEST(FormatFixed5, RoundsCorrectlyAndDropsTheSignOfZero) {
   EXPECT_EQ(FormatFixed5(2.675e-5), "0.00003");
   EXPECT_EQ(FormatFixed5(0.000015), "0.00002");   // 1.50000000000000004e-05
   EXPECT_EQ(FormatFixed5(1e20), "100000000000000000000.00000");
+  // The trace's space check counts these lengths without writing the texts.
+  for (const double value : {1.0, 9.999995, 9.999994, -99999.999996, 0.5, -0.000004, -0.000005,
+                             0.000015, 1e20, 0x1p50 / 1e5, -1e300, 123456.78901}) {
+    EXPECT_EQ(Fixed5Length(value), FormatFixed5(value).size()) << value;
+  }
 }
 
 TEST(FormatGeneral15, MatchesPercent15G) {

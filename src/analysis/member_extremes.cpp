@@ -3,11 +3,21 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-// The share of an interval between stations within which a root counts as the station.
+// The share of an interval between stations within which a root or a maximum counts as the
+// station.
 constexpr double kStationMargin = 1e-9;
+
+// A later place is the larger only by more than this share of the value: values that are equal
+// but for rounding, as M all along an unloaded stretch, keep the first place.
+constexpr double kTieShare = 1e-12;
+
+bool Beyond(double value, double largest) {
+  return std::fabs(value) > std::fabs(largest) * (1.0 + kTieShare);
+}
 
 // f(t) = c0 + c1·t + c2·t² over an interval, t = 0 at its start and 1 at its end.
 struct Quadratic {
@@ -44,9 +54,9 @@ struct InteriorPeaks {
 };
 
 // The distinct x of the result stations.
-std::vector<double> StationPlaces(const LoadedMember& member) {
+std::vector<double> StationPlaces(const std::vector<MemberStation>& stations) {
   std::vector<double> places;
-  for (const MemberStation& station : ResultStations(member.beam, member.loads)) {
+  for (const MemberStation& station : stations) {
     if (places.empty() || places.back() != station.x) places.push_back(station.x);
   }
   return places;
@@ -54,9 +64,8 @@ std::vector<double> StationPlaces(const LoadedMember& member) {
 
 // Between two stations no load starts, ends or acts, so N and Q are polynomials of degree 2 at
 // most there and the quadratic through three of their values is exact.
-InteriorPeaks FindInteriorPeaks(const LoadedMember& member) {
+InteriorPeaks FindInteriorPeaks(const LoadedMember& member, const std::vector<double>& places) {
   InteriorPeaks peaks;
-  const std::vector<double> places = StationPlaces(member);
   for (size_t i = 0; i + 1 < places.size(); ++i) {
     const double x0 = places[i];
     const double x1 = places[i + 1];
@@ -81,120 +90,325 @@ InteriorPeaks FindInteriorPeaks(const LoadedMember& member) {
   return peaks;
 }
 
-// The stations and the interior points merged in order of x; interior points never share an x
-// with a station.
-std::vector<MemberStation> Merged(std::vector<MemberStation> stations,
-                                  const std::vector<MemberStation>& inner) {
-  stations.insert(stations.end(), inner.begin(), inner.end());
-  std::stable_sort(stations.begin(), stations.end(),
-                   [](const MemberStation& p, const MemberStation& q) { return p.x < q.x; });
-  return stations;
+struct PlacedValues {
+  MemberStation place;
+  AlongMemberValues values;
+};
+
+// The values at the stations, already known, and at the interior points, merged in order of x;
+// interior points never share an x with a station.
+std::vector<PlacedValues> Merged(const LoadedMember& member,
+                                 const std::vector<PlacedValues>& atStations,
+                                 const std::vector<MemberStation>& inner) {
+  std::vector<PlacedValues> merged = atStations;
+  for (const MemberStation& place : inner) merged.push_back({place, ValuesAt(member, place)});
+  std::stable_sort(merged.begin(), merged.end(), [](const PlacedValues& p, const PlacedValues& q) {
+    return p.place.x < q.place.x;
+  });
+  return merged;
 }
 
-// The first place with the largest |value|: a later place must be strictly larger.
-template <typename Value>
-MemberExtreme Largest(const std::vector<MemberStation>& places, Value value) {
+// The first place with the largest |value|.
+MemberExtreme Largest(const std::vector<PlacedValues>& places,
+                      double AlongMemberValues::*quantity) {
   MemberExtreme largest;
   bool first = true;
-  for (const MemberStation& place : places) {
-    const double v = value(place);
-    if (first || std::fabs(v) > std::fabs(largest.value)) largest = {v, place};
+  for (const PlacedValues& at : places) {
+    const double v = at.values.*quantity;
+    if (first || Beyond(v, largest.value)) largest = {v, at.place};
     first = false;
   }
   return largest;
 }
 
-double SquaredDisplacement(const LoadedMember& member, double x) {
-  const AlongMemberValues values = ValuesAt(member, {x, StationSide::After});
-  return values.axialDisplacement * values.axialDisplacement +
-         values.transverseDisplacement * values.transverseDisplacement;
-}
+// A polynomial of degree n ≤ 10 in t over 0 ≤ t ≤ 1 by its Bernstein coefficients c_k of
+// C(n,k)·t^k·(1 − t)^(n−k): its value lies between the least and the largest of them, equals c_0
+// at t = 0 and c_n at t = 1, and it has at most as many roots in 0 < t < 1 as the c_k change sign.
+struct Bernstein {
+  size_t degree = 0;
+  std::array<double, 11> c{};
+};
 
-// The place of the largest f between lo and hi, f having one maximum there.
-double GoldenSectionMaximum(const LoadedMember& member, double lo, double hi) {
-  const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
-  const double tolerance = 1e-12 * member.beam.length;
-  double c = hi - ratio * (hi - lo);
-  double d = lo + ratio * (hi - lo);
-  double fc = SquaredDisplacement(member, c);
-  double fd = SquaredDisplacement(member, d);
-  for (int iteration = 0; iteration < 200 && hi - lo > tolerance; ++iteration) {
-    if (fc > fd) {
-      hi = d;
-      d = c;
-      fd = fc;
-      c = hi - ratio * (hi - lo);
-      fc = SquaredDisplacement(member, c);
-    } else {
-      lo = c;
-      c = d;
-      fc = fd;
-      d = lo + ratio * (hi - lo);
-      fd = SquaredDisplacement(member, d);
+// The displacement between neighbouring stations is a polynomial of degree 5 at most in each
+// component (the ends' cubic, and the member's own deflection under loads at most linear), so its
+// values at t = 0, 1/5, .., 1 give it exactly. kToBernstein turns those six values into the
+// coefficients: the inverse of the matrix of C(5,k)·(j/5)^k·(1 − j/5)^(5−k), worked out once by
+// the compiler.
+constexpr size_t kNodes = 6;
+using NodeMatrix = std::array<std::array<double, kNodes>, kNodes>;
+constexpr std::array<double, kNodes> kBinomial5 = {1, 5, 10, 10, 5, 1};
+
+constexpr NodeMatrix InvertedBernsteinAtNodes() {
+  NodeMatrix a{}, inverse{};
+  for (size_t j = 0; j < kNodes; ++j) {
+    for (size_t k = 0; k < kNodes; ++k) {
+      double power = 1.0;
+      for (size_t i = 0; i < k; ++i) power *= static_cast<double>(j);
+      for (size_t i = 0; i + k + 1 < kNodes; ++i) power *= static_cast<double>(kNodes - 1 - j);
+      a[j][k] = kBinomial5[k] * power / 3125.0;  // 5^5
+      inverse[j][k] = j == k ? 1.0 : 0.0;
     }
   }
-  return fc > fd ? c : d;
-}
-
-// Between two stations the displacement is a polynomial of degree 5 at most in each component;
-// sixteen samples there bracket each of its maxima, which golden-section search then refines.
-MemberExtreme LargestDisplacement(const LoadedMember& member) {
-  constexpr size_t kSamples = 16;
-  const std::vector<double> places = StationPlaces(member);
-  double largestSquare = -1.0;
-  double largestAt = 0.0;
-  const auto consider = [&](double x, double square) {
-    if (square > largestSquare) {
-      largestSquare = square;
-      largestAt = x;
+  // Gauss–Jordan with the largest pivot of each column.
+  for (size_t col = 0; col < kNodes; ++col) {
+    size_t pivot = col;
+    for (size_t r = col + 1; r < kNodes; ++r) {
+      const double candidate = a[r][col] < 0 ? -a[r][col] : a[r][col];
+      const double chosen = a[pivot][col] < 0 ? -a[pivot][col] : a[pivot][col];
+      if (candidate > chosen) pivot = r;
     }
-  };
-  for (size_t i = 0; i + 1 < places.size(); ++i) {
-    const double x0 = places[i];
-    const double x1 = places[i + 1];
-    const double step = (x1 - x0) / static_cast<double>(kSamples);
-    // Rounding must not carry the last sample past the station, which may be node 2.
-    std::array<double, kSamples + 1> xs{};
-    std::array<double, kSamples + 1> squares{};
-    for (size_t j = 0; j <= kSamples; ++j) {
-      xs[j] = j == kSamples ? x1 : std::min(x0 + step * static_cast<double>(j), x1);
-      squares[j] = SquaredDisplacement(member, xs[j]);
+    std::swap(a[col], a[pivot]);
+    std::swap(inverse[col], inverse[pivot]);
+    const double diagonal = a[col][col];
+    for (size_t k = 0; k < kNodes; ++k) {
+      a[col][k] /= diagonal;
+      inverse[col][k] /= diagonal;
     }
-    consider(x0, squares[0]);
-    // A sample no smaller than its neighbours and above one of them brackets a maximum with
-    // them (a flat run brackets nothing worth refining); at either end of the interval the
-    // maximum may lie between the end and the first sample inside.
-    for (size_t j = 0; j <= kSamples; ++j) {
-      const size_t before = j == 0 ? 0 : j - 1;
-      const size_t after = j == kSamples ? kSamples : j + 1;
-      const bool atLeastNeighbours = squares[j] >= squares[before] && squares[j] >= squares[after];
-      const bool aboveOne = squares[j] > squares[before] || squares[j] > squares[after];
-      if (atLeastNeighbours && aboveOne) {
-        const double x = GoldenSectionMaximum(member, xs[before], xs[after]);
-        consider(x, SquaredDisplacement(member, x));
+    for (size_t r = 0; r < kNodes; ++r) {
+      if (r == col) continue;
+      const double factor = a[r][col];
+      for (size_t k = 0; k < kNodes; ++k) {
+        a[r][k] -= factor * a[col][k];
+        inverse[r][k] -= factor * inverse[col][k];
       }
     }
   }
-  consider(places.back(), SquaredDisplacement(member, places.back()));
-  return {std::sqrt(largestSquare), {largestAt, StationSide::After}};
+  return inverse;
+}
+
+constexpr NodeMatrix kToBernstein = InvertedBernsteinAtNodes();
+
+Bernstein FromNodeValues(const std::array<double, kNodes>& values) {
+  Bernstein p;
+  p.degree = kNodes - 1;
+  for (size_t k = 0; k < kNodes; ++k) {
+    double sum = 0.0;
+    for (size_t j = 0; j < kNodes; ++j) sum += kToBernstein[k][j] * values[j];
+    p.c[k] = sum;
+  }
+  p.c[0] = values[0];  // exact at the stations
+  p.c[kNodes - 1] = values[kNodes - 1];
+  return p;
+}
+
+// p·p + q·q for p and q of degree 5: C(5,i)·C(5,j)/C(10,i+j) of each product p_i·p_j.
+Bernstein SumOfSquares(const Bernstein& p, const Bernstein& q) {
+  constexpr std::array<double, 11> kOf10 = {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1};
+  Bernstein sum;
+  sum.degree = 10;
+  for (size_t i = 0; i < 6; ++i) {
+    for (size_t j = 0; j < 6; ++j) {
+      sum.c[i + j] += kBinomial5[i] * kBinomial5[j] * (p.c[i] * p.c[j] + q.c[i] * q.c[j]);
+    }
+  }
+  for (size_t k = 0; k <= 10; ++k) sum.c[k] /= kOf10[k];
+  return sum;
+}
+
+Bernstein Derivative(const Bernstein& p) {
+  Bernstein d;
+  d.degree = p.degree - 1;
+  for (size_t k = 0; k < p.degree; ++k) {
+    d.c[k] = static_cast<double>(p.degree) * (p.c[k + 1] - p.c[k]);
+  }
+  return d;
+}
+
+// de Casteljau's construction at t: the value, and the coefficients of the parts before and
+// after t over their own 0..1.
+double Split(const Bernstein& p, double t, Bernstein* before, Bernstein* after) {
+  std::array<double, 11> work = p.c;
+  if (before != nullptr) *before = {p.degree, {}};
+  if (after != nullptr) *after = {p.degree, {}};
+  for (size_t level = 0; level <= p.degree; ++level) {
+    if (before != nullptr) before->c[level] = work[0];
+    if (after != nullptr) after->c[p.degree - level] = work[p.degree - level];
+    for (size_t k = 0; k + level < p.degree; ++k) work[k] = work[k] + t * (work[k + 1] - work[k]);
+  }
+  return work[0];
+}
+
+double ValueAt(const Bernstein& p, double t) { return Split(p, t, nullptr, nullptr); }
+
+// The root of p between 0 and 1, where p(0) and p(1) have opposite signs and p has no other
+// root, by regula falsi with the Illinois step.
+double SimpleRoot(const Bernstein& p) {
+  double lo = 0.0, hi = 1.0, flo = p.c[0], fhi = p.c[p.degree];
+  int side = 0;
+  for (int iteration = 0; iteration < 100 && hi - lo > 1e-15; ++iteration) {
+    const double t = (lo * fhi - hi * flo) / (fhi - flo);
+    const double ft = ValueAt(p, t);
+    if (ft == 0.0 || !(t > lo && t < hi)) return std::clamp(t, lo, hi);
+    if ((ft < 0.0) == (flo < 0.0)) {
+      lo = t;
+      flo = ft;
+      if (side == -1) fhi /= 2.0;
+      side = -1;
+    } else {
+      hi = t;
+      fhi = ft;
+      if (side == 1) flo /= 2.0;
+      side = 1;
+    }
+  }
+  return (lo + hi) / 2.0;
+}
+
+// Adds, in increasing order, where p = 0 in a < t < b, p being the polynomial over a..b in its
+// own 0..1. Coefficients within `floor` of 0 count as 0: below it p is only rounding. A part
+// with one sign change holds one root; one with more is halved until its parts hold one or
+// none, or are too short to matter.
+void AddRoots(const Bernstein& p, double a, double b, double floor, int depth,
+              std::vector<double>& roots) {
+  int changes = 0;
+  int lastSign = 0;
+  for (size_t k = 0; k <= p.degree; ++k) {
+    const int sign = p.c[k] > floor ? 1 : p.c[k] < -floor ? -1 : 0;
+    if (sign == 0) continue;
+    if (lastSign != 0 && sign != lastSign) ++changes;
+    lastSign = sign;
+  }
+  if (changes == 0) return;
+  const bool endsApart = std::fabs(p.c[0]) > floor && std::fabs(p.c[p.degree]) > floor &&
+                         (p.c[0] < 0.0) != (p.c[p.degree] < 0.0);
+  if (changes == 1 && endsApart) {
+    roots.push_back(a + (b - a) * SimpleRoot(p));
+    return;
+  }
+  if (depth == 0) {
+    roots.push_back((a + b) / 2.0);
+    return;
+  }
+  Bernstein before, after;
+  Split(p, 0.5, &before, &after);
+  const double middle = (a + b) / 2.0;
+  AddRoots(before, a, middle, floor, depth - 1, roots);
+  AddRoots(after, middle, b, floor, depth - 1, roots);
+}
+
+// The places in 0 < t < 1 where p' = 0.
+std::vector<double> StationaryPlaces(const Bernstein& p) {
+  double size = 0.0;
+  for (size_t k = 0; k <= p.degree; ++k) size = std::max(size, std::fabs(p.c[k]));
+  std::vector<double> places;
+  AddRoots(Derivative(p), 0.0, 1.0, 1e-10 * static_cast<double>(p.degree) * size, 30, places);
+  return places;
+}
+
+double LargestCoefficient(const Bernstein& p) {
+  double largest = 0.0;
+  for (size_t k = 0; k <= p.degree; ++k) largest = std::max(largest, std::fabs(p.c[k]));
+  return largest;
+}
+
+// The displacement over the piece between neighbouring stations x0 and x1 in global axes: its
+// values at the six nodes and its Bernstein form in t = (x − x0)/(x1 − x0).
+struct DisplacementPiece {
+  double x0 = 0.0;
+  double x1 = 0.0;
+  std::array<double, kNodes> dxAtNodes{};
+  std::array<double, kNodes> dyAtNodes{};
+  Bernstein dx;
+  Bernstein dy;
+};
+
+std::vector<DisplacementPiece> DisplacementPieces(const LoadedMember& member,
+                                                  const std::vector<double>& places) {
+  const double c = member.beam.cosine, s = member.beam.sine;
+  std::vector<DisplacementPiece> pieces;
+  for (size_t i = 0; i + 1 < places.size(); ++i) {
+    DisplacementPiece piece;
+    piece.x0 = places[i];
+    piece.x1 = places[i + 1];
+    for (size_t k = 0; k < kNodes; ++k) {
+      // Rounding must not carry a node past the station, which may be node 2.
+      const double share = static_cast<double>(k) / (kNodes - 1);
+      const double x =
+          k + 1 == kNodes ? piece.x1 : std::min(piece.x0 + (piece.x1 - piece.x0) * share, piece.x1);
+      const AlongMemberValues values = ValuesAt(member, {x, StationSide::After});
+      piece.dxAtNodes[k] = c * values.axialDisplacement - s * values.transverseDisplacement;
+      piece.dyAtNodes[k] = s * values.axialDisplacement + c * values.transverseDisplacement;
+    }
+    piece.dx = FromNodeValues(piece.dxAtNodes);
+    piece.dy = FromNodeValues(piece.dyAtNodes);
+    pieces.push_back(piece);
+  }
+  return pieces;
+}
+
+// The first place from node 1 with the largest |q|, q one quantity of the displacement given by
+// its values at a piece's nodes, a bound of |q| over a piece and its polynomial there, and q
+// there. The largest lies at a station or where q' = 0; a piece whose bound does not pass the
+// largest |q| at the stations holds nothing larger and is passed over. A stationary place a
+// hair from a station is the station's, as at the end of a cantilever.
+template <typename AtNode, typename Bound, typename Polynomial>
+MemberExtreme LargestAlong(const std::vector<DisplacementPiece>& pieces, AtNode atNode,
+                           Bound bound, Polynomial polynomial) {
+  double largestAtStations = std::fabs(atNode(pieces.front(), 0));
+  for (const DisplacementPiece& piece : pieces) {
+    largestAtStations = std::max(largestAtStations, std::fabs(atNode(piece, kNodes - 1)));
+  }
+  MemberExtreme largest{atNode(pieces.front(), 0), {pieces.front().x0, StationSide::After}};
+  const auto consider = [&](double x, double value) {
+    if (Beyond(value, largest.value)) largest = {value, {x, StationSide::After}};
+  };
+  for (const DisplacementPiece& piece : pieces) {
+    if (bound(piece) > largestAtStations) {
+      const Bernstein q = polynomial(piece);
+      for (double t : StationaryPlaces(q)) {
+        if (t > kStationMargin && t < 1.0 - kStationMargin) {
+          consider(piece.x0 + t * (piece.x1 - piece.x0), ValueAt(q, t));
+        }
+      }
+    }
+    consider(piece.x1, atNode(piece, kNodes - 1));
+  }
+  return largest;
 }
 
 }  // namespace
 
-std::vector<MemberStation> MomentPeaks(const LoadedMember& member) {
-  return FindInteriorPeaks(member).moment;
+std::vector<MemberStation> MomentPeaks(const LoadedMember& given) {
+  const LoadedMember member = WithFixedEndForces(given);
+  return FindInteriorPeaks(member, StationPlaces(ResultStations(member.beam, member.loads)))
+      .moment;
 }
 
-MemberMaxima FindMemberMaxima(const LoadedMember& member) {
+MemberMaxima FindMemberMaxima(const LoadedMember& given) {
+  const LoadedMember member = WithFixedEndForces(given);
   const std::vector<MemberStation> stations = ResultStations(member.beam, member.loads);
-  const InteriorPeaks peaks = FindInteriorPeaks(member);
+  std::vector<PlacedValues> atStations;
+  for (const MemberStation& station : stations) {
+    atStations.push_back({station, ValuesAt(member, station)});
+  }
+  const std::vector<double> places = StationPlaces(stations);
+  const InteriorPeaks peaks = FindInteriorPeaks(member, places);
   MemberMaxima maxima;
-  maxima.moment = Largest(Merged(stations, peaks.moment),
-                          [&](MemberStation at) { return ValuesAt(member, at).moment; });
-  maxima.shear = Largest(Merged(stations, peaks.shear),
-                         [&](MemberStation at) { return ValuesAt(member, at).shearForce; });
-  maxima.axial = Largest(Merged(stations, peaks.axial),
-                         [&](MemberStation at) { return ValuesAt(member, at).axialForce; });
-  maxima.displacement = LargestDisplacement(member);
+  maxima.moment = Largest(Merged(member, atStations, peaks.moment), &AlongMemberValues::moment);
+  maxima.shear = Largest(Merged(member, atStations, peaks.shear), &AlongMemberValues::shearForce);
+  maxima.axial = Largest(Merged(member, atStations, peaks.axial), &AlongMemberValues::axialForce);
+
+  const std::vector<DisplacementPiece> pieces = DisplacementPieces(member, places);
+  maxima.displacementX = LargestAlong(
+      pieces, [](const DisplacementPiece& p, size_t k) { return p.dxAtNodes[k]; },
+      [](const DisplacementPiece& p) { return LargestCoefficient(p.dx); },
+      [](const DisplacementPiece& p) { return p.dx; });
+  maxima.displacementY = LargestAlong(
+      pieces, [](const DisplacementPiece& p, size_t k) { return p.dyAtNodes[k]; },
+      [](const DisplacementPiece& p) { return LargestCoefficient(p.dy); },
+      [](const DisplacementPiece& p) { return p.dy; });
+  // The square of the length, so that it stays a polynomial; a piece whose components cannot
+  // reach the largest length at the stations is passed over before its square is formed.
+  maxima.displacement = LargestAlong(
+      pieces,
+      [](const DisplacementPiece& p, size_t k) {
+        return p.dxAtNodes[k] * p.dxAtNodes[k] + p.dyAtNodes[k] * p.dyAtNodes[k];
+      },
+      [](const DisplacementPiece& p) {
+        const double dx = LargestCoefficient(p.dx), dy = LargestCoefficient(p.dy);
+        return dx * dx + dy * dy;
+      },
+      [](const DisplacementPiece& p) { return SumOfSquares(p.dx, p.dy); });
+  maxima.displacement.value = std::sqrt(maxima.displacement.value);
   return maxima;
 }

@@ -12,19 +12,23 @@
 std::vector<MemberStation> MomentPeaks(const LoadedMember& member);
 
 struct MemberExtreme {
-  double value = 0.0;  // N, Q or M (kg, kg·cm) with its sign; for the displacement √(u² + v²), cm
+  double value = 0.0;  // N, Q, M (kg, kg·cm) or dx, dy (cm) with its sign; √(u² + v²), cm
   MemberStation place;
 };
 
-// Each is the first place from node 1 with the largest absolute value, among the result
-// stations and the stationary points between them: for M the peaks above, for Q and N the
-// vertex of their quadratic where a distributed load changes sign. The displacement is sampled
-// densely between stations and refined by golden-section search to about 1e-12·L.
+// Each is the first place from node 1 with the largest absolute value (a later place equal to it
+// but for rounding, 1e-12 of it, does not count as larger), among the result stations and the
+// stationary points between them: for M the peaks above, for Q and N the vertex of their
+// quadratic where a distributed load changes sign, for the displacements the places where their
+// derivative vanishes, found from their polynomials between stations to rounding. A stationary
+// point within 1e-9 of the interval from a station is the station itself.
 struct MemberMaxima {
   MemberExtreme moment;
   MemberExtreme shear;
   MemberExtreme axial;
-  MemberExtreme displacement;
+  MemberExtreme displacement;   // √(u² + v²)
+  MemberExtreme displacementX;  // dx = c·u − s·v, along global x
+  MemberExtreme displacementY;  // dy = s·u + c·v, along global y
 };
 
 MemberMaxima FindMemberMaxima(const LoadedMember& member);

@@ -14,10 +14,8 @@ void Require(bool condition, const char* what) {
 void CheckBeam(const MemberBeam& beam) {
   Require(std::isfinite(beam.length) && beam.length > 0.0, "member length must be > 0");
   Require(std::isfinite(beam.cosine) && std::isfinite(beam.sine), "direction not finite");
-  Require(std::isfinite(beam.axialStiffness) && beam.axialStiffness >= 0.0,
-          "EA must be finite and not negative");
-  Require(std::isfinite(beam.bendingStiffness) && beam.bendingStiffness >= 0.0,
-          "EI must be finite and not negative");
+  Require(std::isfinite(beam.axialStiffness), "EA must be finite");
+  Require(std::isfinite(beam.bendingStiffness), "EI must be finite");
 }
 
 // The member parts (x, y) of a force or intensity p in the record's direction.
@@ -141,7 +139,7 @@ MemberEndVector FixedEndForces(const MemberBeam& beam, std::span<const LocalMemb
   const double n1 = -whole.axial[1] / length;
   double q1 = 0.0;
   double m1 = 0.0;
-  if (beam.bendingStiffness > 0.0) {
+  if (beam.bendingStiffness != 0.0) {
     const double rotationTerm = whole.transverse[2] - whole.moment[1];    // kg·cm²
     const double deflectionTerm = whole.transverse[3] - whole.moment[2];  // kg·cm³
     q1 = (12.0 * deflectionTerm - 6.0 * length * rotationTerm) / (length * length * length);
@@ -152,7 +150,8 @@ MemberEndVector FixedEndForces(const MemberBeam& beam, std::span<const LocalMemb
   }
   const double n2 = -n1 - whole.axial[0];
   const double q2 = -q1 - whole.transverse[0];
-  const double m2 =
-      beam.bendingStiffness > 0.0 ? -m1 + length * q1 + whole.transverse[1] - whole.moment[0] : 0.0;
+  const double m2 = beam.bendingStiffness != 0.0
+                        ? -m1 + length * q1 + whole.transverse[1] - whole.moment[0]
+                        : 0.0;
   return {n1, q1, m1, n2, q2, m2};
 }

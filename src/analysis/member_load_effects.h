@@ -12,8 +12,10 @@
 #include "model/member_load_record.h"
 
 // One straight prismatic member. Preconditions of every procedure taking it: length > 0 and
-// finite, both stiffnesses finite and not negative. A stiffness of 0 is a member without it: a
-// section with I = 0 is a bar pinned at both ends.
+// finite, both stiffnesses finite. A stiffness of 0 is a member without it: a section with I = 0
+// is a bar pinned at both ends. A negative stiffness, which a section's negative values give, is
+// taken as it is: the fixed-end forces do not depend on its size and the member's own
+// deformation scales by its inverse.
 struct MemberBeam {
   double length = 0.0;            // L, cm
   double cosine = 1.0;            // dx / L

@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <stdexcept>
 
+LoadedMember WithFixedEndForces(LoadedMember member) {
+  if (!member.fixedEndForces) member.fixedEndForces = FixedEndForces(member.beam, member.loads);
+  return member;
+}
+
 AlongMemberValues ValuesAt(const LoadedMember& member, MemberStation station) {
   const MemberBeam& beam = member.beam;
-  const MemberEndVector clamped = FixedEndForces(beam, member.loads);
+  const MemberEndVector clamped =
+      member.fixedEndForces ? *member.fixedEndForces : FixedEndForces(beam, member.loads);
   const double length = beam.length;
   const double x = station.x;
   if (!(x >= 0.0 && x <= length)) throw std::invalid_argument("member loads: x outside 0..L");
@@ -22,10 +28,10 @@ AlongMemberValues ValuesAt(const LoadedMember& member, MemberStation station) {
   // curves FixedEndForces is derived from.
   const double xi = x / length;
   values.axialDisplacement = (1.0 - xi) * d[0] + xi * d[3];
-  if (beam.axialStiffness > 0.0) {
+  if (beam.axialStiffness != 0.0) {
     values.axialDisplacement += (-clamped[0] * x - passed.axial[1]) / beam.axialStiffness;
   }
-  if (beam.bendingStiffness > 0.0) {
+  if (beam.bendingStiffness != 0.0) {
     const double xi2 = xi * xi;
     const double xi3 = xi2 * xi;
     const double ownBending = -clamped[2] * x * x / 2.0 + clamped[1] * x * x * x / 6.0 +

@@ -6,6 +6,7 @@
 // are −N1, −Q1, −M1 and N2, Q2, M2.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -25,7 +26,15 @@ struct LoadedMember {
   std::vector<LocalMemberLoad> loads;  // from ToMemberAxes
   MemberEndVector endDisplacements{};  // u1, v1, θ1, u2, v2, θ2 in member axes: cm, rad
   MemberEndVector endForces{};         // N1 .. M2, kg and kg·cm: k · u_local + FixedEndForces
+  // FixedEndForces(beam, loads), which every value along the member builds on. LoadedMemberOf
+  // and FindMemberMaxima fill it once, so that a value does not integrate the whole member
+  // again; while it is empty, ValuesAt works it out each time.
+  std::optional<MemberEndVector> fixedEndForces{};
 };
+
+// The member with fixedEndForces filled. Throws std::invalid_argument for a beam outside its
+// preconditions.
+LoadedMember WithFixedEndForces(LoadedMember member);
 
 struct AlongMemberValues {
   double axialForce = 0.0;              // N, kg, tension positive
@@ -39,7 +48,8 @@ struct AlongMemberValues {
 // θ2 for v) plus the member's own deformation under its loads with both ends clamped, exact for
 // a prismatic member. A member without EA has no own axial deformation; one without EI (pinned
 // at both ends, where the node rotations say nothing about the member) has v linear between v1
-// and v2. Throws std::invalid_argument for a beam outside its preconditions or x outside 0..L.
+// and v2. Throws std::invalid_argument for x outside 0..L, or for a beam outside its
+// preconditions while fixedEndForces is empty.
 AlongMemberValues ValuesAt(const LoadedMember& member, MemberStation station);
 
 // Node 1 and node 2, the nine inner points of ten equal divisions, and every place where a load

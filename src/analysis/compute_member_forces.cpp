@@ -38,3 +38,17 @@ std::vector<double> ComputeMemberForces(const Model& model,
   });
   return endForces;
 }
+
+// The fixed-end forces are in kg and kg·cm: ÷ 1000 gives t and t·cm.
+void AddFixedEndForces(const Model& model, const MemberLoading& loading,
+                       std::vector<double>& endForces) {
+  if (loading.loads.empty()) return;
+  ForEachMember(model, "部材応力の計算", [&](const MemberRecord& member) {
+    const auto position = static_cast<size_t>(&member - model.members.data());
+    if (loading.loads[position].empty()) return;
+    for (size_t k = 0; k < 6; ++k) {
+      double& force = endForces[6 * position + k];
+      force = CheckedAdd(force, CheckedDiv(loading.fixedEndForces[position][k], 1000.0));
+    }
+  });
+}

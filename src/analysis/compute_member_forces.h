@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "loaded_members.h"
 #include "model/model.h"
 
 // `memberMatrices` holds P of every member, 36 values row by row, as "work1.txt" gives them back;
@@ -12,3 +13,9 @@
 std::vector<double> ComputeMemberForces(const Model& model,
                                         const std::vector<double>& memberMatrices,
                                         const std::vector<double>& displacements);
+
+// The full end forces of the members with loads along them: the stiffness part in `endForces`
+// (t, t·cm, as ComputeMemberForces gives it) plus the fixed-end forces of their loads. Members
+// without loads keep theirs as they are. Throws RunError when a sum overflows at a member.
+void AddFixedEndForces(const Model& model, const MemberLoading& loading,
+                       std::vector<double>& endForces);

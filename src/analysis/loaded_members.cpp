@@ -1,11 +1,26 @@
 #include "loaded_members.h"
 
 #include <span>
+#include <stdexcept>
 #include <utility>
 
 #include "arithmetic/checked_math.h"
 #include "dof_numbering.h"
+#include "member_error.h"
 #include "member_stiffness.h"
+
+namespace {
+
+// The records of each member in table order, in record order.
+std::vector<std::vector<MemberLoadRecord>> RecordsByMember(const Model& model) {
+  std::vector<std::vector<MemberLoadRecord>> records(static_cast<size_t>(model.memberCount));
+  for (const MemberLoadRecord& record : model.memberLoads) {
+    records.at(static_cast<size_t>(record.memberIndex)).push_back(record);
+  }
+  return records;
+}
+
+}  // namespace
 
 MemberBeam BeamOf(const Model& model, const MemberRecord& member) {
   const MemberGeometry geometry =
@@ -24,10 +39,7 @@ MemberBeam BeamOf(const Model& model, const MemberRecord& member) {
 }
 
 std::vector<std::vector<LocalMemberLoad>> LoadsInMemberAxes(const Model& model) {
-  std::vector<std::vector<MemberLoadRecord>> records(static_cast<size_t>(model.memberCount));
-  for (const MemberLoadRecord& record : model.memberLoads) {
-    records.at(static_cast<size_t>(record.memberIndex)).push_back(record);
-  }
+  const std::vector<std::vector<MemberLoadRecord>> records = RecordsByMember(model);
   std::vector<std::vector<LocalMemberLoad>> loads(records.size());
   for (size_t m = 0; m < records.size(); ++m) {
     if (records[m].empty()) continue;
@@ -55,5 +67,29 @@ LoadedMember LoadedMemberOf(const Model& model, size_t position,
   }
   // t and t·cm to kg and kg·cm.
   for (size_t k = 0; k < 6; ++k) loaded.endForces[k] = endForces[6 * position + k] * 1000.0;
+  loaded.fixedEndForces = FixedEndForces(loaded.beam, loaded.loads);
   return loaded;
+}
+
+// A record the reader would have refused reaches here only from a model built otherwise; it
+// is named like an invalid operation at its member.
+MemberLoading LoadAlongMembers(const Model& model) {
+  MemberLoading loading;
+  if (!HasMemberLoads(model)) return loading;
+  const std::vector<std::vector<MemberLoadRecord>> records = RecordsByMember(model);
+  loading.loads.resize(records.size());
+  loading.fixedEndForces.resize(records.size());
+  ForEachMember(model, "部材荷重の計算", [&](const MemberRecord& member) {
+    const auto position = static_cast<size_t>(&member - model.members.data());
+    if (records[position].empty()) return;
+    const MemberBeam beam = BeamOf(model, member);
+    try {
+      loading.loads[position] = ToMemberAxes(beam, records[position]);
+      loading.fixedEndForces[position] = FixedEndForces(beam, loading.loads[position]);
+    } catch (const std::invalid_argument&) {
+      throw ArithmeticFault{FaultKind::InvalidOperation};
+    }
+    for (double force : loading.fixedEndForces[position]) CheckFinite(force);
+  });
+  return loading;
 }

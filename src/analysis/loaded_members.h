@@ -20,6 +20,19 @@ std::vector<std::vector<LocalMemberLoad>> LoadsInMemberAxes(const Model& model);
 // Whether any member carries a load along it.
 inline bool HasMemberLoads(const Model& model) { return !model.memberLoads.empty(); }
 
+// What the load step of a run takes from the loads along members: for every member in table
+// order its loads in member axes and the forces N1 .. M2 (kg, kg·cm, member axes) that hold its
+// ends clamped under them; no loads and zeros for a member without loads. Both lists are empty
+// for a model without member loads.
+struct MemberLoading {
+  std::vector<std::vector<LocalMemberLoad>> loads;
+  std::vector<MemberEndVector> fixedEndForces;
+};
+
+// Throws RunError naming the member whose loads overflow or cannot be taken, as the step
+// "部材荷重の計算".
+MemberLoading LoadAlongMembers(const Model& model);
+
 // The member at table position `position` with its loads and the results of a run:
 // `displacements` u, v, θ of every node (cm, rad), `endForces` N1 .. M2 of every member in t and
 // t·cm as the run gives them.

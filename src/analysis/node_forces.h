@@ -16,6 +16,17 @@ using NodeForces = std::array<double, 3>;
 // replaces the others whole, as in the analysis; a node without a record gets zeros.
 std::vector<NodeForces> AppliedNodeLoads(const Model& model);
 
+// The loads along one member as the equilibrium of the whole structure counts them: their
+// resultant Fx, Fy [t] placed at the member's node 1 with their moment M about node 1 [t·m].
+struct MemberLoadResultant {
+  int16_t nodeIndex = 0;  // the member's node 1
+  NodeForces force{};
+};
+
+// One entry per member with loads along it, in table order; none for a model without them.
+// Throws ArithmeticFault when a sum overflows.
+std::vector<MemberLoadResultant> MemberLoadResultants(const Model& model);
+
 // The node's coordinates in m.
 double NodeXMetres(const Model& model, int16_t nodeIndex);
 double NodeYMetres(const Model& model, int16_t nodeIndex);

@@ -1,7 +1,8 @@
 // The support reactions of a run: at every node with a restrained direction, the force
 // and moment its supports exert on the structure, in global axes (x right, y up, moments
 // counter-clockwise; t and t·m). R = Σ Tᵀ·fe − P over the node's member ends, fe the end forces
-// the node exerts on each member, P the node's applied load.
+// the node exerts on each member (for a member with loads along it the full end forces, which
+// carry its loads' share at the support), P the node's applied load.
 #pragma once
 
 #include <array>

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "text/number_text.h"
+#include "analysis/loaded_members.h"
 #include "files/text_file.h"
 #include "model/model.h"
 #include "report_path.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -36,6 +37,20 @@ void AddRecords(std::vector<std::string>& lines, const std::vector<Record>& tabl
   for (size_t i = 0; i < static_cast<size_t>(count); ++i) lines.push_back(formatRecord(table[i]));
 }
 
+// The MEMBERLOADS records as the file gives them; p1 is a force (kg) for a concentrated load and
+// a moment (kg·cm) for a concentrated moment, which the last heading says.
+void AddMemberLoadSection(std::vector<std::string>& lines, const Model& model) {
+  AddSection(lines, "■ 部 材 荷 重 ■",
+             {"部材No.", "種類", "方向", "p1[㎏/㎝]", "p2[㎏/㎝]", "a[㎝]",
+              "b[㎝]  (種類 1:分布,2:集中[㎏],3:モーメント[㎏･㎝])"});
+  for (const MemberLoadRecord& load : model.memberLoads) {
+    lines.push_back(JoinFields({FormatInteger(load.memberNo), FormatInteger(load.kind),
+                                FormatInteger(load.direction), FormatGeneral15(load.p1),
+                                FormatGeneral15(load.p2), FormatGeneral15(load.a),
+                                FormatGeneral15(load.b)}));
+  }
+}
+
 void AddModelSections(std::vector<std::string>& lines, const Model& model) {
   AddSection(lines, "■ 節 点 座 標 ■", {"節点No.", "x[㎝]", "y[cm]"});
   AddRecords(lines, model.nodes, model.nodeCount, [](const NodeRecord& node) {
@@ -62,6 +77,7 @@ void AddModelSections(std::vector<std::string>& lines, const Model& model) {
     return JoinFields({FormatInteger(support.nodeNo), FormatInteger(support.fixU),
                        FormatInteger(support.fixV), FormatInteger(support.fixTheta)});
   });
+  if (HasMemberLoads(model)) AddMemberLoadSection(lines, model);
 }
 
 // Displacements in cm, cm and rad, one line per node in table order.

@@ -16,12 +16,15 @@ void AddAtNode(const Model& model, EquilibriumResidual& sum, int16_t nodeIndex,
 
 }  // namespace
 
-// Loads first, node by node, then the reactions in their order; a free component of a
-// reaction is 0 and adds nothing.
+// Loads first, node by node, then the loads along members in member order, then the reactions
+// in their order; a free component of a reaction is 0 and adds nothing.
 EquilibriumResidual SumLoadsAndReactions(const Model& model, const std::vector<NodeForces>& applied,
                                          const std::vector<SupportReaction>& reactions) {
   EquilibriumResidual sum;
   for (size_t j = 0; j < applied.size(); ++j) AddAtNode(model, sum, static_cast<int16_t>(j), applied[j]);
+  for (const MemberLoadResultant& loads : MemberLoadResultants(model)) {
+    AddAtNode(model, sum, loads.nodeIndex, loads.force);
+  }
   for (const SupportReaction& reaction : reactions) {
     AddAtNode(model, sum, reaction.nodeIndex, reaction.force);
   }

@@ -1,5 +1,5 @@
-// The equilibrium check of a finished run: the applied loads and the support reactions summed
-// over the whole structure, which should leave only rounding.
+// The equilibrium check of a finished run: the applied loads (at nodes and along members) and the
+// support reactions summed over the whole structure, which should leave only rounding.
 #pragma once
 
 #include <vector>
@@ -14,6 +14,7 @@ struct EquilibriumResidual {
   double moment = 0.0;  // ΣM about the origin [t·m], node coordinates in m
 };
 
+// `applied` the loads at the nodes; the loads along the model's members are added to them.
 // Throws ArithmeticFault when a sum overflows.
 EquilibriumResidual SumLoadsAndReactions(const Model& model, const std::vector<NodeForces>& applied,
                                          const std::vector<SupportReaction>& reactions);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "analysis/loaded_members.h"
 #include "arithmetic/arithmetic_fault.h"
 #include "files/atomic_file.h"
 #include "text/number_text.h"
@@ -59,18 +60,49 @@ std::string Nodes(const Model& model, const std::vector<double>& d) {
   return Array(items);
 }
 
-// Moments in t·cm as "work2.txt" holds them, shown in t·m like the report.
-std::string Members(const Model& model, const std::vector<double>& endForces) {
+// The points along one member, one a line under it; M in t·m like the end forces.
+std::string Along(const MemberAlong& along) {
+  std::string text = "[";
+  for (const AlongPoint& point : along.points) {
+    text += text.size() > 1 ? ",\n      " : "\n      ";
+    text += Object({Field("x", Number(point.station.x)), Field("N", Number(point.axialForce)),
+                    Field("Q", Number(point.shearForce)), Field("M", Number(point.moment / 100.0)),
+                    Field("dx", Number(point.dx)), Field("dy", Number(point.dy))});
+  }
+  return text + "\n    ]";
+}
+
+// Moments in t·cm as "work2.txt" holds them, shown in t·m like the report. A model with loads
+// along members adds each member's points along it.
+std::string Members(const Model& model, const AnalysisResult& result) {
   std::vector<std::string> items;
   for (size_t m = 0; m < static_cast<size_t>(model.memberCount); ++m) {
     const MemberRecord& member = model.members[m];
-    const double* fe = endForces.data() + 6 * m;
-    items.push_back(Object({Field("member", FormatInteger(member.memberNo)),
-                            Field("node1", FormatInteger(member.node1No)),
-                            Field("node2", FormatInteger(member.node2No)),
-                            Field("N1", Number(fe[0])), Field("Q1", Number(fe[1])),
-                            Field("M1", Number(fe[2] / 100.0)), Field("N2", Number(fe[3])),
-                            Field("Q2", Number(fe[4])), Field("M2", Number(fe[5] / 100.0))}));
+    const double* fe = result.endForces.data() + 6 * m;
+    std::string item = Object({Field("member", FormatInteger(member.memberNo)),
+                               Field("node1", FormatInteger(member.node1No)),
+                               Field("node2", FormatInteger(member.node2No)),
+                               Field("N1", Number(fe[0])), Field("Q1", Number(fe[1])),
+                               Field("M1", Number(fe[2] / 100.0)), Field("N2", Number(fe[3])),
+                               Field("Q2", Number(fe[4])), Field("M2", Number(fe[5] / 100.0))});
+    if (!result.alongMembers.empty()) {
+      item.pop_back();
+      item += ", " + Field("along", Along(result.alongMembers[m])) + "}";
+    }
+    items.push_back(item);
+  }
+  return Array(items);
+}
+
+// The MEMBERLOADS records as the file gives them (kg/cm, kg, kg·cm and cm).
+std::string MemberLoads(const Model& model) {
+  std::vector<std::string> items;
+  for (const MemberLoadRecord& load : model.memberLoads) {
+    items.push_back(Object({Field("member", FormatInteger(load.memberNo)),
+                            Field("kind", FormatInteger(load.kind)),
+                            Field("direction", FormatInteger(load.direction)),
+                            Field("p1", Number(load.p1)), Field("p2", Number(load.p2)),
+                            Field("a", Number(load.a)), Field("b", Number(load.b))}));
   }
   return Array(items);
 }
@@ -88,15 +120,21 @@ std::string Reactions(const Model& model, const std::vector<SupportReaction>& re
   return Array(items);
 }
 
-// `value` in the report's units: cm, t·m or t.
+// `value` in the report's units: cm, t·m or t. With loads along members the place says where
+// along its member it lies, and names no node when that is not an end.
 std::string Maximum(const Model& model, const MaximumPlace& place, double value) {
   const bool found = place.memberIndex >= 0;
-  return Object(
-      {Field("value", Number(value)),
-       Field("member",
-             found ? FormatInteger(model.members[static_cast<size_t>(place.memberIndex)].memberNo)
-                   : "null"),
-       Field("node", found ? NodeNumber(model, place.nodeIndex) : "null")});
+  const std::string member =
+      found ? FormatInteger(model.members[static_cast<size_t>(place.memberIndex)].memberNo)
+            : "null";
+  if (!HasMemberLoads(model)) {
+    return Object({Field("value", Number(value)), Field("member", member),
+                   Field("node", found ? NodeNumber(model, place.nodeIndex) : "null")});
+  }
+  const bool atEnd = found && place.nodeIndex >= 0;
+  return Object({Field("value", Number(value)), Field("member", member),
+                 Field("node", atEnd ? NodeNumber(model, place.nodeIndex) : "null"),
+                 Field("x", found ? Number(place.x) : "null")});
 }
 
 // The moment is kept in t·cm and shown in t·m, like the report.
@@ -121,8 +159,10 @@ EquilibriumResidual Equilibrium(const Model& model, const AnalysisResult& result
 
 std::string ResultsJson(const Model& model, const AnalysisResult& result) {
   const EquilibriumResidual sum = Equilibrium(model, result);
+  const std::string memberLoads =
+      HasMemberLoads(model) ? Field("memberLoads", MemberLoads(model)) + ",\n  " : "";
   return "{\n  " + Field("nodes", Nodes(model, result.displacements)) + ",\n  " +
-         Field("members", Members(model, result.endForces)) + ",\n  " +
+         Field("members", Members(model, result)) + ",\n  " + memberLoads +
          Field("reactions", Reactions(model, result.reactions)) + ",\n  " +
          Field("maxima", Maxima(model, result.maxima)) + ",\n  " +
          Field("equilibrium", Object({Field("Fx", Number(sum.fx)), Field("Fy", Number(sum.fy)),

@@ -5,10 +5,12 @@
 #include <utility>
 
 #include "analysis/analysis_memory.h"
+#include "analysis/along_member_results.h"
 #include "analysis/apply_supports.h"
 #include "analysis/assemble_stiffness.h"
 #include "analysis/build_load_vector.h"
 #include "analysis/compute_member_forces.h"
+#include "analysis/loaded_members.h"
 #include "analysis/node_forces.h"
 #include "arithmetic/arithmetic_fault.h"
 #include "messages/run_error.h"
@@ -29,16 +31,22 @@ AnalysisResult RunSteps(const Model& model, const WorkDirectory& directory,
       WriteWork1(directory, AssembleStiffness(model, system));
   progress.Begin(RunStep::Loads);
   BuildLoadVector(model, system);
+  const MemberLoading loading = LoadAlongMembers(model);
+  AddEquivalentNodalLoads(model, loading, system);
   progress.Begin(RunStep::Supports);
   ApplySupports(model, system);
   AnalysisResult result;
   result.displacements = SolveDisplacements(model, system, TracePath(directory), progress);
   system = AnalysisSystem{};  // the matrix is no longer needed
   progress.Begin(RunStep::MemberForces);
-  const std::vector<double> exactForces =
+  std::vector<double> exactForces =
       ComputeMemberForces(model, memberMatrices, result.displacements);
+  AddFixedEndForces(model, loading, exactForces);
   result.endForces = WriteWork2(directory, exactForces);
-  result.maxima = LocateMaxima(model, result.displacements, exactForces, result.endForces);
+  result.alongMembers =
+      ValuesAlongMembers(model, loading, result.displacements, result.endForces);
+  result.maxima = LocateMaxima(model, result.displacements, exactForces, result.endForces,
+                               result.alongMembers);
   result.reactions =
       ComputeSupportReactions(model, result.endForces, AppliedNodeLoads(model));
   progress.Begin(RunStep::Report);

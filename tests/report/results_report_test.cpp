@@ -3,6 +3,7 @@
 // be written.
 #include <gtest/gtest.h>
 
+#include "files/text_file.h"
 #include "messages/run_error.h"
 #include "report/write_results_report.h"
 #include "support/file_lines.h"
@@ -75,6 +76,27 @@ TEST(WriteResultsReport, EachLoadRecordGetsItsOwnLine) {
   EXPECT_EQ(lines[17], "2,\t0,\t-1000,\t0");
   EXPECT_EQ(lines[18], "2,\t12.5,\t0,\t-30000");
   EXPECT_EQ(lines[22], "1,\t2,\t-1,\t0");
+}
+
+// The MEMBERLOADS records follow the supports in a section of their own, as the file gives them.
+TEST(WriteResultsReport, MemberLoadsFollowTheSupportsAsRecorded) {
+  ScratchDirectory scratch;
+  ModelBuilder model;
+  model.Node(1, 0, 0).Node(2, 300, 0).Section(1, 50, 400, 2100000).Member(1, 0, 1);
+  model.Load(1, 0, -1000, 0).Support(0, 1, 1, 1);
+  model.MemberLoad(0, kDistributedLoad, kGlobalY, -10, -2.5, 0, 100)
+      .MemberLoad(0, kConcentratedMoment, kMomentDirection, 25000, 0, 150.5, 0);
+  WriteResultsReport(model.Build(scratch.File("loads.txt")), CantileverResult());
+  const std::vector<std::string> lines = FileLines(scratch.File("loads_res.txt"));
+  ASSERT_EQ(lines.size(), 40u);
+  EXPECT_EQ(lines[21], "1,\t1,\t1,\t1");
+  EXPECT_EQ(lines[22], "");
+  EXPECT_EQ(lines[23], ToCp932("■ 部 材 荷 重 ■"));
+  EXPECT_EQ(lines[24], ToCp932("部材No.,\t種類,\t方向,\tp1[㎏/㎝],\tp2[㎏/㎝],\ta[㎝],\t"
+                               "b[㎝]  (種類 1:分布,2:集中[㎏],3:モーメント[㎏･㎝])"));
+  EXPECT_EQ(lines[25], "1,\t1,\t4,\t-10,\t-2.5,\t0,\t100");
+  EXPECT_EQ(lines[26], "1,\t3,\t0,\t25000,\t0,\t150.5,\t0");
+  EXPECT_EQ(lines[28], ToCp932("＝ 変 位 ＝"));
 }
 
 TEST(WriteResultsReport, UnwritableReportIsRefusedAndAShortNameStaysInItsFolder) {

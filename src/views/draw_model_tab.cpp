@@ -1,11 +1,13 @@
 #include "views/draw_model_tab.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "arithmetic/int16_math.h"
+#include "drawing/member_load_symbols.h"
 #include "text/number_text.h"
 #include "views/stored_lines.h"
 
@@ -49,9 +51,8 @@ void PrintLoadNumber(DrawingSurface& surface, int number, const LineSegment& fir
   surface.PrintInteger(number);
 }
 
-void DrawMomentArc(DrawingSurface& surface, const LineSegment& first, float moment) {
+void DrawMomentArc(DrawingSurface& surface, const LineSegment& first, bool positive) {
   const float height = surface.Height();
-  const bool positive = moment > 0.0f;
   surface.Arc(first.X1, height - static_cast<float>(first.Y1),
               static_cast<float>(std::abs(first.X2)), kYellow,
               positive ? kPositiveMomentStart : kNegativeMomentStart,
@@ -59,9 +60,10 @@ void DrawMomentArc(DrawingSurface& surface, const LineSegment& first, float mome
 }
 
 // Calls visit(component, value, number) for every non-zero load component, Fx, Fy, M of each
-// load in table order, numbered from 1 as the symbols and the list number them.
+// load in table order, numbered from 1 as the symbols and the list number them. Returns the
+// number after the last.
 template <typename Visit>
-void ForEachLoadComponent(const Model& model, Visit visit) {
+int ForEachLoadComponent(const Model& model, Visit visit) {
   int number = 1;
   for (int32_t j = 0; j < model.loadCount; ++j) {
     const NodalLoadRecord& load = model.loads[static_cast<size_t>(j)];
@@ -69,6 +71,81 @@ void ForEachLoadComponent(const Model& model, Visit visit) {
                                            std::pair{&kMoment, load.moment}}) {
       if (value != 0.0f) visit(*component, value, number++);
     }
+  }
+  return number;
+}
+
+// Calls visit(load, number, firstRecord) for every load along a member that has a symbol, in
+// table order, numbered on from the nodal load components; firstRecord is the position of its
+// first record in the load symbol list.
+template <typename Visit>
+void ForEachMemberLoad(const Model& model, int firstNumber, Visit visit) {
+  int number = firstNumber;
+  size_t record = 3 * static_cast<size_t>(firstNumber - 1);
+  for (const MemberLoadRecord& load : model.memberLoads) {
+    const int records = MemberLoadSymbolRecords(load);
+    if (records == 0) continue;
+    visit(load, number++, record);
+    record += static_cast<size_t>(records);
+  }
+}
+
+// A stored line of a load along a member; an arrow of zero length (where a distributed load's
+// intensity is zero) is not drawn.
+void DrawMemberLoadLine(DrawingSurface& surface, const LineSegment& line) {
+  if (line.X1 != line.X2 || line.Y1 != line.Y2) DrawStoredLine(surface, line, kYellow);
+}
+
+// Draws the numbered symbol of a load along a member from its records in the load symbol list;
+// a symbol whose records lie beyond the list's count is not drawn.
+void DrawMemberLoad(DrawingSurface& surface, const DrawingList& symbols,
+                    const MemberLoadRecord& load, int number, size_t first) {
+  const size_t records = static_cast<size_t>(MemberLoadSymbolRecords(load));
+  if (first + records > static_cast<size_t>(std::max(symbols.count, 0))) return;
+  const LineSegment& firstRecord = symbols.records[first];
+  const bool isMoment = load.kind == kConcentratedMoment;
+  PrintLoadNumber(surface, number, firstRecord, isMoment);
+  if (isMoment) {
+    DrawMomentArc(surface, firstRecord, load.p1 > 0.0);
+  } else {
+    DrawMemberLoadLine(surface, firstRecord);
+  }
+  for (size_t k = first + 1; k < first + records; ++k) {
+    DrawMemberLoadLine(surface, symbols.records[k]);
+  }
+}
+
+const char* KindText(const MemberLoadRecord& load) {
+  switch (load.kind) {
+    case kDistributedLoad: return "分布";
+    case kConcentratedForce: return "集中";
+    default: return "モーメント";
+  }
+}
+
+const char* DirectionText(const MemberLoadRecord& load) {
+  switch (load.direction) {
+    case kMemberAxisX: return " 部材x";
+    case kMemberAxisY: return " 部材y";
+    case kGlobalX: return " 全体X";
+    case kGlobalY: return " 全体Y";
+    default: return "";
+  }
+}
+
+// "   5. 部材 3 分布 全体Y" and the values with their units, on lines of their own.
+std::string MemberLoadListText(const MemberLoadRecord& load, int number) {
+  std::string text = "   " + FormatInteger(number) + ". 部材 " + FormatInteger(load.memberNo) +
+                     " " + KindText(load) + DirectionText(load) + "\r      ";
+  const std::string a = "a = " + FormatGeneral15(load.a);
+  switch (load.kind) {
+    case kDistributedLoad:
+      return text + "p1 = " + FormatGeneral15(load.p1) + ", p2 = " + FormatGeneral15(load.p2) +
+             " [㎏/㎝]\r      " + a + ", b = " + FormatGeneral15(load.b) + " [㎝]\r";
+    case kConcentratedForce:
+      return text + "P = " + FormatGeneral15(load.p1) + " [㎏], " + a + " [㎝]\r";
+    default:
+      return text + "M = " + FormatGeneral15(load.p1) + " [㎏･㎝], " + a + " [㎝]\r";
   }
 }
 
@@ -81,7 +158,7 @@ void DrawLoadComponent(DrawingSurface& surface, const DrawingList& symbols,
   const LineSegment& firstRecord = symbols.records[static_cast<size_t>(first)];
   PrintLoadNumber(surface, number, firstRecord, component.isMoment);
   if (component.isMoment) {
-    DrawMomentArc(surface, firstRecord, value);
+    DrawMomentArc(surface, firstRecord, value > 0.0f);
   } else {
     DrawStoredLine(surface, firstRecord, kYellow);
   }
@@ -94,16 +171,27 @@ void DrawLoadComponent(DrawingSurface& surface, const DrawingList& symbols,
 void DrawModelTab(DrawingSurface& surface, const ViewData& data) {
   ClearToTwips(surface);
   DrawMemberLines(surface, data.geometry, 2);
-  ForEachLoadComponent(data.model, [&](const LoadComponent& component, float value, int number) {
-    DrawLoadComponent(surface, data.geometry.loadSymbols, component, value, number);
-  });
+  const int next = ForEachLoadComponent(
+      data.model, [&](const LoadComponent& component, float value, int number) {
+        DrawLoadComponent(surface, data.geometry.loadSymbols, component, value, number);
+      });
+  ForEachMemberLoad(data.model, next,
+                    [&](const MemberLoadRecord& load, int number, size_t first) {
+                      DrawMemberLoad(surface, data.geometry.loadSymbols, load, number, first);
+                    });
 }
 
 std::string ModelTabLabel(const ViewData& data) {
   std::string listText = "節点荷重\r";
-  ForEachLoadComponent(data.model, [&](const LoadComponent& component, float value, int number) {
-    listText += "   " + FormatInteger(number) + component.listText +
-                FormatSingle(std::fabs(value)) + component.unit + "\r";
+  const int next = ForEachLoadComponent(
+      data.model, [&](const LoadComponent& component, float value, int number) {
+        listText += "   " + FormatInteger(number) + component.listText +
+                    FormatSingle(std::fabs(value)) + component.unit + "\r";
+      });
+  std::string memberLoadText;
+  ForEachMemberLoad(data.model, next, [&](const MemberLoadRecord& load, int number, size_t) {
+    memberLoadText += MemberLoadListText(load, number);
   });
+  if (!memberLoadText.empty()) listText += "部材荷重\r" + memberLoadText;
   return listText;
 }

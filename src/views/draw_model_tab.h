@@ -1,5 +1,6 @@
 // The view of the model tab: the members, an arrow or arc for every non-zero nodal load
-// component with its running number, and the numbered list of those loads beside the drawing.
+// component with its running number, and the numbered list of those loads beside the drawing;
+// then, numbered on, the symbols of the loads along members and their list under 「部材荷重」.
 #pragma once
 
 #include <string>

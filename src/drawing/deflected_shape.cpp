@@ -1,7 +1,14 @@
 // The deflected shape: each member's displaced position, magnified so that the largest nodal
 // translation is drawn at 10 % of the limiting extent. A member with bending stiffness is drawn
 // as its cubic deflection curve in ten pieces, a member whose section has inertia 0 as a chord.
+// A member with loads along it is drawn as its exact elastic curve, the ends' displacements with
+// the member's own deformation under its loads, in as many pieces as keep it within a pixel.
+#include <utility>
+#include <vector>
+
+#include "analysis/loaded_members.h"
 #include "arithmetic/checked_math.h"
+#include "curve_refinement.h"
 #include "drawing_builders.h"
 #include "drawing_coordinate.h"
 #include "drawing_fault.h"
@@ -30,10 +37,7 @@ LocalEnd LocalEndOf(const std::vector<double>& displacements, const MemberDirect
 }
 
 // Kd times an end's global translation, rebuilt from its local components, in twips.
-struct Offset {
-  double dx = 0.0;
-  double dy = 0.0;
-};
+using Offset = DrawingOffset;
 
 Offset EndOffset(const MemberDirection& direction, const LocalEnd& end, double scale) {
   return {scale * (direction.cosTheta * end.u - direction.sinTheta * end.w),
@@ -71,6 +75,27 @@ void AppendCurve(DrawingList& shape, const LineSegment& line, const MemberDirect
   }
 }
 
+// The elastic curve of a member with loads along it, from the first node's drawing point: u and
+// v of the axis at each station in member axes, magnified by `scale`, the station itself drawn
+// at DrawScale along the member.
+void AppendLoadedCurve(DrawingList& shape, const LineSegment& line,
+                       const MemberDirection& direction, const LoadedMember& member,
+                       float drawScale, double scale) {
+  const auto offsetAt = [&](MemberStation station) {
+    const AlongMemberValues values = ValuesAt(member, station);
+    const double along =
+        station.x * static_cast<double>(drawScale) + values.axialDisplacement * scale;
+    const double across = values.transverseDisplacement * scale;
+    return Offset{direction.cosTheta * along - direction.sinTheta * across,
+                  direction.sinTheta * along + direction.cosTheta * across};
+  };
+  const std::vector<MemberStation> stations = CurveStations(member.beam, member.loads, false);
+  const std::vector<CurveSample> samples = SampleCurve(offsetAt, stations);
+  for (size_t k = 1; k < samples.size(); ++k) {
+    shape.Append(Piece(line, samples[k - 1].offset, samples[k].offset), kViewName);
+  }
+}
+
 }  // namespace
 
 void BuildDeflectedShape(const Model& model, const AnalysisResult& result, const ViewFit& fit,
@@ -87,10 +112,19 @@ void BuildDeflectedShape(const Model& model, const AnalysisResult& result, const
   try {
     // Twips per cm of displacement: the largest translation is drawn at 10 % of the extent.
     const double scale = CheckedDiv(fit.LimitingExtent * 0.1, maximum);
+    std::vector<std::vector<LocalMemberLoad>> loads;
+    if (HasMemberLoads(model)) loads = LoadsInMemberAxes(model);
     for (position = 0; position < model.memberCount; ++position) {
-      const MemberRecord& member = model.members[static_cast<size_t>(position)];
-      const LineSegment& line = geometry.memberLines.records[static_cast<size_t>(position)];
+      const size_t j = static_cast<size_t>(position);
+      const MemberRecord& member = model.members[j];
+      const LineSegment& line = geometry.memberLines.records[j];
       const MemberDirection direction = MemberDirectionOf(model, member);
+      if (j < loads.size() && !loads[j].empty()) {
+        const LoadedMember loaded = LoadedMemberOf(model, j, std::move(loads[j]),
+                                                   result.displacements, result.endForces);
+        AppendLoadedCurve(shape, line, direction, loaded, drawScale, scale);
+        continue;
+      }
       const LocalEnd end1 = LocalEndOf(result.displacements, direction, member.node1Index);
       const LocalEnd end2 = LocalEndOf(result.displacements, direction, member.node2Index);
       const SectionRecord& section = model.sections[static_cast<size_t>(member.sectionIndex)];

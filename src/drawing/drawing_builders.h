@@ -27,9 +27,11 @@ DrawingGeometry BuildDrawingGeometry(const Model& model, const AnalysisResult* r
 void ComputeModelExtents(const Model& model, DrawingGeometry& geometry);
 // One member line per member, the first point at the member's first node.
 void LayoutMembers(const Model& model, const ViewFit& fit, DrawingList& memberLines);
-// Arrows and moment symbols of the nodal loads, three records each.
+// Arrows and moment symbols of the nodal loads, three records each, then the symbols of the
+// loads along members (member_load_symbols.h).
 void BuildLoadSymbols(const Model& model, const ViewFit& fit, DrawingList& loadSymbols);
-// After the member lines: the deflected shape, then the three force diagrams.
+// After the member lines: the deflected shape, then the three force diagrams; a member with loads
+// along it is drawn as its exact curve.
 void BuildDeflectedShape(const Model& model, const AnalysisResult& result, const ViewFit& fit,
                          DrawingGeometry& geometry);
 void BuildBendingMomentDiagram(const Model& model, const AnalysisResult& result,

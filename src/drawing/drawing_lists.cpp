@@ -6,7 +6,7 @@
 #include "text/number_text.h"
 #include "messages/run_error.h"
 
-std::array<NamedDrawingList, 6> NamedDrawingLists(const DrawingGeometry& geometry) {
+std::array<NamedDrawingList, 9> NamedDrawingLists(const DrawingGeometry& geometry) {
   return {{
       {"MemberLines", &geometry.memberLines},
       {"LoadSymbols", &geometry.loadSymbols},
@@ -14,6 +14,9 @@ std::array<NamedDrawingList, 6> NamedDrawingLists(const DrawingGeometry& geometr
       {"BendingMomentLines", &geometry.bendingMomentLines},
       {"ShearForceLines", &geometry.shearForceLines},
       {"AxialForceLines", &geometry.axialForceLines},
+      {"BendingMomentCurves", &geometry.bendingMomentCurves, false},
+      {"ShearForceCurves", &geometry.shearForceCurves, false},
+      {"AxialForceCurves", &geometry.axialForceCurves, false},
   }};
 }
 

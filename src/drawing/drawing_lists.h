@@ -1,6 +1,7 @@
 // The drawing geometry the views draw: six lists of line records in twips (y upward from the
-// bottom of the drawing area), each with a count of records in use, and the model extents, as
-// one value. Built by the builders of this folder; the views only read it.
+// bottom of the drawing area), each with a count of records in use, three more for the members
+// with loads along them, and the model extents, as one value. Built by the builders of this
+// folder; the views only read it.
 #pragma once
 
 #include <array>
@@ -19,7 +20,8 @@ struct LineSegment {
 
 // How many records a list can hold in use, the one place the count's type is named. Every model
 // the reader accepts fits: the deflected shape takes ten records for each of at most 32767
-// members, the load symbols three for each of at most three components of 32767 loads.
+// members, the load symbols three for each of at most three components of 32767 loads; a list
+// that would grow beyond it is refused with a RunError naming its view.
 using DrawingListCount = int32_t;
 
 // One list: its records and the count of those in use. It may hold more records than its
@@ -38,22 +40,27 @@ struct DrawingList {
 };
 
 // The geometry of one model, and of its analysis when there is one, fitted to one picture size.
-// A model without a result has its member lines and load symbols; the four result lists are
-// empty.
+// A model without a result has its member lines and load symbols; the result lists are empty.
 struct DrawingGeometry {
   DrawingList memberLines;          // one per member, from node 1 to node 2
-  DrawingList loadSymbols;          // three per nodal load component
+  DrawingList loadSymbols;          // three per nodal load component, then the member loads'
   DrawingList deflectedShapeLines;  // the magnified deflected shape
   DrawingList bendingMomentLines;   // one offset line per member
   DrawingList shearForceLines;
   DrawingList axialForceLines;
+  // The curves of the members with loads along them (member_curves.h); empty without such loads.
+  DrawingList bendingMomentCurves;
+  DrawingList shearForceCurves;
+  DrawingList axialForceCurves;
   float modelWidth = 0.0f;   // cm
   float modelHeight = 0.0f;  // cm
 };
 
-// The six lists in the order above, each with the name the geometry file gives it.
+// The lists in the order above, each with the name the geometry file gives it. A list that only
+// loads along members fill is written only when it holds records.
 struct NamedDrawingList {
   const char* name;
   const DrawingList* list;
+  bool writtenWhenEmpty = true;
 };
-std::array<NamedDrawingList, 6> NamedDrawingLists(const DrawingGeometry& geometry);
+std::array<NamedDrawingList, 9> NamedDrawingLists(const DrawingGeometry& geometry);

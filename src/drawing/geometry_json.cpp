@@ -60,6 +60,7 @@ std::string GeometryJson(const DrawingGeometry& geometry,
   json += "  \"ModelWidth\": " + FloatText(geometry.modelWidth) + ",\n";
   json += "  \"ModelHeight\": " + FloatText(geometry.modelHeight);
   for (const NamedDrawingList& named : NamedDrawingLists(geometry)) {
+    if (!named.writtenWhenEmpty && named.list->count <= 0) continue;
     json += ",\n  \"" + std::string(named.name) + "\": " + RecordList(*named.list);
   }
   json += ",\n  \"Label2\": {\n";

@@ -1,6 +1,7 @@
 // The views of the three force diagram tabs (bending moment, shear force, axial force): one
-// filled quadrilateral per member between the member and its offset line, black outlines, the
-// members drawn thick on top, and the diagram's maximum beside the drawing.
+// filled quadrilateral per member between the member and its offset line, or for a member with
+// loads along it one per piece of its curve, black outlines, the members drawn thick on top, and
+// the diagram's maximum beside the drawing.
 #pragma once
 
 #include <string>

@@ -122,6 +122,40 @@ TEST_F(ViewsTest, ModelTabListsButDoesNotDrawSymbolsBeyondTheListCount) {
   EXPECT_EQ(surface.operations.back(), "line 978 4037 1000 4015 #ffff00");
 }
 
+// After the nodal load, a distributed load (outline and seven arrows, the first of zero length
+// where its intensity is zero, not drawn) and a moment along member 3, numbered on as 2 and 3
+// and listed under their own heading; a load of zero has no symbol and no number.
+TEST_F(ViewsTest, ModelTabNumbersAndListsTheLoadsAlongMembersAfterTheNodalOnes) {
+  SetLoads({Load(10.0f, 0.0f, 0.0f)});
+  model.memberLoads = {{3, kDistributedLoad, kGlobalY, 0, -12.5, 100, 0, 0},
+                       {3, kConcentratedForce, kMemberAxisX, 0, 0, 50, 0, 0},
+                       {3, kConcentratedMoment, kMomentDirection, -400, 0, 50, 0, 0}};
+  std::vector<LineSegment> symbols(3, LineSegment{910, 2000, 1000, 2000});
+  symbols.push_back({1000, 500, 2500, 1000});
+  symbols.resize(3 + 4, LineSegment{1000, 500, 1000, 500});
+  symbols.resize(3 + 22, LineSegment{1250, 700, 1250, 500});
+  symbols.insert(symbols.end(), 3, LineSegment{1200, 500, -68, -68});
+  geometry.loadSymbols = {symbols, static_cast<DrawingListCount>(symbols.size())};
+  DrawModelTab(surface, Data());
+  EXPECT_EQ(CountOf(surface.operations, "line"), 2 + 3 + 1 + 18 + 2);
+  EXPECT_EQ(CountOf(surface.operations, "line 1000 5515 1000 5515"), 0);
+  const auto two = std::find(surface.operations.begin(), surface.operations.end(), "print 2");
+  ASSERT_NE(two, surface.operations.end());
+  EXPECT_EQ(*(two - 1), "position 1705 5175");  // the outline's middle
+  EXPECT_EQ(*(two + 1), "line 1000 5515 2500 5015 #ffff00");
+  EXPECT_EQ(surface.operations.end()[-5], "position 1155 5425");
+  EXPECT_EQ(surface.operations.end()[-3], "arc 1200 5515 68 #ffff00 4.71 3.14");
+  EXPECT_EQ(ModelTabLabel(Data()),
+            "節点荷重\r"
+            "   1. Fx = 10 [㎏]\r"
+            "部材荷重\r"
+            "   2. 部材 3 分布 全体Y\r"
+            "      p1 = 0, p2 = -12.5 [㎏/㎝]\r"
+            "      a = 100, b = 0 [㎝]\r"
+            "   3. 部材 3 モーメント\r"
+            "      M = -400 [㎏･㎝], a = 50 [㎝]\r");
+}
+
 TEST_F(ViewsTest, DeflectionTabDrawsThinMembersThenTheYellowShape) {
   geometry.deflectedShapeLines = {
       {{500, 500, 1500, 450}, {1500, 450, 2500, 380}, {0, 0, 0, 0}}, 2};
@@ -183,6 +217,29 @@ TEST_F(ViewsTest, ForceTabsFillOneQuadrilateralPerMemberThenOutlineAndThickMembe
   }
   maxima.moment.value = 1.0;
   EXPECT_EQ(TabViews[2].label(Data()), "Ｍ最大値 [t･m]\r     0.01000");
+}
+
+// Member 1 carries a load along it: its curve of three points is filled piece by piece in place
+// of its offset record, the line between the pieces painted over in the fill colour, then its
+// outline along the curve and at the two ends; member 2 is drawn by its offset record as before.
+TEST_F(ViewsTest, ForceTabDrawsTheCurveOfALoadedMemberInPlaceOfItsRecord) {
+  geometry.bendingMomentLines = {{{500, 300, 2500, 300}, {2200, 500, 2300, 2500}}, 2};
+  geometry.bendingMomentCurves = {
+      {{0, 3, 0, 0}, {500, 500, 500, 300}, {1500, 500, 1500, 100}, {2500, 500, 2500, 300}}, 4};
+  TabViews[2].draw(surface, Data());
+  const Operations expected = {
+      "clear", "scale twips",
+      "fill 500 -5515 500 -5715 1500 -5915 1500 -5515 #0000ff",
+      "fill 1500 -5515 1500 -5915 2500 -5715 2500 -5515 #0000ff",
+      "fill 2500 -5515 2200 -5515 2300 -3515 2500 -3515 #0000ff",
+      "pen 1",
+      "line 1500 5515 1500 5915 #0000ff",
+      "line 500 5715 1500 5915 #000000", "line 1500 5915 2500 5715 #000000",
+      "line 500 5515 500 5715 #000000", "line 2500 5515 2500 5715 #000000",
+      "line 2200 5515 2300 3515 #000000"};
+  ASSERT_EQ(surface.operations.size(), expected.size() + 6);
+  surface.operations.resize(expected.size());
+  EXPECT_EQ(surface.operations, expected);
 }
 
 TEST_F(ViewsTest, ResultTabsBeforeAnAnalysisDrawOnlyTheMembersWithZeroMaxima) {

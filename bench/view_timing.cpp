@@ -2,7 +2,8 @@
 // command, made-up displacements and end forces stand in for an analysis (the real one of 10922
 // nodes writes a 30 GB trace), the geometry is built from them as after a run, and every tab
 // switch is timed with its repaint: the tab strip moved, the tab's view drawn on the window's
-// picture, its text set beside it. Runs offscreen; not a test.
+// picture, its text set beside it. The 2000-node frame is timed again with a uniform load along
+// every beam, so that each beam is drawn as its curves. Runs offscreen; not a test.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -56,12 +57,27 @@ AnalysisResult MakeUpResults(const Model& model) {
   return result;
 }
 
+// The model with 10 kg/cm downward along every beam (a member whose nodes are level).
+Model WithBeamLoads(Model model) {
+  for (int32_t j = 0; j < model.memberCount; ++j) {
+    const MemberRecord& member = model.members[static_cast<size_t>(j)];
+    if (model.nodes[static_cast<size_t>(member.node1Index)].y !=
+        model.nodes[static_cast<size_t>(member.node2Index)].y) {
+      continue;
+    }
+    model.memberLoads.push_back({member.memberNo, kDistributedLoad, kGlobalY, -10.0, -10.0, 0.0,
+                                 0.0, static_cast<int16_t>(j)});
+  }
+  return model;
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
 }
 
-void TimeFrame(const std::string& directory, int storeys, int bays, int repeats) {
+void TimeFrame(const std::string& directory, int storeys, int bays, int repeats,
+               bool loadBeams) {
   const std::string modelPath = directory + "/frame.txt";
   if (!WriteRegularFrame(modelPath, storeys, bays)) Fail("cannot write " + modelPath);
   WindowSeams seams;
@@ -72,7 +88,8 @@ void TimeFrame(const std::string& directory, int storeys, int bays, int repeats)
   window.show();
   QApplication::processEvents();
   window.ChooseModel();
-  const Model& model = window.views().model;
+  const Model model =
+      loadBeams ? WithBeamLoads(window.views().model) : Model(window.views().model);
   const AnalysisResult result = MakeUpResults(model);
 
   DrawingSurface& surface = window.picture->surface();
@@ -102,8 +119,9 @@ void TimeFrame(const std::string& directory, int storeys, int bays, int repeats)
       switches[tab].push_back(static_cast<double>(clock.nsecsElapsed()) * 1e-6);
     }
   }
-  std::printf("| %5d | %5d | %6d | %7.1f |", model.nodeCount, model.memberCount,
-              static_cast<int>(geometry.deflectedShapeLines.count), build);
+  std::printf("| %5d | %5d | %5zu | %6d | %6d | %7.1f |", model.nodeCount, model.memberCount,
+              model.memberLoads.size(), static_cast<int>(geometry.deflectedShapeLines.count),
+              static_cast<int>(geometry.bendingMomentCurves.count), build);
   for (const std::vector<double>& times : switches) std::printf(" %7.1f |", Median(times));
   std::printf("\n");
   std::fflush(stdout);
@@ -111,7 +129,8 @@ void TimeFrame(const std::string& directory, int storeys, int bays, int repeats)
 
 }  // namespace
 
-// view_timing: the frames of 2000 nodes (39 × 49) and 10922 nodes (126 × 85).
+// view_timing: the frames of 2000 nodes (39 × 49) and 10922 nodes (126 × 85), and the first
+// with its beams loaded.
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
@@ -119,11 +138,13 @@ int main(int argc, char** argv) {
   char pattern[] = "/tmp/femframe-view-timing-XXXXXX";
   const char* directory = mkdtemp(pattern);
   if (directory == nullptr) Fail("cannot make a directory under /tmp");
-  std::printf("| nodes | members | δ records | build geometry [ms] |");
+  std::printf("| nodes | members | beam loads | δ records | M curve records | "
+              "build geometry [ms] |");
   for (const TabView& tab : TabViews) std::printf(" %s [ms] |", tab.caption);
-  std::printf("\n|---|---|---|---|---|---|---|---|---|\n");
-  TimeFrame(directory, 39, 49, 7);
-  TimeFrame(directory, 126, 85, 3);
+  std::printf("\n|---|---|---|---|---|---|---|---|---|---|---|\n");
+  TimeFrame(directory, 39, 49, 7, false);
+  TimeFrame(directory, 39, 49, 7, true);
+  TimeFrame(directory, 126, 85, 3, false);
   std::filesystem::remove_all(directory);
   return 0;
 }

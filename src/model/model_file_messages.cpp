@@ -5,6 +5,8 @@
 
 #include "text/number_text.h"
 #include "file_text.h"
+#include "member_load_record.h"
+#include "table_keywords.h"
 
 namespace {
 
@@ -24,22 +26,45 @@ const char* TableName(ModelTable table) {
     case ModelTable::Members: return "部材表";
     case ModelTable::Loads: return "荷重表";
     case ModelTable::Supports: return "支点表";
+    case ModelTable::MemberLoads: return "部材荷重表";
   }
   return "";
 }
 
-// The fields by the report's column names; the counts by the tables they count.
+// The fields by the report's column names; the counts by the tables they count. A distributed
+// load's a and b together are one more field.
 const char* FieldName(ModelTable table, int32_t field) {
-  static const char* const kNames[6][5] = {
+  static const char* const kNames[7][8] = {
       {"節点数", "断面数", "部材数", "荷重数", "支点数"},
       {"節点No.", "x", "y"},
       {"断面特性No.", "断面積", "断面二次", "ヤング係数"},
       {"部材No.", "節点1", "節点2", "断面特性"},
       {"節点", "Fx", "Fy", "M"},
       {"節点", "u", "v", "θ"},
+      {"部材No.", "種類", "方向", "p1", "p2", "a", "b", "aとb"},
   };
-  const char* name = field >= 0 && field < 5 ? kNames[static_cast<int>(table)][field] : nullptr;
+  const char* name = field >= 0 && field < 8 ? kNames[static_cast<int>(table)][field] : nullptr;
   return name != nullptr ? name : "";
+}
+
+// A member load's kind by its number in the file.
+std::string KindName(int16_t kind) {
+  switch (kind) {
+    case kDistributedLoad: return "分布荷重（種類 1）";
+    case kConcentratedForce: return "集中荷重（種類 2）";
+    case kConcentratedMoment: return "集中モーメント（種類 3）";
+    default: return "";
+  }
+}
+
+std::string KeywordText(ModelTable table) {
+  const TableKeyword* keyword = TableKeywordOf(table);
+  return keyword != nullptr ? std::string(keyword->keyword) : std::string();
+}
+
+std::string FieldsText(ModelTable table) {
+  const TableKeyword* keyword = TableKeywordOf(table);
+  return FormatInteger(keyword != nullptr ? keyword->fields : 0);
 }
 
 std::string LineText(int64_t line) { return FormatInteger(static_cast<long>(line)) + "行目"; }
@@ -130,6 +155,40 @@ std::string ValueReason(const ModelFileFailure& failure) {
              "が続いています。数値だけを書いてください。";
     case ReadFault::SpaceSeparated:
       return quoted + "は値が空白で区切られています。値はカンマで区切ってください。";
+    case ReadFault::TabSeparated: {
+      // A tab would be quoted as \x09; the values are shown apart as the user sees them.
+      std::string shown = failure.text;
+      for (char& c : shown) {
+        if (c == '\t') c = ' ';
+      }
+      return QuoteFileText(shown, failure.textCut) +
+             "は値がタブで区切られています。タブは値の区切りになりません。値はカンマで区切ってください。";
+    }
+    case ReadFault::LineEnded:
+      return std::string("ここで行が終わっています。") + TableName(failure.table) + "のデータは1行に" +
+             FieldsText(failure.table) + "つの値を書きます（次の行には続けられません）。";
+    case ReadFault::NotInList:
+      if (failure.field == 1) {
+        return quoted + "は種類にありません。種類は 1（分布荷重）、2（集中荷重）、3（集中モーメント）のどれかです。";
+      }
+      return quoted + "は方向にありません。" + KindName(failure.number) +
+             "の方向は 1（部材軸 x）、2（部材軸 y）、3（全体座標 x）、4（全体座標 y）のどれかです。";
+    case ReadFault::UnusedNotZero: {
+      const std::string field = FieldName(failure.table, failure.field);
+      // p2 and b stand apart from the Japanese around them.
+      const std::string shown = field.front() & 0x80 ? field : " " + field + " ";
+      return quoted + "は使われない値です。" + KindName(failure.number) + "は" + shown +
+             "を使わないので 0 にしてください。値の位置が1つずれていないかも確認してください。";
+    }
+    case ReadFault::NegativeDistance:
+      return quoted + "は負の数です。a と b は部材の端からの距離で、0 以上です。";
+    case ReadFault::BeyondMember:
+      return quoted + "は部材No＝" + FormatInteger(failure.number) + "の長さ " +
+             FormatGeneral15(failure.length) + " cm を超えています。a は節点1 からの距離で、部材の長さまでです。";
+    case ReadFault::NoSpanLeft:
+      return "a と b の和が部材No＝" + FormatInteger(failure.number) + "の長さ " +
+             FormatGeneral15(failure.length) +
+             " cm 以上で、荷重のかかる区間が残りません。分布荷重の a + b は部材の長さより小さくしてください（部材全体なら a も b も 0）。";
     case ReadFault::OutOfRange: return quoted + "は" + OutOfRangeReason(failure.kind);
     case ReadFault::NegativeCount: return quoted + "は負の数です。件数は 0 以上にしてください。";
     case ReadFault::TooLong:
@@ -156,8 +215,45 @@ std::string ShiftHintText(const ModelFileFailure& failure) {
       return RecordPlace(failure.hintLine, failure.hintTable, failure.hintRecord) +
              "の行には値が" + FormatInteger(failure.hintFields) +
              "つしかなく、足りない値を次の行から読んでいます。値が抜けていないか確認してください。";
+    case ShiftHint::CountTooLarge: {
+      const std::string count = FieldName(ModelTable::Counts, static_cast<int>(failure.hintTable) - 1);
+      return "件数の行（" + LineText(failure.hintLine) + "）の" + count + "は " +
+             FormatInteger(failure.hintCount) + " です。" + TableName(failure.hintTable) +
+             "のデータの行がこれより少ないと、表の後ろの行までデータとして読んでこうなります。" + count +
+             "が多すぎないか確認してください。";
+    }
   }
   return "";
+}
+
+// The heading after a table's keyword: missing at the end of the file, or a record in its place.
+std::string KeywordHeadingDetail(const ModelFileFailure& failure) {
+  const std::string place = LineText(failure.line) + "、" + TableName(failure.table) + "の見出しの行：";
+  const std::string keyword = KeywordText(failure.table);
+  if (failure.fault == ReadFault::HeadingIsRecord) {
+    return place + QuoteFileText(failure.text, failure.textCut) + "はデータのように読めます。" +
+           keyword + " の次の1行は見出しの行として読み飛ばすので、データはその次の行から書いてください。";
+  }
+  return place + "ここでファイルが終わっています。" + keyword +
+         " の次の行は見出しの行で、データはその次の行から書きます。";
+}
+
+// A line after the support table, from the first keyword on, that is no record of the table.
+std::string AfterTablesDetail(const ModelFileFailure& failure) {
+  const std::string keyword = KeywordText(failure.table);
+  if (failure.fault == ReadFault::TableRepeated) {
+    return LineText(failure.line) + "：" + keyword + " の表がもう一度始まっています（最初は" +
+           LineText(failure.firstLine) + "）。1つの表にまとめてください。";
+  }
+  const std::string place = LineText(failure.line) + "、" + TableName(failure.table) + "：" +
+                            QuoteFileText(failure.text, failure.textCut);
+  if (!failure.keyword.empty()) {
+    return place + "はキーワード " + failure.keyword +
+           " の書き間違いではありませんか。キーワードは半角の大文字で、その語だけを1行に書きます。";
+  }
+  return place + "は" + TableName(failure.table) +
+         "のデータでもキーワードでもありません。最初のキーワードの行から後ろには、表のデータ、"
+         "キーワードと空行だけを書きます。";
 }
 
 std::string ReadFailureDetail(const ModelFileFailure& failure) {
@@ -172,13 +268,22 @@ std::string ReadFailureDetail(const ModelFileFailure& failure) {
     case FilePart::FreeLine:
       return LineText(failure.line) + "：ここでファイルが終わっています。4行目に件数の行が必要です。";
     case FilePart::Heading:
+      if (TableKeywordOf(failure.table) != nullptr) return KeywordHeadingDetail(failure);
       return LineText(failure.line) + "、" + TableName(failure.table) +
              "の見出しの行：ここでファイルが終わっています。" +
              (failure.recordsMissing == 0
                   ? std::string("件数が 0 の表にも見出しの行が必要です。")
                   : TableName(failure.table) + std::string("には見出しの行と") +
                         FormatInteger(failure.recordsMissing) + "件のデータが必要です。");
+    case FilePart::AfterTables: return AfterTablesDetail(failure);
     case FilePart::Value:
+      if (failure.fault == ReadFault::ExtraValue) {
+        return RecordPlace(failure.line, failure.table, failure.record) + "：" +
+               FieldsText(failure.table) + "つの値の後ろに" +
+               QuoteFileText(failure.text, failure.textCut) + "があります。" +
+               TableName(failure.table) + "のデータは1行に" + FieldsText(failure.table) +
+               "つの値だけを書きます。";
+      }
       return RecordPlace(failure.line, failure.table, failure.record) + "の" +
              FieldName(failure.table, failure.field) + "：" + ValueReason(failure) +
              ShiftHintText(failure);
@@ -195,6 +300,12 @@ std::string ModelFileFailureMessage(const ModelFileFailure& failure) {
 }
 
 std::string ReferenceFailureMessage(const ReferenceFailure& failure) {
+  if (failure.table == ModelTable::MemberLoads) {
+    return std::string(kReadFailureMessage) + "\n" +
+           RecordPlace(failure.line, failure.table, failure.record) + "の" +
+           FieldName(failure.table, 0) + "：部材No＝" + FormatInteger(failure.numbers[0]) +
+           "は部材表にありません。";
+  }
   const bool section = failure.table == ModelTable::Members && failure.fields[0] == 3;
   std::string message;
   switch (failure.table) {
@@ -227,4 +338,86 @@ std::string TrailingSupportWarning(const TrailingSupportLines& lines) {
   return "支点表の後ろに、支点のデータのように読める行があります（読み込んでいません）。\n最初は" +
          LineText(lines.firstLine) + "で、全部で" + FormatInteger(static_cast<long>(lines.count)) +
          "行です。件数の行の支点数が少なすぎないか確認してください。";
+}
+
+namespace {
+
+const char* WarningHeadline(ReadWarningKind kind) {
+  switch (kind) {
+    case ReadWarningKind::Fraction:
+      return "整数の欄に小数が書いてあります。四捨五入した整数として読んでいます（ちょうど 0.5 "
+             "のときは偶数の側）。";
+    case ReadWarningKind::DuplicateNumber:
+      return "同じ番号のデータが2件以上あります。使われるのは最初の1件だけです。";
+    case ReadWarningKind::SupportFlag:
+      return "支点の拘束の値は 0（自由）か 1（拘束）です。0 と 1 以外の値は拘束として読んでいます。";
+    case ReadWarningKind::KeywordLike:
+      return "支点表の後ろに、表のキーワードに似た行があります（キーワードとしては読んでいません）。";
+  }
+  return "";
+}
+
+const char* NumberLabel(ModelTable table) {
+  switch (table) {
+    case ModelTable::Nodes: return "節点No＝";
+    case ModelTable::Sections: return "断面特性No＝";
+    default: return "部材No＝";
+  }
+}
+
+std::string WarningPlace(const ReadWarning& warning) {
+  switch (warning.kind) {
+    case ReadWarningKind::Fraction:
+      return RecordPlace(warning.line, warning.table, warning.record) + "の" +
+             FieldName(warning.table, warning.field) + "：" +
+             QuoteFileText(warning.text, warning.textCut) + "を " + FormatInteger(warning.number) +
+             " と読みました。";
+    case ReadWarningKind::DuplicateNumber:
+      return RecordPlace(warning.line, warning.table, warning.record) + "の" +
+             FieldName(warning.table, 0) + "：" + NumberLabel(warning.table) +
+             FormatInteger(warning.number) + "は" + LineText(warning.firstLine) + "（" +
+             FormatInteger(warning.firstRecord + 1) + "件目）と同じ番号です。";
+    case ReadWarningKind::SupportFlag:
+      return RecordPlace(warning.line, warning.table, warning.record) + "の" +
+             FieldName(warning.table, warning.field) + "：" +
+             QuoteFileText(warning.text, warning.textCut) + "は 0 でも 1 でもありません。";
+    case ReadWarningKind::KeywordLike:
+      return LineText(warning.line) + "：" + QuoteFileText(warning.text, warning.textCut) + "は " +
+             warning.keyword +
+             " に似ています。キーワードは半角の大文字で、その語だけを1行に書きます（前後の空白は構いません）。";
+  }
+  return "";
+}
+
+std::string WarningsOfKind(const ReadWarnings& warnings, ReadWarningKind kind) {
+  std::string text = WarningHeadline(kind);
+  int64_t listed = 0;
+  for (const ReadWarning& warning : warnings.listed) {
+    if (warning.kind != kind) continue;
+    text += "\n" + WarningPlace(warning);
+    ++listed;
+  }
+  const int64_t more = warnings.counts[static_cast<size_t>(kind)] - listed;
+  if (more > 0) text += "\nほかに" + FormatInteger(static_cast<long>(more)) + "件あります。";
+  return text;
+}
+
+}  // namespace
+
+std::string ReadWarningsMessage(const ReadWarnings& warnings) {
+  std::string message;
+  const auto add = [&message](const std::string& part) {
+    if (!message.empty()) message += "\n";
+    message += part;
+  };
+  // In file order: the tables the counts give, then the lines after them.
+  for (const ReadWarningKind kind : {ReadWarningKind::Fraction, ReadWarningKind::DuplicateNumber,
+                                     ReadWarningKind::SupportFlag}) {
+    if (warnings.counts[static_cast<size_t>(kind)] > 0) add(WarningsOfKind(warnings, kind));
+  }
+  if (warnings.trailingSupports.count > 0) add(TrailingSupportWarning(warnings.trailingSupports));
+  if (warnings.counts[static_cast<size_t>(ReadWarningKind::KeywordLike)] > 0) {
+    add(WarningsOfKind(warnings, ReadWarningKind::KeywordLike));
+  }
+  return message;
 }

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 
+#include "keyword_table_reader.h"
 #include "messages/message_sink.h"
 #include "model_file_messages.h"
 #include "model.h"
@@ -29,11 +33,19 @@ bool HasNoDigit(const std::string& text) {
   return std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A heading line whose first value is a number is a record: the table's heading is missing.
+bool StartsWithNumber(std::string_view line) {
+  line = line.substr(0, line.find(','));
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return ReadsAsRecord(line, 1, false);
+}
+
 // Reads the file part by part, keeping track of where it is, so that a failure can be told at
 // its line, table, record and field, with the likely cause when the tables have shifted.
 class ModelFileParser {
  public:
-  ModelFileParser(const std::string& path, Model& model) : reader_(path), model_(model) {}
+  ModelFileParser(const std::string& path, Model& model, ReadWarnings& warnings)
+      : reader_(path), model_(model), warnings_(warnings) {}
 
   void Read() {
     try {
@@ -42,12 +54,6 @@ class ModelFileParser {
       Locate(failure);
       throw;
     }
-  }
-
-  TrailingSupportLines TrailingSupports() {
-    TrailingSupportLines lines;
-    lines.count = reader_.CountRecordLikeLines(4, lines.firstLine);
-    return lines;
   }
 
  private:
@@ -68,9 +74,56 @@ class ModelFileParser {
     if (field == 0) recordLine_ = reader_.valueLine();
     return value;
   }
-  int16_t Count(int32_t field) { return Field(field, &ModelTextReader::ReadCount); }
-  int16_t Integer(int32_t field) { return Field(field, &ModelTextReader::ReadInteger); }
+  int16_t Count(int32_t field) {
+    const int16_t count = Field(field, &ModelTextReader::ReadCount);
+    NoteFraction(count);
+    return count;
+  }
+  int16_t Integer(int32_t field) {
+    const int16_t value = Field(field, &ModelTextReader::ReadInteger);
+    NoteFraction(value);
+    return value;
+  }
   float Real(int32_t field) { return Field(field, &ModelTextReader::ReadReal); }
+  // A support's restraint: 0 free, any other value restrained, but only 1 is meant so.
+  int16_t Flag(int32_t field) {
+    const int16_t flag = Integer(field);
+    if (flag != 0 && flag != 1) Warn(ReadWarningKind::SupportFlag, flag);
+    return flag;
+  }
+
+  // A warning about the value just read.
+  void Warn(ReadWarningKind kind, int16_t number) {
+    ReadWarning warning;
+    warning.kind = kind;
+    warning.line = reader_.valueLine();
+    warning.table = place_.table;
+    warning.record = place_.record;
+    warning.field = place_.field;
+    warning.text = reader_.valueText();
+    warning.number = number;
+    warnings_.Add(std::move(warning));
+  }
+  // A fraction in a whole-number field is read rounded, halves to even.
+  void NoteFraction(int16_t value) {
+    if (reader_.number() != static_cast<double>(value)) Warn(ReadWarningKind::Fraction, value);
+  }
+  // Each node, section and member number is kept with its first record; a later record with the
+  // same number is never used.
+  void NoteNumber(int16_t number) {
+    auto& first = firstRecords_[static_cast<size_t>(place_.table)];
+    const auto [found, isNew] = first.try_emplace(number, FirstRecord{place_.record, recordLine_});
+    if (isNew) return;
+    ReadWarning warning;
+    warning.kind = ReadWarningKind::DuplicateNumber;
+    warning.line = recordLine_;
+    warning.table = place_.table;
+    warning.record = place_.record;
+    warning.number = number;
+    warning.firstLine = found->second.line;
+    warning.firstRecord = found->second.record;
+    warnings_.Add(std::move(warning));
+  }
   // A comma after a record's last value leaves values on its line that the next record takes:
   // from there on every value is read in the wrong field ("-2,000" is two values).
   void EndRecord(int32_t fields) {
@@ -85,7 +138,10 @@ class ModelFileParser {
   template <typename Record, typename ReadRecord>
   void ReadTable(ModelTable name, int32_t fields, std::vector<Record>& table,
                  std::vector<int64_t>* lines, ReadRecord readRecord) {
-    Skip(FilePart::Heading, name);
+    place_ = {FilePart::Heading, name, 0, 0};
+    std::string heading;
+    reader_.SkipLine(&heading);
+    headingIsRecord_[static_cast<size_t>(name)] = StartsWithNumber(heading);
     const int32_t count = counts_[static_cast<size_t>(name)];
     if (lines != nullptr) lines->assign(static_cast<size_t>(count), 0);
     for (int32_t i = 0; i < count; ++i) {
@@ -105,10 +161,22 @@ class ModelFileParser {
     int32_t field;
   };
 
+  struct FirstRecord {
+    int32_t record;
+    int64_t line;
+  };
+
   ModelTextReader reader_;
   Model& model_;
+  ReadWarnings& warnings_;
   Place place_{FilePart::FirstLine, ModelTable::Counts, 0, 0};
   std::array<int32_t, 6> counts_{};  // by ModelTable; the counts line's own entry is unused
+  int64_t countsLine_ = 0;
+  // By ModelTable, for the five tables the counts give: whether the line read as the heading
+  // starts with a number, as a record does.
+  std::array<bool, 6> headingIsRecord_{};
+  // By ModelTable, for the node, section and member tables: each number's first record.
+  std::array<std::unordered_map<int16_t, FirstRecord>, 4> firstRecords_;
   int64_t recordLine_ = 0;
   // The five counts were read from more than one line: the lines before them are one short.
   bool countsSplit_ = false;
@@ -129,6 +197,7 @@ void ModelFileParser::ReadParts() {
   model_.memberCount = Count(2);
   model_.loadCount = Count(3);
   model_.supportCount = Count(4);
+  countsLine_ = recordLine_;
   countsSplit_ = reader_.valueLine() != recordLine_;
   EndRecord(5);
   counts_ = {0,
@@ -146,17 +215,21 @@ void ModelFileParser::ReadParts() {
   model_.memberLines.clear();
   model_.loadLines.clear();
   model_.supportLines.clear();
+  model_.memberLoads.clear();
+  model_.memberLoadLines.clear();
 
   ReadTable(ModelTable::Nodes, 3, model_.nodes, nullptr, [&](NodeRecord& node) {
     node.nodeNo = Integer(0);
     node.x = Real(1);
     node.y = Real(2);
+    NoteNumber(node.nodeNo);
   });
   ReadTable(ModelTable::Sections, 4, model_.sections, nullptr, [&](SectionRecord& section) {
     section.sectionNo = Integer(0);
     section.area = Real(1);
     section.inertia = Real(2);
     section.youngModulus = Real(3);
+    NoteNumber(section.sectionNo);
   });
   ReadTable(ModelTable::Members, 4, model_.members, &model_.memberLines,
             [&](MemberRecord& member) {
@@ -164,6 +237,7 @@ void ModelFileParser::ReadParts() {
               member.node1No = Integer(1);
               member.node2No = Integer(2);
               member.sectionNo = Integer(3);
+              NoteNumber(member.memberNo);
             });
   ReadTable(ModelTable::Loads, 4, model_.loads, &model_.loadLines,
             [&](NodalLoadRecord& load) {
@@ -175,14 +249,17 @@ void ModelFileParser::ReadParts() {
   ReadTable(ModelTable::Supports, 4, model_.supports, &model_.supportLines,
             [&](SupportRecord& support) {
               support.nodeNo = Integer(0);
-              support.fixU = Integer(1);
-              support.fixV = Integer(2);
-              support.fixTheta = Integer(3);
+              support.fixU = Flag(1);
+              support.fixV = Flag(2);
+              support.fixTheta = Flag(3);
             });
+  place_ = {FilePart::AfterTables, ModelTable::Supports, 0, 0};
+  ReadKeywordTables(reader_, model_, warnings_);
 }
 
 void ModelFileParser::Locate(ModelFileFailure& failure) const {
   if (failure.part == FilePart::File) return;  // the file could not be read at all
+  if (place_.part == FilePart::AfterTables) return;  // located where it was found
   failure.part = place_.part;
   failure.table = place_.table;
   failure.record = place_.record;
@@ -204,6 +281,7 @@ void ModelFileParser::Locate(ModelFileFailure& failure) const {
 
   const bool shiftedValue = failure.fault != ReadFault::FullWidth &&
                             failure.fault != ReadFault::SpaceSeparated &&
+                            failure.fault != ReadFault::TabSeparated &&
                             failure.fault != ReadFault::TooLong;
   if (!shiftedValue) return;
   if (countsSplit_) {
@@ -220,31 +298,46 @@ void ModelFileParser::Locate(ModelFileFailure& failure) const {
             place_.field);
     return;
   }
-  // Without its heading line a table takes its first record as the heading and reads the line
-  // after its last record (the next heading, or the end of the file) as that record.
-  const bool lastRecord = place_.field == 0 && place_.record == counts_[table] - 1;
+  // A record that is the next table's heading, or the end of the file where no table follows,
+  // means the table ran out of records before its count. Without its heading line a table takes
+  // its first record as the heading and runs out at its last record; with its heading, the count
+  // is larger than its records.
   const bool headingThere = failure.fault == ReadFault::NotANumber && HasNoDigit(failure.text);
   const bool nothingAfter = std::all_of(counts_.begin() + static_cast<long>(table) + 1,
                                         counts_.end(), [](int32_t count) { return count == 0; });
-  if (lastRecord && (headingThere || (failure.fault == ReadFault::EndOfFile && nothingAfter))) {
-    failure.hint = ShiftHint::HeadingMissing;
+  const bool ranOut = place_.field == 0 && (headingThere ||
+                                            (failure.fault == ReadFault::EndOfFile && nothingAfter));
+  if (!ranOut) return;
+  if (headingIsRecord_[table]) {
+    if (place_.record == counts_[table] - 1) failure.hint = ShiftHint::HeadingMissing;
+    return;
   }
+  SetHint(failure, ShiftHint::CountTooLarge, countsLine_, place_.table, 0, 0);
+  failure.hintCount = counts_[table];
 }
 
 }  // namespace
 
-std::optional<Model> ReadModelFile(const std::string& path, TrailingSupportLines* trailing) {
+std::optional<Model> ReadModelFile(const std::string& path, ReadWarnings* warnings) {
   Model model;
   model.modelPath = path;
+  ReadWarnings found;
   try {
     // The reader closes the file on every way out, a failed read included.
-    ModelFileParser parser(path, model);
+    ModelFileParser parser(path, model, found);
     parser.Read();
-    if (trailing != nullptr) *trailing = parser.TrailingSupports();
-    return model;
   } catch (ModelFileFailure& failure) {
     failure.path = path;
     ShowMessage(ModelFileFailureMessage(failure));
     return std::nullopt;
   }
+  if (warnings != nullptr) *warnings = std::move(found);
+  return model;
+}
+
+std::optional<Model> ReadModelFile(const std::string& path, TrailingSupportLines* trailing) {
+  ReadWarnings warnings;
+  std::optional<Model> model = ReadModelFile(path, &warnings);
+  if (model && trailing != nullptr) *trailing = warnings.trailingSupports;
+  return model;
 }

@@ -13,8 +13,6 @@ namespace {
 
 // As much of line 1 as a message quotes.
 constexpr size_t kFirstLineBytes = 96;
-// How far past the support table the reader looks for lines that read as records.
-constexpr int64_t kMaxScannedBytes = 16 * 1024 * 1024;
 
 bool IsBlank(int c) { return c == ' ' || c == '\t'; }
 
@@ -85,20 +83,60 @@ ParsedNumber ParseNumber(std::string_view text) {
     parsed.fault = ReadFault::NotANumber;
   } else {
     parsed.numberLength = static_cast<size_t>(number->first.ptr - text.data());
-    parsed.fault = AreNumbersSeparatedByBlanks(text.substr(parsed.numberLength))
-                       ? ReadFault::SpaceSeparated
-                       : ReadFault::TextAfterNumber;
+    if (!AreNumbersSeparatedByBlanks(text.substr(parsed.numberLength))) {
+      parsed.fault = ReadFault::TextAfterNumber;
+    } else if (text.find('\t') != std::string_view::npos) {
+      parsed.fault = ReadFault::TabSeparated;
+    } else {
+      parsed.fault = ReadFault::SpaceSeparated;
+    }
   }
   return parsed;
 }
 
-// A line of a record's shape: exactly `fields` comma-separated whole numbers within 16 bits.
-bool ReadsAsRecord(std::string_view line, int fields) {
+}  // namespace
+
+double ValueOfField(std::string_view text, bool cut, FieldKind kind, int64_t line) {
+  text = TrimBlanks(text);
+  const auto failure = [&](ReadFault fault, size_t numberLength = 0) {
+    ModelFileFailure found;
+    found.fault = fault;
+    found.part = FilePart::Value;
+    found.line = line;
+    found.text = std::string(text.substr(0, kMaxValueLength));
+    found.textCut = cut || text.size() > kMaxValueLength;
+    found.kind = kind;
+    found.numberLength = numberLength;
+    return found;
+  };
+  if (cut || text.size() > kMaxValueLength) throw failure(ReadFault::TooLong);
+  const ParsedNumber parsed = ParseNumber(text);
+  if (parsed.fault) throw failure(*parsed.fault, parsed.numberLength);
+  const double rounded = RoundHalfEven(parsed.value);
+  switch (kind) {
+    case FieldKind::Count:
+      if (rounded < 0.0) throw failure(ReadFault::NegativeCount);
+      if (rounded > 32767.0) throw failure(ReadFault::OutOfRange);
+      break;
+    case FieldKind::Integer:
+      if (!FitsInt16(rounded)) throw failure(ReadFault::OutOfRange);
+      break;
+    case FieldKind::Real:
+      if (std::fabs(parsed.value) > static_cast<double>(std::numeric_limits<float>::max())) {
+        throw failure(ReadFault::OutOfRange);
+      }
+      break;
+  }
+  return parsed.value;
+}
+
+bool ReadsAsRecord(std::string_view line, int fields, bool wholeNumbers) {
   int found = 0;
   while (true) {
     const size_t comma = line.find(',');
     const ParsedNumber parsed = ParseNumber(TrimBlanks(line.substr(0, comma)));
-    if (parsed.fault || RoundHalfEven(parsed.value) != parsed.value || !FitsInt16(parsed.value)) {
+    if (parsed.fault) return false;
+    if (wholeNumbers && (RoundHalfEven(parsed.value) != parsed.value || !FitsInt16(parsed.value))) {
       return false;
     }
     ++found;
@@ -107,8 +145,6 @@ bool ReadsAsRecord(std::string_view line, int fields) {
     line.remove_prefix(comma + 1);
   }
 }
-
-}  // namespace
 
 ModelTextReader::ModelTextReader(const std::string& path) : source_(path) {
   if (!source_.isOpen()) {
@@ -130,12 +166,10 @@ ModelFileFailure ModelTextReader::Failure(ReadFault fault, std::string_view text
   return failure;
 }
 
-ModelFileFailure ModelTextReader::ValueFailure(ReadFault fault, FieldKind kind,
-                                               size_t numberLength) const {
+ModelFileFailure ModelTextReader::ValueFailure(ReadFault fault, FieldKind kind) const {
   ModelFileFailure failure = Failure(fault, value_);
   failure.line = valueLine_;
   failure.kind = kind;
-  failure.numberLength = numberLength;
   return failure;
 }
 
@@ -168,10 +202,14 @@ void ModelTextReader::ExpectFirstLine(std::string_view expected) {
   if (cut || line != expected) throw Failure(ReadFault::NotFemdata, line, cut);
 }
 
-void ModelTextReader::SkipLine() {
+void ModelTextReader::SkipLine(std::string* kept) {
+  if (kept != nullptr) kept->clear();
   int c = NextByte();
   if (c == -1) throw Failure(ReadFault::EndOfFile);
-  while (c != -1 && c != '\n') c = NextByte();
+  while (c != -1 && c != '\n') {
+    if (kept != nullptr && kept->size() <= kMaxValueLength) kept->push_back(static_cast<char>(c));
+    c = NextByte();
+  }
 }
 
 double ModelTextReader::ReadNumber(FieldKind kind) {
@@ -192,70 +230,51 @@ double ModelTextReader::ReadNumber(FieldKind kind) {
   valueEndedAtComma_ = c == ',';
   if (c == '\n' && !value_.empty() && value_.back() == '\r') value_.pop_back();
   while (!value_.empty() && IsBlank(value_.back())) value_.pop_back();
-  const ParsedNumber parsed = ParseNumber(value_);
-  if (parsed.fault) throw ValueFailure(*parsed.fault, kind, parsed.numberLength);
-  return parsed.value;
+  number_ = ValueOfField(value_, false, kind, valueLine_);
+  return number_;
 }
 
 int16_t ModelTextReader::ReadCount() {
-  const double rounded = RoundHalfEven(ReadNumber(FieldKind::Count));
-  if (rounded < 0.0) throw ValueFailure(ReadFault::NegativeCount, FieldKind::Count);
-  if (rounded > 32767.0) throw ValueFailure(ReadFault::OutOfRange, FieldKind::Count);
-  return static_cast<int16_t>(rounded);
+  return static_cast<int16_t>(RoundHalfEven(ReadNumber(FieldKind::Count)));
 }
 
 int16_t ModelTextReader::ReadInteger() {
-  const double rounded = RoundHalfEven(ReadNumber(FieldKind::Integer));
-  if (!FitsInt16(rounded)) throw ValueFailure(ReadFault::OutOfRange, FieldKind::Integer);
-  return static_cast<int16_t>(rounded);
+  return static_cast<int16_t>(RoundHalfEven(ReadNumber(FieldKind::Integer)));
 }
 
-float ModelTextReader::ReadReal() {
-  const double value = ReadNumber(FieldKind::Real);
-  if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
-    throw ValueFailure(ReadFault::OutOfRange, FieldKind::Real);
+float ModelTextReader::ReadReal() { return static_cast<float>(ReadNumber(FieldKind::Real)); }
+
+int64_t ModelTextReader::SkipRestOfLine() {
+  int64_t bytes = 0;
+  if (atLineStart_) return bytes;
+  for (int c = NextByte(); c != -1; c = NextByte()) {
+    ++bytes;
+    if (c == '\n') break;
   }
-  return static_cast<float>(value);
+  return bytes;
 }
 
-int64_t ModelTextReader::CountRecordLikeLines(int fields, int64_t& firstLine) {
-  int64_t count = 0;
-  int64_t scanned = 0;
-  const size_t maxRecordLength = static_cast<size_t>(fields) * (kMaxValueLength + 1);
-  try {
-    int c = 0;
-    // The rest of the line the last record ended on is not a line of its own.
-    if (!atLineStart_) {
-      while (c != -1 && c != '\n' && scanned < kMaxScannedBytes) {
-        c = NextByte();
-        ++scanned;
-      }
+bool ModelTextReader::ReadLine(std::string& line, size_t keep, bool& cut, int64_t& bytes) {
+  line.clear();
+  cut = false;
+  bytes = 0;
+  int c = NextByte();
+  if (c == -1) return false;
+  // One byte more than kept, so that a line of exactly `keep` bytes and its CR is not cut.
+  while (c != -1 && c != '\n') {
+    ++bytes;
+    if (line.size() <= keep) {
+      line.push_back(static_cast<char>(c));
+    } else {
+      cut = true;
     }
-    std::string line;
-    while (scanned < kMaxScannedBytes) {
-      c = NextByte();
-      if (c == -1) break;
-      const int64_t lineNumber = line_;
-      line.clear();
-      bool tooLong = false;
-      while (c != -1 && c != '\n' && scanned < kMaxScannedBytes) {
-        ++scanned;
-        if (line.size() < maxRecordLength) {
-          line.push_back(static_cast<char>(c));
-        } else {
-          tooLong = true;
-        }
-        c = NextByte();
-      }
-      if (c == '\n') ++scanned;  // so that a run of empty lines counts too
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (!tooLong && ReadsAsRecord(line, fields)) {
-        if (count == 0) firstLine = lineNumber;
-        ++count;
-      }
-    }
-  } catch (const ModelFileFailure&) {
-    // The tables are read; a fault in what follows them only ends the look.
+    c = NextByte();
   }
-  return count;
+  if (c == '\n') ++bytes;
+  if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
+  if (line.size() > keep) {
+    line.resize(keep);
+    cut = true;
+  }
+  return true;
 }

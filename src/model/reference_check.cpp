@@ -86,14 +86,32 @@ std::optional<ReferenceFailure> ResolveNodeReferences(const Model& model, ModelT
   return std::nullopt;
 }
 
+// Each load along a member names one member; the first that names none stops the check.
+std::optional<ReferenceFailure> ResolveMemberLoads(Model& model) {
+  for (size_t i = 0; i < model.memberLoads.size(); ++i) {
+    MemberLoadRecord& load = model.memberLoads[i];
+    load.memberIndex = FindPosition(model.members, model.memberCount, &MemberRecord::memberNo,
+                                    load.memberNo);
+    if (load.memberIndex == -1) {
+      ReferenceFailure failure = FailureAt(ModelTable::MemberLoads, i, model.memberLoadLines);
+      AddMissing(failure, 0, load.memberNo);
+      return failure;
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<ReferenceFailure> ResolveReferences(Model& model) {
   if (auto failure = ResolveMembers(model)) return failure;
   if (auto failure = ResolveNodeReferences(model, ModelTable::Loads, model.loads,
                                            model.loadCount, model.loadLines)) {
     return failure;
   }
-  return ResolveNodeReferences(model, ModelTable::Supports, model.supports, model.supportCount,
-                               model.supportLines);
+  if (auto failure = ResolveNodeReferences(model, ModelTable::Supports, model.supports,
+                                           model.supportCount, model.supportLines)) {
+    return failure;
+  }
+  return ResolveMemberLoads(model);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/model_file_reader.h"
+#include "model/reference_check.h"
 #include "model_test_fixture.h"
 
 namespace {
@@ -123,6 +124,47 @@ TEST_F(ModelFileLimitsTest, HugeFreeLinesAreSkippedWithoutBeingKept) {
   ASSERT_TRUE(model);
   EXPECT_EQ(model->nodes[1].x, 300.0f);
   EXPECT_TRUE(sink.messages.empty());
+}
+
+// After the support table the whole file is read for keywords, however far the table starts,
+// while the look for support-like lines stops after 16 MB; a record's overlong value is refused
+// and quoted shortened.
+TEST_F(ModelFileLimitsTest, KeywordTablesAfterLongNotesAndOverlongRecords) {
+  const std::string head = "FEMDATA\r\n\r\n\r\n" + kCantileverTables;
+  const std::string table = "2,0,1,0\r\nMEMBERLOADS\r\nheading\r\n1,1,4,-10,-10,0,0\r\n";
+  ReadWarnings warnings;
+  const std::optional<Model> model = ReadModelFile(WriteModel(head, '\n', 17 << 20, table), &warnings);
+  ASSERT_TRUE(model);
+  EXPECT_EQ(model->memberLoads.size(), 1u);
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_FALSE(ReadModelFile(WriteModel(head + "MEMBERLOADS\r\nh\r\n1,1,4,", '9', 1 << 20, "\r\n")));
+  ExpectOnlyMessage(kReadFailureLine);
+}
+
+// A distributed load must leave some of its member loaded (a + b below the length) and a point
+// may lie anywhere up to the far end, the length measured as the stiffness step measures it (an
+// inclined member of 500 cm here). Of two members with one number, the first is the one loaded.
+TEST_F(ModelFileLimitsTest, LoadsAlongAMemberStayWithinIt) {
+  const std::string head =
+      "FEMDATA\r\n\r\n\r\n3,1,2,0,1\r\nn\r\n1,0,0\r\n2,300,400\r\n3,100,0\r\ns\r\n"
+      "1,50,400,2100000\r\nm\r\n1,1,2,1\r\n1,1,3,1\r\nl\r\nsu\r\n1,1,1,1\r\n"
+      "MEMBERLOADS\r\nheading\r\n";
+  const std::pair<std::string, bool> records[] = {
+      {"1,1,4,-10,-10,250,249.999", true}, {"1,1,4,-10,-10,250,250", false},
+      {"1,2,2,-500,0,500,0", true},        {"1,2,2,-500,0,500.001,0", false},
+      {"1,3,0,1000,0,500,0", true},        {"1,1,1,-1,-1,0,499.999", true},
+  };
+  for (const auto& [record, accepted] : records) {
+    SCOPED_TRACE(record);
+    std::optional<Model> model = ReadModelFile(WriteModel(head + record + "\r\n", ' ', 0));
+    ASSERT_EQ(model.has_value(), accepted);
+    if (!model) {
+      ExpectOnlyMessage(kReadFailureLine);
+      continue;
+    }
+    ASSERT_TRUE(CheckModelReferences(*model));
+    EXPECT_EQ(model->memberLoads.at(0).memberIndex, 0);
+  }
 }
 
 }  // namespace

@@ -1,14 +1,16 @@
 // The mistakes people make writing a model file by hand, each a real file: its message keeps the
 // fixed text as the first line, and the second names the line, the table and record, the field
-// and what was found there. Loading a model also warns of support lines beyond the count.
+// and what was found there. What reads but was probably not meant is warned of, a line a place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "model/file_text.h"
 #include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/reference_check.h"
+#include "model/table_keywords.h"
 #include "model_test_fixture.h"
 
 namespace {
@@ -19,17 +21,18 @@ struct Mistake {
   std::string path;
   std::string first;  // the fixed first line; empty when the model loads without a word
   std::string place;  // how the second line starts
-  std::string what;   // further on in the second line
+  std::string what;   // further on in the message
+  size_t lines = 2;   // a warning has a line for each place
 };
 
 // What loading the file as the window and the batch do shows: the read failure, the reference
-// failure, or the warning about lines after the support table.
+// failure, or the warnings.
 std::vector<std::string> LoadMessages(RecordingMessageSink& sink, const std::string& path) {
   sink.messages.clear();
-  TrailingSupportLines trailing;
-  std::optional<Model> model = ReadModelFile(path, &trailing);
-  if (model && CheckModelReferences(*model) && trailing.count > 0) {
-    sink.messages.push_back(TrailingSupportWarning(trailing));
+  ReadWarnings warnings;
+  std::optional<Model> model = ReadModelFile(path, &warnings);
+  if (model && CheckModelReferences(*model) && !warnings.empty()) {
+    sink.messages.push_back(ReadWarningsMessage(warnings));
   }
   return sink.messages;
 }
@@ -40,6 +43,10 @@ TEST_F(ModelFileMessagesTest, EachMistakeIsShownWhereItIs) {
   const std::string heading = "見出しの行が1つ抜けていると表が1行ずれて";
   const std::string freeLines = "2行目のタイトルの行か3行目の件数の見出しの行が抜けていると";
   const std::string trailing = "支点表の後ろに、支点のデータのように読める行があります（読み込んでいません）。";
+  const std::string fraction = "整数の欄に小数が書いてあります。四捨五入した整数として読んでいます（ちょうど 0.5 のときは偶数の側）。";
+  const std::string duplicate = "同じ番号のデータが2件以上あります。使われるのは最初の1件だけです。";
+  const std::string flag = "支点の拘束の値は 0（自由）か 1（拘束）です。0 と 1 以外の値は拘束として読んでいます。";
+  const std::string keywordLike = "支点表の後ろに、表のキーワードに似た行があります（キーワードとしては読んでいません）。";
   const Mistake mistakes[] = {
       {ModelData("letter_o_for_zero.txt"), read, "7行目、節点表の2件目のx：",
        "「3O0」は数値「3」の後ろに「O0」が続いています。"},
@@ -100,6 +107,51 @@ TEST_F(ModelFileMessagesTest, EachMistakeIsShownWhereItIs) {
       {ModelData("supports_beyond_count.txt"), trailing, "最初は16行目で、全部で2行です。", "支点数"},
       {ModelData("extra_lines_after_supports.txt"), trailing, "最初は16行目で、全部で1行です。", ""},
       {ExamplePath("cantilever.txt"), "", "", ""},
+      {ModelData("node_count_too_large.txt"), read, "8行目、節点表の3件目の節点No.：「section」",
+       "件数の行（4行目）の節点数は 3 です。"},
+      {ModelData("tab_separated.txt"), read, "7行目、節点表の2件目の節点No.：「2 300 0」",
+       "タブは値の区切りになりません。"},
+      // Read as written, with a warning.
+      {ModelData("fractions.txt"), fraction, "4行目、件数の行の節点数：「2.5」を 2 と読みました。",
+       "\n" + flag + "\n14行目、支点表の1件目のv：「2.5」は 0 でも 1 でもありません。", 9},
+      {ModelData("duplicate_nodes.txt"), duplicate, "8行目、節点表の3件目の節点No.：",
+       "節点No＝5は6行目（1件目）と同じ番号です。"},
+      {ModelData("support_flag_2.txt"), flag, "15行目、支点表の1件目のθ：", "「2」は 0 でも 1 でもありません。"},
+      // Before the first keyword a line is a note; one like a keyword is warned of, not read.
+      {ModelData("member_load_keyword_misspelt.txt"), keywordLike,
+       "16行目：「Memberloads」は MEMBERLOADS に似ています。", "\n19行目：「MEMBERLOAD」", 3},
+      // The MEMBERLOADS table: each value against its kind and the member's length.
+      {ModelData("member_loads_all_kinds.txt"), "", "", ""},
+      {ModelData("member_load_unknown_member.txt"), read, "19行目、部材荷重表の2件目の部材No.：",
+       "部材No＝9は部材表にありません。"},
+      {ModelData("member_load_bad_kind.txt"), read, "18行目、部材荷重表の1件目の種類：", "「4」は種類にありません。"},
+      {ModelData("member_load_bad_direction.txt"), read, "18行目、部材荷重表の1件目の方向：",
+       "「5」は方向にありません。"},
+      {ModelData("member_load_moment_direction.txt"), read, "18行目、部材荷重表の1件目の方向：「2」",
+       "集中モーメント（種類 3）は方向を使わない"},
+      // The distance written where a force has no p2.
+      {ModelData("member_load_shifted_fields.txt"), read, "18行目、部材荷重表の1件目のp2：「150」",
+       "値の位置が1つずれて"},
+      {ModelData("member_load_negative_b.txt"), read, "18行目、部材荷重表の1件目のb：", "「-50」は負の数です。"},
+      {ModelData("member_load_no_span_left.txt"), read, "18行目、部材荷重表の1件目のaとb：",
+       "部材No＝1の長さ 300 cm 以上"},
+      {ModelData("member_load_point_beyond.txt"), read, "18行目、部材荷重表の1件目のa：",
+       "「300.5」は部材No＝1の長さ 300 cm を超えています。"},
+      // A record stands on its one line; from the first keyword on, a line is a record, a keyword
+      // or empty, and each table is given once, after its heading.
+      {ModelData("member_load_split_record.txt"), read, "18行目、部材荷重表の1件目のb：",
+       "ここで行が終わっています。"},
+      {ModelData("member_load_extra_value.txt"), read, "18行目、部材荷重表の1件目：",
+       "7つの値の後ろに「0」があります。"},
+      {ModelData("member_load_note_in_table.txt"), read, "19行目、部材荷重表：「the slab weighs 10 kg/cm」",
+       "データでもキーワードでもありません。"},
+      {ModelData("member_load_misspelt_in_table.txt"), read, "19行目、部材荷重表：「MemberLoads」",
+       "MEMBERLOADS の書き間違い"},
+      {ModelData("member_load_table_twice.txt"), read, "20行目：MEMBERLOADS の表がもう一度", "最初は16行目"},
+      {ModelData("member_load_heading_missing.txt"), read, "18行目、部材荷重表の見出しの行：",
+       "データのように読めます。"},
+      {ModelData("member_load_keyword_at_end.txt"), read, "17行目、部材荷重表の見出しの行：",
+       "ここでファイルが終わっています。"},
   };
   for (const Mistake& mistake : mistakes) {
     SCOPED_TRACE(mistake.path);
@@ -114,7 +166,9 @@ TEST_F(ModelFileMessagesTest, EachMistakeIsShownWhereItIs) {
     ASSERT_NE(end, std::string::npos) << message;
     EXPECT_EQ(message.substr(0, end), mistake.first);
     const std::string second = message.substr(end + 1);
-    EXPECT_EQ(second.find('\n'), std::string::npos) << second;
+    EXPECT_EQ(static_cast<size_t>(std::count(message.begin(), message.end(), '\n')) + 1,
+              mistake.lines)
+        << message;
     EXPECT_EQ(second.rfind(mistake.place, 0), 0u) << second;
     EXPECT_NE(second.find(mistake.what, mistake.place.size()), std::string::npos) << second;
   }
@@ -133,6 +187,19 @@ TEST_F(ModelFileMessagesTest, TheLookAfterTheSupportsStopsAfter16MegabytesOfEmpt
     WriteFileBytes(path,
                    model.substr(0, tail) + std::string(emptyLines, '\n') + model.substr(tail));
     EXPECT_EQ(LoadMessages(sink, path).size(), warned ? 1u : 0u) << emptyLines;
+  }
+}
+
+// A keyword in another case or with one character added, dropped or changed is taken for a slip;
+// the keyword itself, two slips or other words are not.
+TEST(ResembledTableKeyword, IsTheKeywordWithinOneSlip) {
+  for (const char* like : {"memberloads", " Memberloads ", "MEMBERLOAD", "MEMBER LOADS",
+                           "MEMBERLOADSS", "EMBERLOADS", "MEMBERL0ADS"}) {
+    EXPECT_NE(ResembledTableKeyword(like), nullptr) << like;
+  }
+  for (const char* other : {"MEMBERLOADS", " MEMBERLOADS\t", "MEMBERLAODS", "MEMBERLOA",
+                            "MEMBERS", "", "HINGES", "MEMBERLOADS 部材荷重"}) {
+    EXPECT_EQ(ResembledTableKeyword(other), nullptr) << other;
   }
 }
 

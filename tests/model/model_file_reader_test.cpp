@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 
+#include "model/reference_check.h"
+
 #include "model_test_fixture.h"
 
 namespace {
@@ -92,7 +94,47 @@ TEST_F(ModelFileReaderTest, EachFileGivesItsCountsAndTablesOrItsMessage) {
     EXPECT_EQ(model->members, read.tables.members);
     EXPECT_EQ(model->loads, read.tables.loads);
     EXPECT_EQ(model->supports, read.tables.supports);
+    EXPECT_TRUE(model->memberLoads.empty());
   }
+}
+
+// The MEMBERLOADS table, record by record with its line and the member's position, the fields a
+// kind does not use 0. A note before the keyword, blanks around it and empty lines before the
+// heading and between the records are passed over; a keyword written otherwise is a note, and
+// its table is not read.
+TEST_F(ModelFileReaderTest, MemberLoadsAreReadRecordByRecord) {
+  struct Loads {
+    std::string path;
+    std::vector<MemberLoadRecord> loads;  // No., kind, direction, p1, p2, a, b, member position
+    std::vector<int64_t> lines;
+  };
+  const Loads files[] = {
+      {ModelData("member_loads_all_kinds.txt"),
+       {{2, 1, 4, -10, -10, 0, 0, 1},
+        {2, 1, 2, 0, -20, 100, 50, 1},
+        {1, 1, 3, 5, 5, 0, 0, 0},
+        {3, 1, 1, -1, -2.5, 0, 150, 2},
+        {2, 2, 2, -500, 0, 150, 0, 1},
+        {1, 2, 3, 300, 0, 200, 0, 0},
+        {3, 2, 1, -100, 0, 300, 0, 2},
+        {2, 3, 0, 20000, 0, 200, 0, 1},
+        {2, 2, 4, -250, 0, 0, 0, 1}},
+       {25, 26, 28, 29, 31, 32, 33, 34, 35}},
+      // LF line ends and no line end after the last record.
+      {ModelData("member_loads_beam.txt"),
+       {{1, 1, 4, -0.785, -0.785, 0, 0, 0}, {1, 2, 2, -1000, 0, 300, 0, 0}},
+       {18, 19}},
+      {ModelData("member_load_keyword_misspelt.txt"), {}, {}},
+  };
+  for (const Loads& file : files) {
+    SCOPED_TRACE(file.path);
+    std::optional<Model> model = ReadModelFile(file.path);
+    ASSERT_TRUE(model);
+    ASSERT_TRUE(CheckModelReferences(*model));
+    EXPECT_EQ(model->memberLoads, file.loads);
+    EXPECT_EQ(model->memberLoadLines, file.lines);
+  }
+  EXPECT_TRUE(sink.messages.empty());
 }
 
 }  // namespace

@@ -53,25 +53,47 @@ struct InteriorPeaks {
   std::vector<MemberStation> axial;   // vertex of N
 };
 
-// The distinct x of the result stations.
-std::vector<double> StationPlaces(const std::vector<MemberStation>& stations) {
+struct PlacedValues {
+  MemberStation place;
+  AlongMemberValues values;
+};
+
+// The values at the result stations, worked out once: in their order, and at each distinct place
+// x the values just before and just after it, which differ only where a concentrated load acts.
+struct StationValues {
+  std::vector<PlacedValues> atStations;
   std::vector<double> places;
-  for (const MemberStation& station : stations) {
-    if (places.empty() || places.back() != station.x) places.push_back(station.x);
+  std::vector<AlongMemberValues> before;
+  std::vector<AlongMemberValues> after;
+};
+
+StationValues ValuesAtStations(const LoadedMember& member) {
+  StationValues values;
+  for (const MemberStation& station : ResultStations(member.beam, member.loads)) {
+    const AlongMemberValues at = ValuesAt(member, station);
+    values.atStations.push_back({station, at});
+    if (values.places.empty() || values.places.back() != station.x) {
+      values.places.push_back(station.x);
+      values.before.push_back(at);
+      values.after.push_back(at);
+    } else {
+      values.after.back() = at;  // the side after a concentrated load
+    }
   }
-  return places;
+  return values;
 }
 
 // Between two stations no load starts, ends or acts, so N and Q are polynomials of degree 2 at
 // most there and the quadratic through three of their values is exact.
-InteriorPeaks FindInteriorPeaks(const LoadedMember& member, const std::vector<double>& places) {
+InteriorPeaks FindInteriorPeaks(const LoadedMember& member, const StationValues& stations) {
   InteriorPeaks peaks;
+  const std::vector<double>& places = stations.places;
   for (size_t i = 0; i + 1 < places.size(); ++i) {
     const double x0 = places[i];
     const double x1 = places[i + 1];
-    const AlongMemberValues atStart = ValuesAt(member, {x0, StationSide::After});
+    const AlongMemberValues& atStart = stations.after[i];
     const AlongMemberValues atMiddle = ValuesAt(member, {(x0 + x1) / 2.0, StationSide::After});
-    const AlongMemberValues atEnd = ValuesAt(member, {x1, StationSide::Before});
+    const AlongMemberValues& atEnd = stations.before[i + 1];
     // A stationary point that rounding puts a hair inside the interval is the station itself,
     // as at midspan of a symmetric beam.
     const auto keepInside = [&](double t, std::vector<MemberStation>& into) {
@@ -89,11 +111,6 @@ InteriorPeaks FindInteriorPeaks(const LoadedMember& member, const std::vector<do
   }
   return peaks;
 }
-
-struct PlacedValues {
-  MemberStation place;
-  AlongMemberValues values;
-};
 
 // The values at the stations, already known, and at the interior points, merged in order of x;
 // interior points never share an x with a station.
@@ -312,9 +329,11 @@ struct DisplacementPiece {
   Bernstein dy;
 };
 
+// The displacement is the same on both sides of a station.
 std::vector<DisplacementPiece> DisplacementPieces(const LoadedMember& member,
-                                                  const std::vector<double>& places) {
+                                                  const StationValues& stations) {
   const double c = member.beam.cosine, s = member.beam.sine;
+  const std::vector<double>& places = stations.places;
   std::vector<DisplacementPiece> pieces;
   for (size_t i = 0; i + 1 < places.size(); ++i) {
     DisplacementPiece piece;
@@ -323,9 +342,10 @@ std::vector<DisplacementPiece> DisplacementPieces(const LoadedMember& member,
     for (size_t k = 0; k < kNodes; ++k) {
       // Rounding must not carry a node past the station, which may be node 2.
       const double share = static_cast<double>(k) / (kNodes - 1);
-      const double x =
-          k + 1 == kNodes ? piece.x1 : std::min(piece.x0 + (piece.x1 - piece.x0) * share, piece.x1);
-      const AlongMemberValues values = ValuesAt(member, {x, StationSide::After});
+      const double x = std::min(piece.x0 + (piece.x1 - piece.x0) * share, piece.x1);
+      const AlongMemberValues values = k == 0            ? stations.after[i]
+                                       : k + 1 == kNodes ? stations.after[i + 1]
+                                                         : ValuesAt(member, {x, StationSide::After});
       piece.dxAtNodes[k] = c * values.axialDisplacement - s * values.transverseDisplacement;
       piece.dyAtNodes[k] = s * values.axialDisplacement + c * values.transverseDisplacement;
     }
@@ -370,25 +390,20 @@ MemberExtreme LargestAlong(const std::vector<DisplacementPiece>& pieces, AtNode 
 
 std::vector<MemberStation> MomentPeaks(const LoadedMember& given) {
   const LoadedMember member = WithFixedEndForces(given);
-  return FindInteriorPeaks(member, StationPlaces(ResultStations(member.beam, member.loads)))
-      .moment;
+  return FindInteriorPeaks(member, ValuesAtStations(member)).moment;
 }
 
 MemberMaxima FindMemberMaxima(const LoadedMember& given) {
   const LoadedMember member = WithFixedEndForces(given);
-  const std::vector<MemberStation> stations = ResultStations(member.beam, member.loads);
-  std::vector<PlacedValues> atStations;
-  for (const MemberStation& station : stations) {
-    atStations.push_back({station, ValuesAt(member, station)});
-  }
-  const std::vector<double> places = StationPlaces(stations);
-  const InteriorPeaks peaks = FindInteriorPeaks(member, places);
+  const StationValues stations = ValuesAtStations(member);
+  const InteriorPeaks peaks = FindInteriorPeaks(member, stations);
+  const std::vector<PlacedValues>& at = stations.atStations;
   MemberMaxima maxima;
-  maxima.moment = Largest(Merged(member, atStations, peaks.moment), &AlongMemberValues::moment);
-  maxima.shear = Largest(Merged(member, atStations, peaks.shear), &AlongMemberValues::shearForce);
-  maxima.axial = Largest(Merged(member, atStations, peaks.axial), &AlongMemberValues::axialForce);
+  maxima.moment = Largest(Merged(member, at, peaks.moment), &AlongMemberValues::moment);
+  maxima.shear = Largest(Merged(member, at, peaks.shear), &AlongMemberValues::shearForce);
+  maxima.axial = Largest(Merged(member, at, peaks.axial), &AlongMemberValues::axialForce);
 
-  const std::vector<DisplacementPiece> pieces = DisplacementPieces(member, places);
+  const std::vector<DisplacementPiece> pieces = DisplacementPieces(member, stations);
   maxima.displacementX = LargestAlong(
       pieces, [](const DisplacementPiece& p, size_t k) { return p.dxAtNodes[k]; },
       [](const DisplacementPiece& p) { return LargestCoefficient(p.dx); },

@@ -71,11 +71,11 @@ bool WriteOutput(const char* what, const std::function<void()>& write) {
 // check show their own messages through the standard-error message sink.
 // The lock is held while the run writes its work files and the report.
 int AnalyseModel(const BatchArguments& arguments) {
-  TrailingSupportLines trailing;
-  std::optional<Model> model = ReadModelFile(FullPath(arguments.modelPath), &trailing);
+  ReadWarnings warnings;
+  std::optional<Model> model = ReadModelFile(FullPath(arguments.modelPath), &warnings);
   if (!model || !CheckModelReferences(*model)) return kExitModelRejected;
   // The model is analysed as the counts say; the warning only asks the user to look.
-  if (trailing.count > 0) ShowMessage(TrailingSupportWarning(trailing));
+  if (!warnings.empty()) ShowMessage(ReadWarningsMessage(warnings));
   std::optional<AnalysisResult> result;
   try {
     const WorkDirectory directory =

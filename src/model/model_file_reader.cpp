@@ -335,9 +335,3 @@ std::optional<Model> ReadModelFile(const std::string& path, ReadWarnings* warnin
   return model;
 }
 
-std::optional<Model> ReadModelFile(const std::string& path, TrailingSupportLines* trailing) {
-  ReadWarnings warnings;
-  std::optional<Model> model = ReadModelFile(path, &warnings);
-  if (model && trailing != nullptr) *trailing = warnings.trailingSupports;
-  return model;
-}

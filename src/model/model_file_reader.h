@@ -14,6 +14,4 @@
 // The model, its indices not yet resolved, when the whole file was read; nothing after the
 // failure message has been shown. With `warnings`, what in the file was read but probably not
 // meant (ReadWarningsMessage in model_file_messages tells the user).
-std::optional<Model> ReadModelFile(const std::string& path, ReadWarnings* warnings);
-// The same, with only the support-like lines after the support table told in `trailing`.
-std::optional<Model> ReadModelFile(const std::string& path, TrailingSupportLines* trailing = nullptr);
+std::optional<Model> ReadModelFile(const std::string& path, ReadWarnings* warnings = nullptr);

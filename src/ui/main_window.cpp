@@ -179,8 +179,8 @@ void MainWindow::ChooseModel() {
 void MainWindow::OpenModel(const std::string& path) {
   if (running_) return;
   lastFolder_ = FolderOf(path);
-  TrailingSupportLines trailing;
-  std::optional<Model> model = ReadModelFile(path, &trailing);
+  ReadWarnings warnings;
+  std::optional<Model> model = ReadModelFile(path, &warnings);
   if (!model) {
     seams_.endProgram(1);  // a model file that cannot be read ends the program
     return;
@@ -201,7 +201,7 @@ void MainWindow::OpenModel(const std::string& path) {
   SelectTab(0);
   runButton->setEnabled(true);
   // The model is drawn as the counts say; the warning only asks the user to look.
-  if (trailing.count > 0) seams_.showMessage(this, TrailingSupportWarning(trailing));
+  if (!warnings.empty()) seams_.showMessage(this, ReadWarningsMessage(warnings));
 }
 
 void MainWindow::ReloadModel() {

@@ -15,6 +15,7 @@
 #include "messages/run_error.h"
 #include "files/work_directory.h"
 #include "drawing/drawing_builders.h"
+#include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/model.h"
 #include "model/reference_check.h"
@@ -80,8 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
   std::fclose(file);
 
-  TrailingSupportLines trailing;
-  std::optional<Model> model = ReadModelFile(workplace.modelPath, &trailing);
+  ReadWarnings warnings;
+  std::optional<Model> model = ReadModelFile(workplace.modelPath, &warnings);
+  if (ReadWarningsMessage(warnings).empty() != warnings.empty()) std::abort();
   if (!model || !CheckModelReferences(*model)) return 0;
   BuildDrawingGeometry(*model, nullptr, kPictureSize);
   if (model->nodeCount <= kMaxAnalysedNodes && model->memberCount <= kMaxAnalysedMembers) {

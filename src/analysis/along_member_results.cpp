@@ -34,8 +34,10 @@ std::vector<MemberAlong> ValuesAlongMembers(const Model& model, const MemberLoad
     const LoadedMember loaded =
         LoadedMemberOf(model, position, loading.loads[position], displacements, endForces);
     const double c = loaded.beam.cosine, s = loaded.beam.sine;
+    const std::vector<MemberStation> stations = ResultStations(loaded.beam, loaded.loads);
     MemberAlong values;
-    for (const MemberStation& station : ResultStations(loaded.beam, loaded.loads)) {
+    values.points.reserve(stations.size());
+    for (const MemberStation& station : stations) {
       const AlongMemberValues at = ValuesAt(loaded, station);
       const double u = CheckFinite(at.axialDisplacement);
       const double v = CheckFinite(at.transverseDisplacement);

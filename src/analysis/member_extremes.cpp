@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -68,8 +69,13 @@ struct StationValues {
 };
 
 StationValues ValuesAtStations(const LoadedMember& member) {
+  const std::vector<MemberStation> stations = ResultStations(member.beam, member.loads);
   StationValues values;
-  for (const MemberStation& station : ResultStations(member.beam, member.loads)) {
+  values.atStations.reserve(stations.size());
+  values.places.reserve(stations.size());
+  values.before.reserve(stations.size());
+  values.after.reserve(stations.size());
+  for (const MemberStation& station : stations) {
     const AlongMemberValues at = ValuesAt(member, station);
     values.atStations.push_back({station, at});
     if (values.places.empty() || values.places.back() != station.x) {
@@ -335,6 +341,7 @@ std::vector<DisplacementPiece> DisplacementPieces(const LoadedMember& member,
   const double c = member.beam.cosine, s = member.beam.sine;
   const std::vector<double>& places = stations.places;
   std::vector<DisplacementPiece> pieces;
+  pieces.reserve(places.size());
   for (size_t i = 0; i + 1 < places.size(); ++i) {
     DisplacementPiece piece;
     piece.x0 = places[i];
@@ -393,8 +400,11 @@ std::vector<MemberStation> MomentPeaks(const LoadedMember& given) {
   return FindInteriorPeaks(member, ValuesAtStations(member)).moment;
 }
 
+// A member from LoadedMemberOf has its fixed-end forces already and is not copied.
 MemberMaxima FindMemberMaxima(const LoadedMember& given) {
-  const LoadedMember member = WithFixedEndForces(given);
+  const std::optional<LoadedMember> filled =
+      given.fixedEndForces ? std::nullopt : std::optional(WithFixedEndForces(given));
+  const LoadedMember& member = filled ? *filled : given;
   const StationValues stations = ValuesAtStations(member);
   const InteriorPeaks peaks = FindInteriorPeaks(member, stations);
   const std::vector<PlacedValues>& at = stations.atStations;

@@ -5,6 +5,7 @@
 // median of its runs: the machine is shared, and the median is robust to the runs that others
 // disturbed. Not a test.
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,9 +41,14 @@ struct Program {
   std::exit(1);
 }
 
-// Wall time of one process from fork to its end, its output discarded; `expectedStatus` guards
-// against timing a run that failed.
-double RunSeconds(const std::vector<std::string>& command, int expectedStatus) {
+struct ProcessTimes {
+  double wall = 0.0;  // s, from fork to its end
+  double cpu = 0.0;   // s, user and system time of the process
+};
+
+// The times of one process, its output discarded; `expectedStatus` guards against timing a run
+// that failed.
+ProcessTimes RunTimes(const std::vector<std::string>& command, int expectedStatus) {
   std::vector<char*> argv;
   for (const std::string& argument : command) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
@@ -57,14 +63,22 @@ double RunSeconds(const std::vector<std::string>& command, int expectedStatus) {
     _exit(127);
   }
   int status = 0;
-  if (child < 0 || waitpid(child, &status, 0) != child) Fail("cannot run " + command[0]);
+  rusage usage{};
+  if (child < 0 || wait4(child, &status, 0, &usage) != child) Fail("cannot run " + command[0]);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const auto inSeconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+  };
   if (!WIFEXITED(status) || WEXITSTATUS(status) != expectedStatus) {
     Fail(command[0] + " " + (command.size() > 1 ? command[1] : "") + " ended with status " +
          std::to_string(status));
   }
-  return seconds;
+  return {seconds, inSeconds(usage.ru_utime) + inSeconds(usage.ru_stime)};
+}
+
+double RunSeconds(const std::vector<std::string>& command, int expectedStatus) {
+  return RunTimes(command, expectedStatus).wall;
 }
 
 // Everything a run writes: the work files beside the program and the report beside the model.
@@ -112,6 +126,35 @@ void TimeModel(const Model& model, const std::vector<Program>& programs) {
   std::fflush(stdout);
 }
 
+// The same frame with nodal loads only and with a uniform load along every beam as well, taking
+// turns within each round, and the ratio of their medians: what the loads along members cost a
+// whole run, in wall time and in the processor time of the process (user and system), which the
+// machine's other work disturbs less.
+void TimeBeamLoads(const std::vector<Model>& pair, const std::vector<Program>& programs) {
+  for (const Program& program : programs) {
+    std::vector<std::vector<double>> first(pair.size()), again(pair.size()), cpu(pair.size());
+    for (int round = 0; round < pair[0].runs; ++round) {
+      for (size_t m = 0; m < pair.size(); ++m) {
+        const std::vector<std::string> command{program.path, pair[m].path};
+        RemoveOutputs(program, pair[m]);
+        const ProcessTimes times = RunTimes(command, 0);
+        first[m].push_back(times.wall);
+        cpu[m].push_back(times.cpu);
+        again[m].push_back(RunSeconds(command, 0));
+      }
+    }
+    for (size_t m = 0; m < pair.size(); ++m) {
+      RemoveOutputs(program, pair[m]);
+      std::printf("| %s | %s | %d | %s | %s | %s | %.3f | %.3f | %.3f |\n", program.label.c_str(),
+                  pair[m].name.c_str(), pair[m].runs, Summary(first[m]).c_str(),
+                  Summary(cpu[m]).c_str(), Summary(again[m]).c_str(),
+                  Median(first[m]) / Median(first[0]), Median(cpu[m]) / Median(cpu[0]),
+                  Median(again[m]) / Median(again[0]));
+    }
+    std::fflush(stdout);
+  }
+}
+
 // The start of each program without a model (its usage text, status 2), beside /bin/true, the
 // least any process start costs on the machine at that moment.
 void TimeStart(int runs, const std::vector<Program>& programs) {
@@ -130,20 +173,25 @@ void TimeStart(int runs, const std::vector<Program>& programs) {
 
 }  // namespace
 
-// process_timing [--quick] BATCH...: each femframe-batch named is copied, with the picture module
-// beside it when there is one, into a directory of its own under /tmp; with several, they are
-// timed alternately in the same rounds. --quick runs a fifth of the rounds.
+// process_timing [--quick] [--beam-load] BATCH...: each femframe-batch named is copied, with the
+// picture module beside it when there is one, into a directory of its own under /tmp; with
+// several, they are timed alternately in the same rounds. --quick runs a fifth of the rounds.
+// --beam-load times only the 2000-node frame, with nodal loads only and with 10 kg/cm down along
+// every beam as well.
 int main(int argc, char** argv) {
   int divisor = 1;
+  bool beamLoad = false;
   std::vector<std::string> executables;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--quick") == 0) {
       divisor = 5;
+    } else if (std::strcmp(argv[i], "--beam-load") == 0) {
+      beamLoad = true;
     } else {
       executables.push_back(argv[i]);
     }
   }
-  if (executables.empty()) Fail("usage: process_timing [--quick] BATCH...");
+  if (executables.empty()) Fail("usage: process_timing [--quick] [--beam-load] BATCH...");
   char pattern[] = "/tmp/femframe-process-timing-XXXXXX";
   const char* made = mkdtemp(pattern);
   if (made == nullptr) Fail("cannot make a directory under /tmp");
@@ -164,6 +212,21 @@ int main(int argc, char** argv) {
 
   const fs::path models = scratch / "models";
   fs::create_directories(models);
+  if (beamLoad) {
+    std::vector<Model> pair;
+    for (const double load : {0.0, -10.0}) {
+      const std::string path = (models / (load == 0.0 ? "39x49.txt" : "39x49_beams.txt")).string();
+      if (!WriteRegularFrame(path, 39, 49, load)) Fail("cannot write " + path);
+      pair.push_back({load == 0.0 ? "2000 nodes" : "2000 nodes, beam loads", path,
+                      std::max(3, 30 / divisor)});
+    }
+    std::printf("| program | model | rounds | first run [ms] | its processor time [ms] | re-run [ms] |"
+                " first / nodal only | processor / nodal only | re-run / nodal only |\n"
+                "|---|---|---|---|---|---|---|---|---|\n");
+    TimeBeamLoads(pair, programs);
+    fs::remove_all(scratch);
+    return 0;
+  }
   fs::copy_file(FEMFRAME_EXAMPLES "/cantilever.txt", models / "cantilever.txt");
   std::vector<Model> list{{"cantilever", (models / "cantilever.txt").string(), 200 / divisor}};
   const struct {

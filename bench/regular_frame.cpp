@@ -14,7 +14,7 @@ int NodeNo(int storey, int column, int bays) { return storey * (bays + 1) + colu
 
 }  // namespace
 
-bool WriteRegularFrame(const std::string& path, int storeys, int bays) {
+bool WriteRegularFrame(const std::string& path, int storeys, int bays, double beamLoad) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
   const int nodeCount = (storeys + 1) * (bays + 1);
@@ -47,6 +47,16 @@ bool WriteRegularFrame(const std::string& path, int storeys, int bays) {
   }
   std::fprintf(file, "node,u,v,theta\r\n");
   for (int c = 0; c <= bays; ++c) std::fprintf(file, "%d,1,1,1\r\n", NodeNo(0, c, bays));
+  if (beamLoad != 0.0) {
+    // The beams follow the storey's columns: members s·(bays + 1) + (s − 1)·bays + 1 .. + bays.
+    std::fprintf(file, "MEMBERLOADS\r\nmember,kind,direction,p1,p2,a,b\r\n");
+    for (int s = 1; s <= storeys; ++s) {
+      const int firstBeam = s * (bays + 1) + (s - 1) * bays + 1;
+      for (int b = 0; b < bays; ++b) {
+        std::fprintf(file, "%d,1,4,%.15g,%.15g,0,0\r\n", firstBeam + b, beamLoad, beamLoad);
+      }
+    }
+  }
   const bool written = std::ferror(file) == 0;
   return std::fclose(file) == 0 && written;
 }

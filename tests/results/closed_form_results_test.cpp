@@ -1,6 +1,7 @@
 // Reactions, equilibrium and the places of the maxima against closed forms, one row a model
 // file: a cantilever, a simply supported beam, portal frames under sway (one with scrambled
-// user numbers), trusses by the method of joints, and loads on a restrained node.
+// user numbers), trusses by the method of joints, loads on a restrained node, and loads along an
+// inclined member.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,6 +73,13 @@ const std::vector<ResultsCase> kCases = {
     // The load of the fixed node's last record (0.5 t right, 2 t down, 0.1 t·m) goes straight
     // into the reaction: Rx = -0.5, Ry = 1 + 2, M = 3 - 0.1.
     {"results/restrained_node_loads.txt", {{1, -0.5, 3.0, 2.9}}, {}, {}},
+    // Loads along an inclined simple span of 4 m by 3 m: 1 t of self-weight and 0.3 t along x,
+    // both at (2 m, 1.5 m), and 0.5 t·m counter-clockwise: Rx = −0.3, and about node 1
+    // 4·R2 = 2·1 + 1.5·0.3 − 0.5, so R2 = 0.4875 and R1 = 1 − R2.
+    {"results/member_loaded_inclined_beam.txt",
+     {{1, -0.3, 0.5125, kFree}, {2, kFree, 0.4875, kFree}},
+     {},
+     {}},
 };
 
 // A copy of the model in the scratch directory, so the report lands there.

@@ -280,7 +280,8 @@ double SimpleRoot(const Bernstein& p) {
 // Adds, in increasing order, where p = 0 in a < t < b, p being the polynomial over a..b in its
 // own 0..1. Coefficients within `floor` of 0 count as 0: below it p is only rounding. A part
 // with one sign change holds one root; one with more is halved until its parts hold one or
-// none, or are too short to matter.
+// none, or are too short to matter. A root where a part is halved, which neither half counts,
+// is the middle itself.
 void AddRoots(const Bernstein& p, double a, double b, double floor, int depth,
               std::vector<double>& roots) {
   int changes = 0;
@@ -303,25 +304,25 @@ void AddRoots(const Bernstein& p, double a, double b, double floor, int depth,
     return;
   }
   Bernstein before, after;
-  Split(p, 0.5, &before, &after);
+  const double atMiddle = Split(p, 0.5, &before, &after);
   const double middle = (a + b) / 2.0;
   AddRoots(before, a, middle, floor, depth - 1, roots);
+  if (std::fabs(atMiddle) <= floor) roots.push_back(middle);
   AddRoots(after, middle, b, floor, depth - 1, roots);
-}
-
-// The places in 0 < t < 1 where p' = 0.
-std::vector<double> StationaryPlaces(const Bernstein& p) {
-  double size = 0.0;
-  for (size_t k = 0; k <= p.degree; ++k) size = std::max(size, std::fabs(p.c[k]));
-  std::vector<double> places;
-  AddRoots(Derivative(p), 0.0, 1.0, 1e-10 * static_cast<double>(p.degree) * size, 30, places);
-  return places;
 }
 
 double LargestCoefficient(const Bernstein& p) {
   double largest = 0.0;
   for (size_t k = 0; k <= p.degree; ++k) largest = std::max(largest, std::fabs(p.c[k]));
   return largest;
+}
+
+// The places in 0 < t < 1 where p' = 0.
+std::vector<double> StationaryPlaces(const Bernstein& p) {
+  const double floor = 1e-10 * static_cast<double>(p.degree) * LargestCoefficient(p);
+  std::vector<double> places;
+  AddRoots(Derivative(p), 0.0, 1.0, floor, 30, places);
+  return places;
 }
 
 // The displacement over the piece between neighbouring stations x0 and x1 in global axes: its

@@ -134,5 +134,8 @@ std::string BatchHelpText() {
     help += "  " + Padded(FormatInteger(exit.code), 7) + exit.text + "\n";
   }
   help += "  " + Padded("128+n", 7) + "シグナル n で中断しました (Ctrl-C は 130)。一時ファイルは消します。\n";
+  help +=
+      "\n解析モデルファイルの書き方 (支点表のあとの部材荷重の表 MEMBERLOADS を含む) は\n"
+      "/usr/share/doc/femframe/ の README.md.gz と guide.ja.md.gz、例は examples/ にあります。\n";
   return help;
 }

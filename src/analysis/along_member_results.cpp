@@ -32,7 +32,7 @@ std::vector<MemberAlong> ValuesAlongMembers(const Model& model, const MemberLoad
   ForEachMember(model, "部材途中の応力と変位の計算", [&](const MemberRecord& member) {
     const auto position = static_cast<size_t>(&member - model.members.data());
     const LoadedMember loaded =
-        LoadedMemberOf(model, position, loading.loads[position], displacements, endForces);
+        LoadedMemberOf(model, position, loading, displacements, endForces);
     const double c = loaded.beam.cosine, s = loaded.beam.sine;
     const std::vector<MemberStation> stations = ResultStations(loaded.beam, loaded.loads);
     MemberAlong values;

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int32_t kMaxNodeCount = 10922;  // 3 x 10922 = 32766 is the last count that fits 16 bits
-
 void CheckNodeCount(int32_t nodeCount) {
   if (nodeCount > kMaxNodeCount) {
     throw RunError(RunErrorCause::TooManyNodes,

@@ -18,6 +18,10 @@ struct AnalysisSystem {
   std::vector<double> loadVector;  // kg and kg·cm, indices 0 .. dofCount
 };
 
+// The most nodes a model may have: 3 × 10922 = 32766 is the last degree-of-freedom count that
+// fits 16 bits.
+inline constexpr int32_t kMaxNodeCount = 10922;
+
 // Numbers three degrees of freedom per node and makes the zero-filled system (matrix and vector
 // with the spare index dofCount), the matrix held by the envelope its members give it. Throws
 // RunError before anything large is allocated when the model has more than 10922 nodes

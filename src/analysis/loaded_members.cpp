@@ -38,24 +38,13 @@ MemberBeam BeamOf(const Model& model, const MemberRecord& member) {
   return beam;
 }
 
-std::vector<std::vector<LocalMemberLoad>> LoadsInMemberAxes(const Model& model) {
-  const std::vector<std::vector<MemberLoadRecord>> records = RecordsByMember(model);
-  std::vector<std::vector<LocalMemberLoad>> loads(records.size());
-  for (size_t m = 0; m < records.size(); ++m) {
-    if (records[m].empty()) continue;
-    loads[m] = ToMemberAxes(BeamOf(model, model.members[m]), records[m]);
-  }
-  return loads;
-}
-
-LoadedMember LoadedMemberOf(const Model& model, size_t position,
-                            std::vector<LocalMemberLoad> loads,
+LoadedMember LoadedMemberOf(const Model& model, size_t position, const MemberLoading& loading,
                             const std::vector<double>& displacements,
                             const std::vector<double>& endForces) {
   const MemberRecord& member = model.members[position];
   LoadedMember loaded;
   loaded.beam = BeamOf(model, member);
-  loaded.loads = std::move(loads);
+  loaded.loads = loading.loads[position];
   const double c = loaded.beam.cosine, s = loaded.beam.sine;
   const std::array<int16_t, 6> dofs = MemberDofs(member);
   for (size_t end = 0; end < 2; ++end) {
@@ -67,7 +56,7 @@ LoadedMember LoadedMemberOf(const Model& model, size_t position,
   }
   // t and t·cm to kg and kg·cm.
   for (size_t k = 0; k < 6; ++k) loaded.endForces[k] = endForces[6 * position + k] * 1000.0;
-  loaded.fixedEndForces = FixedEndForces(loaded.beam, loaded.loads);
+  loaded.fixedEndForces = loading.fixedEndForces[position];
   return loaded;
 }
 

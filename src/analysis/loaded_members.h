@@ -13,17 +13,13 @@
 // ArithmeticFault when they overflow.
 MemberBeam BeamOf(const Model& model, const MemberRecord& member);
 
-// For every member in table order, its loads in member axes in record order; empty for a member
-// without loads. Throws std::invalid_argument for a record the reader would have refused.
-std::vector<std::vector<LocalMemberLoad>> LoadsInMemberAxes(const Model& model);
-
 // Whether any member carries a load along it.
 inline bool HasMemberLoads(const Model& model) { return !model.memberLoads.empty(); }
 
-// What the load step of a run takes from the loads along members: for every member in table
-// order its loads in member axes and the forces N1 .. M2 (kg, kg·cm, member axes) that hold its
-// ends clamped under them; no loads and zeros for a member without loads. Both lists are empty
-// for a model without member loads.
+// The loads along members as the run and the drawings take them: for every member in table
+// order its loads in member axes in record order and the forces N1 .. M2 (kg, kg·cm, member
+// axes) that hold its ends clamped under them; no loads and zeros for a member without loads.
+// Both lists are empty for a model without member loads.
 struct MemberLoading {
   std::vector<std::vector<LocalMemberLoad>> loads;
   std::vector<MemberEndVector> fixedEndForces;
@@ -33,10 +29,9 @@ struct MemberLoading {
 // "部材荷重の計算".
 MemberLoading LoadAlongMembers(const Model& model);
 
-// The member at table position `position` with its loads and the results of a run:
-// `displacements` u, v, θ of every node (cm, rad), `endForces` N1 .. M2 of every member in t and
-// t·cm as the run gives them.
-LoadedMember LoadedMemberOf(const Model& model, size_t position,
-                            std::vector<LocalMemberLoad> loads,
+// The member at table position `position` with its loads and fixed-end forces from `loading`
+// and the results of a run: `displacements` u, v, θ of every node (cm, rad), `endForces` N1 .. M2
+// of every member in t and t·cm as the run gives them.
+LoadedMember LoadedMemberOf(const Model& model, size_t position, const MemberLoading& loading,
                             const std::vector<double>& displacements,
                             const std::vector<double>& endForces);

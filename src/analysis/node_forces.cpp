@@ -20,7 +20,7 @@ std::vector<NodeForces> AppliedNodeLoads(const Model& model) {
 std::vector<MemberLoadResultant> MemberLoadResultants(const Model& model) {
   std::vector<MemberLoadResultant> resultants;
   if (!HasMemberLoads(model)) return resultants;
-  const std::vector<std::vector<LocalMemberLoad>> loads = LoadsInMemberAxes(model);
+  const std::vector<std::vector<LocalMemberLoad>> loads = LoadAlongMembers(model).loads;
   for (size_t m = 0; m < loads.size(); ++m) {
     if (loads[m].empty()) continue;
     const MemberRecord& member = model.members[m];

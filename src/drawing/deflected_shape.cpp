@@ -112,16 +112,15 @@ void BuildDeflectedShape(const Model& model, const AnalysisResult& result, const
   try {
     // Twips per cm of displacement: the largest translation is drawn at 10 % of the extent.
     const double scale = CheckedDiv(fit.LimitingExtent * 0.1, maximum);
-    std::vector<std::vector<LocalMemberLoad>> loads;
-    if (HasMemberLoads(model)) loads = LoadsInMemberAxes(model);
+    const MemberLoading loading = LoadAlongMembers(model);
     for (position = 0; position < model.memberCount; ++position) {
       const size_t j = static_cast<size_t>(position);
       const MemberRecord& member = model.members[j];
       const LineSegment& line = geometry.memberLines.records[j];
       const MemberDirection direction = MemberDirectionOf(model, member);
-      if (j < loads.size() && !loads[j].empty()) {
-        const LoadedMember loaded = LoadedMemberOf(model, j, std::move(loads[j]),
-                                                   result.displacements, result.endForces);
+      if (j < loading.loads.size() && !loading.loads[j].empty()) {
+        const LoadedMember loaded =
+            LoadedMemberOf(model, j, loading, result.displacements, result.endForces);
         AppendLoadedCurve(shape, line, direction, loaded, drawScale, scale);
         continue;
       }

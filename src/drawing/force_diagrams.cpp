@@ -90,15 +90,14 @@ void BuildForceDiagram(const ForceDiagram& diagram, const Model& model,
   try {
     // Twips per tonne (or tonne-centimetre): the maximum is drawn at 10 % of the limiting extent.
     const double scale = CheckedDiv(fit.LimitingExtent * 0.1, maximum);
-    std::vector<std::vector<LocalMemberLoad>> loads;
-    if (HasMemberLoads(model)) loads = LoadsInMemberAxes(model);
+    const MemberLoading loading = LoadAlongMembers(model);
     lines.SetCount(model.memberCount, diagram.viewName);
     for (position = 0; position < model.memberCount; ++position) {
       const size_t j = static_cast<size_t>(position);
       const MemberDirection direction = MemberDirectionOf(model, model.members[j]);
-      if (j < loads.size() && !loads[j].empty()) {
+      if (j < loading.loads.size() && !loading.loads[j].empty()) {
         const LoadedMember member =
-            LoadedMemberOf(model, j, std::move(loads[j]), result.displacements, endForces);
+            LoadedMemberOf(model, j, loading, result.displacements, endForces);
         lines.records[j] =
             AppendLoadedMemberCurve(diagram, member, geometry.memberLines.records[j], direction,
                                     scale, static_cast<int16_t>(position), curves);

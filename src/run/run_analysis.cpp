@@ -73,7 +73,7 @@ AnalysisResult RunAnalysis(const Model& model, const WorkDirectory& directory,
                    std::string("解析中に") + FaultKindText(fault.kind) + "が発生しました。");
   } catch (const std::bad_alloc&) {
     // The sizing step has refused a node count whose degrees of freedom would not fit 16 bits.
-    const int32_t dofCount = model.nodeCount <= 10922 ? 3 * model.nodeCount : 0;
+    const int32_t dofCount = model.nodeCount <= kMaxNodeCount ? 3 * model.nodeCount : 0;
     throw MatrixAllocationError(model, dofCount);
   }
 }

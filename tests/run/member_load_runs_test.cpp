@@ -71,7 +71,7 @@ TEST(MemberLoadRuns, BeamsFollowTheirClosedForms) {
         }
       }
 
-      const LoadedMember member = LoadedMemberOf(model, 0, LoadsInMemberAxes(model)[0],
+      const LoadedMember member = LoadedMemberOf(model, 0, LoadAlongMembers(model),
                                                  result.displacements, result.endForces);
       const auto [x, before, after] = c.momentAtX;
       ExpectClose(ValuesAt(member, {x, StationSide::Before}).moment, before, momentScale * 1000,

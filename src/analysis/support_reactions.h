@@ -14,7 +14,10 @@
 struct SupportReaction {
   int16_t nodeIndex = 0;            // position in the model's node table
   std::array<bool, 3> restrained{};  // u, v, θ: any support record of the node restrains it
-  NodeForces force{};                // Rx, Ry, M where restrained; 0 where the node is free
+  std::array<bool, 3> spring{};      // u, v, θ: a spring holds it (never where restrained)
+  NodeForces force{};  // Rx, Ry, M where restrained or held by a spring; 0 where it is free
+  // Whether the direction carries a reaction: a support or a spring holds it.
+  bool Holds(size_t c) const { return restrained[c] || spring[c]; }
 };
 
 // One entry per node with at least one restrained direction, in node-table order. `endForces`

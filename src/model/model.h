@@ -1,5 +1,5 @@
-// The structural model as a value: the five record tables of the model file, their counts and the
-// path of the file they came from. The reader makes one, the reference check resolves its
+// The structural model as a value: the five record tables of the model file, their counts, the
+// optional keyword tables after them and the path of the file they came from. The reader makes one, the reference check resolves its
 // indices, and everything after takes it by const reference. User numbers are labels; the
 // resolved indices are table positions.
 #pragma once
@@ -60,6 +60,39 @@ struct SupportRecord {
   bool operator==(const SupportRecord&) const = default;
 };
 
+// One record of the HINGES table: which ends of a member transmit no moment.
+struct HingeRecord {
+  int16_t memberNo = 0;  // user number from the file
+  int16_t release1 = 0;  // 1: the end at node 1 transmits no moment; 0: it is rigidly joined
+  int16_t release2 = 0;  // the same for the end at node 2
+  int16_t memberIndex = 0;  // table position, as a member load's
+
+  bool operator==(const HingeRecord&) const = default;
+};
+
+// One record of the SPRINGS table: elastic supports of a node in global axes, 0 for none.
+struct SpringRecord {
+  int16_t nodeNo = 0;
+  double kx = 0.0;      // kg/cm
+  double ky = 0.0;      // kg/cm
+  double kTheta = 0.0;  // kg·cm/rad
+  int16_t nodeIndex = 0;  // table position, as a member's nodes
+
+  bool operator==(const SpringRecord&) const = default;
+};
+
+// One record of the SETTLEMENTS table: the prescribed displacement of a node's restrained
+// directions; a direction the supports leave free has 0.
+struct SettlementRecord {
+  int16_t nodeNo = 0;
+  double u = 0.0;      // cm, along global x
+  double v = 0.0;      // cm, along global y
+  double theta = 0.0;  // rad, counter-clockwise positive
+  int16_t nodeIndex = 0;
+
+  bool operator==(const SettlementRecord&) const = default;
+};
+
 struct Model {
   std::string modelPath;
   // Counts of records in use; every table holds count + 1 records, the last one all zero.
@@ -83,4 +116,10 @@ struct Model {
   // file without them leaves them empty.
   std::vector<MemberLoadRecord> memberLoads;
   std::vector<int64_t> memberLoadLines;
+  std::vector<HingeRecord> hinges;
+  std::vector<int64_t> hingeLines;
+  std::vector<SpringRecord> springs;
+  std::vector<int64_t> springLines;
+  std::vector<SettlementRecord> settlements;
+  std::vector<int64_t> settlementLines;
 };

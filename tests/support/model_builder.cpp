@@ -57,6 +57,24 @@ ModelBuilder& ModelBuilder::MemberLoad(int16_t memberIndex, int16_t kind, int16_
   return *this;
 }
 
+ModelBuilder& ModelBuilder::Hinge(int16_t memberIndex, int16_t release1, int16_t release2) {
+  const int16_t memberNo = model_.members.at(static_cast<size_t>(memberIndex)).memberNo;
+  model_.hinges.push_back({memberNo, release1, release2, memberIndex});
+  return *this;
+}
+
+ModelBuilder& ModelBuilder::Spring(int16_t nodeIndex, double kx, double ky, double kTheta) {
+  const int16_t nodeNo = model_.nodes.at(static_cast<size_t>(nodeIndex)).nodeNo;
+  model_.springs.push_back({nodeNo, kx, ky, kTheta, nodeIndex});
+  return *this;
+}
+
+ModelBuilder& ModelBuilder::Settlement(int16_t nodeIndex, double u, double v, double theta) {
+  const int16_t nodeNo = model_.nodes.at(static_cast<size_t>(nodeIndex)).nodeNo;
+  model_.settlements.push_back({nodeNo, u, v, theta, nodeIndex});
+  return *this;
+}
+
 Model ModelBuilder::Build(const std::string& modelPath) const {
   Model store;
   store.modelPath = modelPath;
@@ -72,5 +90,11 @@ Model ModelBuilder::Build(const std::string& modelPath) const {
   store.supports = WithSpare(model_.supports);
   store.memberLoads = model_.memberLoads;
   store.memberLoadLines.assign(model_.memberLoads.size(), 0);
+  store.hinges = model_.hinges;
+  store.hingeLines.assign(model_.hinges.size(), 0);
+  store.springs = model_.springs;
+  store.springLines.assign(model_.springs.size(), 0);
+  store.settlements = model_.settlements;
+  store.settlementLines.assign(model_.settlements.size(), 0);
   return store;
 }

@@ -20,6 +20,10 @@ class ModelBuilder {
   // MEMBERLOADS table writes them.
   ModelBuilder& MemberLoad(int16_t memberIndex, int16_t kind, int16_t direction, double p1,
                            double p2, double a, double b);
+  // A HINGES, SPRINGS or SETTLEMENTS record of the member or node at that table position.
+  ModelBuilder& Hinge(int16_t memberIndex, int16_t release1, int16_t release2);
+  ModelBuilder& Spring(int16_t nodeIndex, double kx, double ky, double kTheta);
+  ModelBuilder& Settlement(int16_t nodeIndex, double u, double v, double theta);
   // The model built so far.
   Model Build(const std::string& modelPath = "model.txt") const;
 

@@ -184,7 +184,8 @@ StepTimes RunSteps(const Model& model, const WorkDirectory& work, AnalysisSystem
         ComputeMemberForces(model, memberMatrices, result.displacements);
     result.endForces = WriteWork2(work, exact);
     result.maxima = LocateMaxima(model, result.displacements, exact, result.endForces);
-    result.reactions = ComputeSupportReactions(model, result.endForces, AppliedNodeLoads(model));
+    result.reactions = ComputeSupportReactions(model, result.endForces, AppliedNodeLoads(model),
+                              result.displacements);
   });
   times.report = Seconds([&] { WriteResultsReport(model, result); });
   return times;

@@ -1,6 +1,8 @@
 #include "apply_supports.h"
 
+#include "arithmetic/checked_math.h"
 #include "dof_numbering.h"
+#include "joint_conditions.h"
 
 namespace {
 
@@ -27,12 +29,25 @@ std::vector<bool> RestrainedDofs(const Model& model, size_t count) {
   return restrained;
 }
 
-// Outside the envelope row and column d are zero already; within it they are cleared.
+// Outside the envelope row and column d are zero already; within it they are cleared. A
+// prescribed displacement δ first moves its column to the right-hand side, F(i) −= K(i, d)·δ, so
+// that the other equations feel it; the columns of directions cleared before are zero already,
+// and a later direction's move leaves this equation alone, its row being cleared.
 void ApplySupports(const Model& model, AnalysisSystem& system) {
-  ForEachRestrainedDof(model, [&system](size_t dof) {
-    ProfileMatrix& stiffness = system.globalStiffness;
+  const std::vector<double> prescribed =
+      PrescribedDisplacements(model, static_cast<size_t>(system.dofCount));
+  ProfileMatrix& stiffness = system.globalStiffness;
+  std::vector<double>& loads = system.loadVector;
+  ForEachRestrainedDof(model, [&](size_t dof) {
+    const double settlement = prescribed.empty() ? 0.0 : prescribed[dof];
+    if (settlement != 0.0) {
+      for (size_t row = stiffness.first(dof); row <= stiffness.reach(dof); ++row) {
+        if (row == dof) continue;
+        loads[row] = CheckedSub(loads[row], CheckedMul(stiffness.Get(row, dof), settlement));
+      }
+    }
     stiffness.ZeroRowAndColumn(dof);
     stiffness.At(dof, dof) = 1.0;
-    system.loadVector[dof] = 0.0;
+    loads[dof] = settlement;
   });
 }

@@ -27,6 +27,7 @@ void AddMemberStiffness(ProfileMatrix& stiffness, const std::array<int16_t, 6>& 
 }  // namespace
 
 std::vector<double> AssembleStiffness(const Model& model, AnalysisSystem& system) {
+  const std::vector<MemberReleases> releases = ReleasesOfMembers(model);
   std::vector<double> memberMatrices;
   memberMatrices.reserve(36 * static_cast<size_t>(model.memberCount));
   ForEachMember(model, "部材の剛性の計算", [&](const MemberRecord& member) {
@@ -34,12 +35,26 @@ std::vector<double> AssembleStiffness(const Model& model, AnalysisSystem& system
     const NodeRecord& end2 = model.nodes[static_cast<size_t>(member.node2Index)];
     const MemberGeometry geometry = MeasureMember(end1, end2);
     if (geometry.length == 0.0) throw ZeroLengthMemberError(member);
-    const MemberMatrices matrices = FormMemberMatrices(
-        geometry, model.sections[static_cast<size_t>(member.sectionIndex)]);
+    const auto position = static_cast<size_t>(&member - model.members.data());
+    const MemberMatrices matrices =
+        FormMemberMatrices(geometry, model.sections[static_cast<size_t>(member.sectionIndex)],
+                           ReleasesAt(releases, position));
     for (const auto& row : matrices.memberMatrix) {
       memberMatrices.insert(memberMatrices.end(), row, row + 6);
     }
     AddMemberStiffness(system.globalStiffness, MemberDofs(member), matrices.globalContribution);
   });
+  AddSprings(model, system);
   return memberMatrices;
+}
+
+// After the members, so that a spring adds to what they put on the diagonal.
+void AddSprings(const Model& model, AnalysisSystem& system) {
+  const std::vector<double> springs =
+      SpringStiffnesses(model, static_cast<size_t>(system.dofCount));
+  for (size_t dof = 0; dof < springs.size(); ++dof) {
+    if (springs[dof] == 0.0) continue;
+    double& diagonal = system.globalStiffness.At(dof, dof);
+    diagonal = CheckedAdd(diagonal, springs[dof]);
+  }
 }

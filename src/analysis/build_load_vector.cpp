@@ -25,7 +25,7 @@ void AddEquivalentNodalLoads(const Model& model, const MemberLoading& loading,
     const auto position = static_cast<size_t>(&member - model.members.data());
     if (loading.loads[position].empty()) return;
     const MemberBeam beam = BeamOf(model, member);
-    const MemberEndVector& fixedEnd = loading.fixedEndForces[position];
+    const MemberEndVector& fixedEnd = loading.heldEndForces[position];
     const std::array<int16_t, 6> dofs = MemberDofs(member);
     for (size_t end = 0; end < 2; ++end) {
       const double n = fixedEnd[3 * end], q = fixedEnd[3 * end + 1], m = fixedEnd[3 * end + 2];

@@ -48,7 +48,7 @@ void AddFixedEndForces(const Model& model, const MemberLoading& loading,
     if (loading.loads[position].empty()) return;
     for (size_t k = 0; k < 6; ++k) {
       double& force = endForces[6 * position + k];
-      force = CheckedAdd(force, CheckedDiv(loading.fixedEndForces[position][k], 1000.0));
+      force = CheckedAdd(force, CheckedDiv(loading.heldEndForces[position][k], 1000.0));
     }
   });
 }

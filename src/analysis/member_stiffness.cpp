@@ -50,6 +50,34 @@ void FillLocalStiffness(const StiffnessTerms& t, Matrix6& k) {
   k[5][5] = t.bending4;
 }
 
+// The static condensation of the end rotation r (2 at end 1, 5 at end 2).
+void CondenseRotation(Matrix6& k, int r) {
+  const double pivot = k[r][r];
+  if (pivot == 0.0) return;
+  for (int i = 0; i < 6; ++i) {
+    if (i == r || k[i][r] == 0.0) continue;
+    const double factor = CheckedDiv(k[i][r], pivot);
+    for (int j = 0; j < 6; ++j) {
+      if (j != r) k[i][j] = CheckedSub(k[i][j], CheckedMul(factor, k[r][j]));
+    }
+  }
+  for (int n = 0; n < 6; ++n) k[r][n] = k[n][r] = 0.0;
+}
+
+void ReleaseEnds(Matrix6& k, MemberReleases releases) {
+  if (releases[0] && releases[1]) {
+    // What the two condensations leave of the bending terms is rounding: only EA/L remains.
+    for (int i = 0; i < 6; ++i) {
+      for (int j = 0; j < 6; ++j) {
+        if (i % 3 != 0 || j % 3 != 0) k[i][j] = 0.0;
+      }
+    }
+    return;
+  }
+  if (releases[0]) CondenseRotation(k, 2);
+  if (releases[1]) CondenseRotation(k, 5);
+}
+
 // Local x runs from end 1 to end 2; rotations are the same in both systems.
 void FillRotation(double cosine, double sine, Matrix6& rotation) {
   for (int end = 0; end < 2; ++end) {
@@ -92,12 +120,14 @@ MemberGeometry MeasureMember(const NodeRecord& end1, const NodeRecord& end2) {
 
 // Both products are summed over n = 0..5 from 0, zero terms included, so every entry gets the
 // same bits on every machine.
-MemberMatrices FormMemberMatrices(const MemberGeometry& geometry, const SectionRecord& section) {
+MemberMatrices FormMemberMatrices(const MemberGeometry& geometry, const SectionRecord& section,
+                                  MemberReleases releases) {
   const double cosine = CheckedDiv(geometry.dx, geometry.length);
   const double sine = CheckedDiv(geometry.dy, geometry.length);
   Matrix6 k{};
   Matrix6 rotation{};
   FillLocalStiffness(FormStiffnessTerms(section, geometry.length), k);
+  ReleaseEnds(k, releases);
   FillRotation(cosine, sine, rotation);
 
   MemberMatrices result;

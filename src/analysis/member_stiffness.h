@@ -1,8 +1,10 @@
 // The plane beam-column element of one member: its length from the two end nodes, the local
 // stiffness k, the rotation T (local = T · global), the member matrix P = k·T that turns global
-// end displacements into local end forces, and the global contribution Kₑ = Tᵀ·P.
+// end displacements into local end forces, and the global contribution Kₑ = Tᵀ·P. A released end
+// (a hinge) has k condensed so that its moment is zero whatever the node does.
 #pragma once
 
+#include "joint_conditions.h"
 #include "model/model.h"
 
 using Matrix6 = double[6][6];
@@ -33,5 +35,10 @@ SectionProducts FormSectionProducts(const SectionRecord& section);
 // Throws ArithmeticFault when a difference or the length overflows.
 MemberGeometry MeasureMember(const NodeRecord& end1, const NodeRecord& end2);
 
-// Needs a non-zero length; throws ArithmeticFault at the first operation that overflows.
-MemberMatrices FormMemberMatrices(const MemberGeometry& geometry, const SectionRecord& section);
+// Needs a non-zero length; throws ArithmeticFault at the first operation that overflows. The
+// rotation of a released end is condensed out of k: k' = k − k(:,r)·k(r,:) / k(r,r), row and
+// column r then exactly 0. With both ends released only the axial terms remain, exactly: a member
+// pinned at both ends has no stiffness across it. A member without bending stiffness has nothing
+// to condense.
+MemberMatrices FormMemberMatrices(const MemberGeometry& geometry, const SectionRecord& section,
+                                  MemberReleases releases = {});

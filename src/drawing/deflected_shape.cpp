@@ -1,7 +1,8 @@
 // The deflected shape: each member's displaced position, magnified so that the largest nodal
 // translation is drawn at 10 % of the limiting extent. A member with bending stiffness is drawn
 // as its cubic deflection curve in ten pieces, a member whose section has inertia 0 as a chord.
-// A member with loads along it is drawn as its exact elastic curve, the ends' displacements with
+// A released end takes the rotation of the member's own end, not the node's. A member with loads
+// along it is drawn as its exact elastic curve, the ends' displacements with
 // the member's own deformation under its loads, in as many pieces as keep it within a pixel.
 #include <utility>
 #include <vector>
@@ -124,8 +125,16 @@ void BuildDeflectedShape(const Model& model, const AnalysisResult& result, const
         AppendLoadedCurve(shape, line, direction, loaded, drawScale, scale);
         continue;
       }
-      const LocalEnd end1 = LocalEndOf(result.displacements, direction, member.node1Index);
-      const LocalEnd end2 = LocalEndOf(result.displacements, direction, member.node2Index);
+      LocalEnd end1 = LocalEndOf(result.displacements, direction, member.node1Index);
+      LocalEnd end2 = LocalEndOf(result.displacements, direction, member.node2Index);
+      const MemberReleases releases = ReleasesAt(loading.releases, j);
+      if (releases[0] || releases[1]) {
+        // A released end turns on its own: the curve kinks at the hinge.
+        const MemberEndVector ends =
+            MemberEndDisplacements(model, j, loading, result.displacements);
+        end1.theta = ends[2];
+        end2.theta = ends[5];
+      }
       const SectionRecord& section = model.sections[static_cast<size_t>(member.sectionIndex)];
       if (section.inertia == 0.0f) {
         // No bending stiffness: a straight chord between the displaced ends.

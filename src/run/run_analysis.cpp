@@ -48,7 +48,8 @@ AnalysisResult RunSteps(const Model& model, const WorkDirectory& directory,
   result.maxima = LocateMaxima(model, result.displacements, exactForces, result.endForces,
                                result.alongMembers);
   result.reactions =
-      ComputeSupportReactions(model, result.endForces, AppliedNodeLoads(model));
+      ComputeSupportReactions(model, result.endForces, AppliedNodeLoads(model),
+                              result.displacements);
   progress.Begin(RunStep::Report);
   WriteResultsReport(model, result);
   return result;

@@ -7,21 +7,23 @@ namespace {
 
 struct ValueOption {
   const char* name;
-  const char* value;  // what the value is, for the usage line
+  const char* value;   // what the value is, for the usage line
+  const char* wanted;  // what to give, for the usage error when the value is missing
   const char* help;
   std::optional<std::string> BatchArguments::*field;
 };
 
 const ValueOption kValueOptions[] = {
-    {"--geometry", "ファイル", "作図データ (線分リストと各タブの表示文字列) を JSON で書き出します。",
+    {"--geometry", "ファイル", "出力先のファイル",
+     "作図データ (線分リストと各タブの表示文字列) を JSON で書き出します。",
      &BatchArguments::geometryPath},
-    {"--images", "ディレクトリ",
+    {"--images", "ディレクトリ", "出力先のフォルダー",
      "5 つのタブの図を PNG 画像で保存します (ディレクトリがなければ作ります)。",
      &BatchArguments::imagesDirectory},
-    {"--results", "ファイル",
+    {"--results", "ファイル", "出力先のファイル",
      "変位、材端力、支点反力、最大値とその位置、釣合いの検算を JSON で書き出します。",
      &BatchArguments::resultsPath},
-    {"--work-dir", "ディレクトリ",
+    {"--work-dir", "ディレクトリ", "作業ディレクトリ",
      "作業ファイルをこのディレクトリに置きます (並列の解析には別々に)。",
      &BatchArguments::workDirectory},
 };
@@ -40,12 +42,24 @@ const ExitCodeText kExitCodes[] = {
     {kExitWorkDirectory, "作業ディレクトリを使えません。"},
 };
 
-// Takes the value after an option; false when it is missing, empty or the option came twice.
-bool TakeValue(const std::vector<std::string>& arguments, size_t& index,
-               std::optional<std::string>& value) {
-  if (value || index + 1 >= arguments.size() || arguments[index + 1].empty()) return false;
+BatchCommand UsageError(const std::string& what) {
+  BatchCommand command;
+  command.request = BatchRequest::UsageError;
+  command.usageError = "femframe-batch: " + what;
+  return command;
+}
+
+// Takes the value after an option; the usage error when it is missing or empty or the option
+// came twice.
+std::optional<BatchCommand> TakeValue(const std::vector<std::string>& arguments, size_t& index,
+                                      const ValueOption& option, BatchArguments& parsed) {
+  std::optional<std::string>& value = parsed.*(option.field);
+  if (value) return UsageError(std::string(option.name) + " が二度指定されています");
+  if (index + 1 >= arguments.size() || arguments[index + 1].empty()) {
+    return UsageError(std::string(option.name) + " には" + option.wanted + "を指定してください");
+  }
   value = arguments[++index];
-  return true;
+  return std::nullopt;
 }
 
 const ValueOption* FindValueOption(const std::string& argument) {
@@ -76,7 +90,7 @@ std::string UsageLines() {
 
 }  // namespace
 
-std::optional<BatchCommand> ParseBatchArguments(const std::vector<std::string>& arguments) {
+BatchCommand ParseBatchArguments(const std::vector<std::string>& arguments) {
   BatchCommand command;
   BatchArguments& parsed = command.arguments;
   bool haveModel = false;
@@ -91,17 +105,19 @@ std::optional<BatchCommand> ParseBatchArguments(const std::vector<std::string>& 
       return command;
     } else if (isOption) {
       const ValueOption* option = FindValueOption(argument);  // none: unknown, or a lone "-"
-      if (option == nullptr || !TakeValue(arguments, index, parsed.*(option->field))) {
-        return std::nullopt;
-      }
-    } else if (haveModel || argument.empty()) {
-      return std::nullopt;
+      if (option == nullptr) return UsageError("不明なオプションです: " + argument);
+      if (auto error = TakeValue(arguments, index, *option, parsed)) return *error;
+    } else if (argument.empty()) {
+      return UsageError("解析モデルファイルのパスが空です");
+    } else if (haveModel) {
+      return UsageError("解析モデルファイルが二つ指定されています: " + parsed.modelPath + " と " +
+                        argument);
     } else {
       parsed.modelPath = argument;
       haveModel = true;
     }
   }
-  if (!haveModel) return std::nullopt;
+  if (!haveModel) return UsageError("解析モデルファイルが指定されていません");
   return command;
 }
 

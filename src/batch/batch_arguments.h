@@ -1,6 +1,6 @@
 // The command line of the batch front end: one model file, and options that name where the
 // drawing geometry, the view pictures, the results and the work files go; or --help, or
-// --version. Anything else is a usage error.
+// --version. Anything else is a usage error, which names the argument at fault.
 #pragma once
 
 #include <optional>
@@ -15,19 +15,21 @@ struct BatchArguments {
   std::optional<std::string> workDirectory;    // --work-dir DIR
 };
 
-enum class BatchRequest { Analyse, Help, Version };
+enum class BatchRequest { Analyse, Help, Version, UsageError };
 
 struct BatchCommand {
   BatchRequest request = BatchRequest::Analyse;
   BatchArguments arguments;  // for Analyse
+  std::string usageError;    // for UsageError: what is wrong, and with which argument
 };
 
-// The arguments after the program name; nullopt for a usage error (missing or extra model
-// file, an unknown option, an option without its value or given twice). --help or --version
-// where an option may stand asks for that alone; after "--" no argument is an option.
-std::optional<BatchCommand> ParseBatchArguments(const std::vector<std::string>& arguments);
+// The arguments after the program name. A usage error (no model file or a second one, an unknown
+// option, an option without its value or given twice) is said by the first argument at fault.
+// --help or --version where an option may stand asks for that alone; after "--" no argument is
+// an option.
+BatchCommand ParseBatchArguments(const std::vector<std::string>& arguments);
 
-// The short usage shown on standard error after a usage error.
+// The short usage shown on standard error after the usage error.
 std::string BatchUsageText();
 // The whole description --help prints: the options, where the work files go, the exit codes.
 std::string BatchHelpText();

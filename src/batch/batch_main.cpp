@@ -129,9 +129,10 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   RemoveTemporariesOnSignals();
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const std::optional<BatchCommand> command = ParseBatchArguments(arguments);
-  if (!command) return Fail(BatchUsageText().c_str(), kExitUsage);
-  switch (command->request) {
+  const BatchCommand command = ParseBatchArguments(arguments);
+  switch (command.request) {
+    case BatchRequest::UsageError:
+      return Fail((command.usageError + "\n" + BatchUsageText()).c_str(), kExitUsage);
     case BatchRequest::Help:
       std::fputs(BatchHelpText().c_str(), stdout);
       break;
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
       std::printf("femframe-batch %s\n", FEMFRAME_VERSION);
       break;
     case BatchRequest::Analyse:
-      return AnalyseModel(command->arguments);
+      return AnalyseModel(command.arguments);
   }
   return std::fflush(stdout) == 0 ? kExitSuccess : kExitAnalysisFailed;
 }

@@ -1,5 +1,6 @@
 // The desktop program: one fixed window over the model, the analysis and its five views;
-// "femframe MODEL" opens the model at start as if it had been chosen in the dialog.
+// "femframe MODEL" opens the model at start as if it had been chosen in the dialog. Without a
+// display it says so in a message of its own and ends, instead of the toolkit's abort.
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
@@ -20,6 +21,10 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> status = AnswerInformationRequest(argc, argv)) return *status;
   // Qt removes its own options from the arguments it is given, so it sees none from "--" on.
   const int toolkitArguments = ToolkitArgumentCount(argc, argv);
+  if (const std::optional<std::string> missing = MissingDisplayMessage(toolkitArguments, argv)) {
+    std::fputs(missing->c_str(), stderr);
+    return 1;
+  }
   int toolkitArgc = toolkitArguments;
   QApplication application(toolkitArgc, argv);
   std::vector<std::string> arguments;
@@ -27,9 +32,9 @@ int main(int argc, char* argv[]) {
     arguments.push_back(QFile::encodeName(argument).toStdString());
   }
   arguments.insert(arguments.end(), argv + toolkitArguments, argv + argc);
-  const std::optional<WindowArguments> parsed = ParseWindowArguments(arguments);
+  const ParsedWindowArguments parsed = ParseWindowArguments(arguments);
   if (!parsed) {
-    std::fputs(WindowUsageText(), stderr);
+    std::fprintf(stderr, "%s\n%s", parsed.usageError.c_str(), WindowUsageText());
     return 2;
   }
   InstallQtJapanese();

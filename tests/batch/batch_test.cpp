@@ -1,7 +1,8 @@
 // femframe-batch as a user runs it: the report's path on standard output and exit status 0 for
 // a good model; the reader's, the check's or the run's message on standard error and the exit
 // status of its kind otherwise, with no report left behind unless the analysis completed; the
-// progress line on a terminal; --help and --version of both programs.
+// progress line on a terminal; --help, --version and the usage errors of both programs, and the
+// window without a display.
 #include <gtest/gtest.h>
 
 #include <pty.h>
@@ -21,20 +22,33 @@ struct BatchResult {
   std::string err;
 };
 
-// Runs the batch from the scratch directory, the arguments as the shell reads them.
-BatchResult RunBatch(const ScratchDirectory& scratch, const std::string& arguments,
-                     const std::string& batch = FEMFRAME_BATCH) {
+// Runs a command line from the scratch directory: its exit status and what it wrote.
+BatchResult RunCommand(const ScratchDirectory& scratch, const std::string& command) {
   const std::string out = scratch.File("stdout.txt");
   const std::string err = scratch.File("stderr.txt");
-  const std::string command = "cd '" + scratch.path() + "' && '" + batch + "' " + arguments +
-                              " >'" + out + "' 2>'" + err + "'";
-  const int raw = std::system(command.c_str());
+  const int raw = std::system(
+      ("cd '" + scratch.path() + "' && " + command + " >'" + out + "' 2>'" + err + "'").c_str());
   BatchResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   result.out = ReadFileBytes(out);
   result.err = ReadFileBytes(err);
   return result;
 }
+
+// Runs the batch from the scratch directory, the arguments as the shell reads them.
+BatchResult RunBatch(const ScratchDirectory& scratch, const std::string& arguments,
+                     const std::string& batch = FEMFRAME_BATCH) {
+  return RunCommand(scratch, "'" + batch + "' " + arguments);
+}
+
+#ifdef FEMFRAME_WINDOW
+// The window program's command line with no display but what `environment` gives it (VAR=VALUE
+// assignments, or a command such as xvfb-run that runs it).
+std::string WindowCommand(const std::string& environment, const std::string& arguments) {
+  return "env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u XDG_SESSION_TYPE -u "
+         "QT_QPA_PLATFORM " + environment + " '" FEMFRAME_WINDOW "' " + arguments;
+}
+#endif
 
 // Copies a model of tests/data (by default of its analysis folder) into the scratch directory
 // under `name`.
@@ -146,21 +160,96 @@ TEST(Batch, AWarningKeepsSuccessAndAnOutputFailureKeepsTheReport) {
   EXPECT_TRUE(FileExists(scratch.File("pictures/Ｍ図.png")));
 }
 
-// A missing or extra model file (after "--" an option's name is a model file), an unknown option,
-// an option without its value or given twice.
-TEST(Batch, WrongArgumentsShowTheUsage) {
+// A usage error names what is wrong, with the argument at fault, before the usage, exit status
+// 2 and no report: a missing, empty or second model file (after "--" an option's name is a model
+// file), an unknown option, an option without its value or given twice. The window (on a
+// platform that needs no display) the same.
+TEST(Batch, WrongArgumentsAreNamedBeforeTheUsage) {
   ScratchDirectory scratch;
   const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
-  for (const std::string& arguments :
-       {std::string(""), "--verbose " + model, model + " " + model, model + " --geometry",
-        model + " --images", model + " --images a --images b", model + " --work-dir", model + " --results",
-        std::string("--"), "-- " + model + " --geometry"}) {
-    const BatchResult result = RunBatch(scratch, arguments);
-    EXPECT_EQ(result.status, 2) << arguments;
-    EXPECT_TRUE(Contains(result.err, "使い方: femframe-batch")) << arguments;
-    EXPECT_FALSE(FileExists(scratch.File("model_res.txt"))) << arguments;
+  const std::string batch = std::string("'") + FEMFRAME_BATCH + "' ";
+  struct Case {
+    std::string command;
+    std::string said;  // the first line of standard error, then the usage
+  };
+  std::vector<Case> cases = {
+      {batch, "femframe-batch: 解析モデルファイルが指定されていません"},
+      {batch + "--verbose " + model, "femframe-batch: 不明なオプションです: --verbose"},
+      {batch + model + " " + model,
+       "femframe-batch: 解析モデルファイルが二つ指定されています: " + model + " と " + model},
+      {batch + model + " ''", "femframe-batch: 解析モデルファイルのパスが空です"},
+      {batch + model + " --geometry", "femframe-batch: --geometry には出力先のファイルを指定してください"},
+      {batch + model + " --images ''", "femframe-batch: --images には出力先のフォルダーを指定してください"},
+      {batch + model + " --images a --images b", "femframe-batch: --images が二度指定されています"},
+      {batch + model + " --work-dir", "femframe-batch: --work-dir には作業ディレクトリを指定してください"},
+      {batch + model + " --results", "femframe-batch: --results には出力先のファイルを指定してください"},
+      {batch + "--", "femframe-batch: 解析モデルファイルが指定されていません"},
+      {batch + "-- " + model + " --geometry",
+       "femframe-batch: 解析モデルファイルが二つ指定されています: " + model + " と --geometry"},
+  };
+#ifdef FEMFRAME_WINDOW
+  const std::string offscreen = "QT_QPA_PLATFORM=offscreen";
+  cases.push_back({WindowCommand(offscreen, "--verbose"), "femframe: 不明なオプションです: --verbose"});
+  cases.push_back({WindowCommand(offscreen, "-- a.txt --"),
+                   "femframe: 解析モデルファイルが二つ指定されています: a.txt と --"});
+  cases.push_back({WindowCommand(offscreen, "''"), "femframe: 解析モデルファイルのパスが空です"});
+#endif
+  for (const Case& c : cases) {
+    const BatchResult result = RunCommand(scratch, c.command);
+    const std::string program = c.said.substr(0, c.said.find(':'));
+    EXPECT_EQ(result.status, 2) << c.command;
+    EXPECT_TRUE(Contains(result.err, c.said + "\n使い方: " + program + " ")) << result.err;
+    EXPECT_FALSE(FileExists(scratch.File("model_res.txt"))) << c.command;
   }
 }
+
+#ifdef FEMFRAME_WINDOW
+// Without a display the window says that it needs one and why there is none, and points to the
+// batch, with exit status 1 and not the toolkit's abort. The platforms tried are those the
+// toolkit would try: -platform before QT_QPA_PLATFORM before Wayland when the session is one and
+// X (-display before DISPLAY). A platform that needs no display, a list that falls back to one,
+// and a real X display pass the check and reach the usage error.
+TEST(Batch, TheWindowWithoutADisplayPointsToTheBatch) {
+  ScratchDirectory scratch;
+  const std::string noX = "環境変数 DISPLAY が設定されていません。";
+  const std::string runtime = "XDG_RUNTIME_DIR='" + scratch.path() + "' ";
+  struct Case {
+    std::string environment;
+    std::string arguments;
+    std::string reason;  // "": the display can be used
+  };
+  std::vector<Case> cases = {
+      {"", "model.txt", noX},
+      {"QT_QPA_PLATFORM=xcb XDG_SESSION_TYPE=wayland", "", noX},
+      {"DISPLAY=:4711", "", "X の画面 :4711 に接続できません。"},
+      {runtime + "XDG_SESSION_TYPE=wayland", "",
+       "Wayland の画面 " + scratch.File("wayland-0") + " に接続できません。" + noX},
+      {runtime + "WAYLAND_DISPLAY=w DISPLAY=:4711", "",
+       "Wayland の画面 " + scratch.File("w") + " に接続できません。X の画面 :4711 に接続できません。"},
+      {"QT_QPA_PLATFORM=offscreen DISPLAY=:4711", "-platform xcb -display :4712",
+       "X の画面 :4712 に接続できません。"},
+      {"QT_QPA_PLATFORM=offscreen", "--bogus", ""},
+      {"QT_QPA_PLATFORM='xcb;minimal'", "--bogus", ""},
+      {"", "-platform offscreen --bogus", ""},
+  };
+  if (std::system("command -v xvfb-run >/dev/null") == 0) cases.push_back({"xvfb-run -a", "--bogus", ""});
+  for (const Case& c : cases) {
+    const BatchResult result = RunCommand(scratch, WindowCommand(c.environment, c.arguments));
+    SCOPED_TRACE(c.environment + " femframe " + c.arguments + ": " + result.err);
+    EXPECT_EQ(result.out, "");
+    if (c.reason.empty()) {
+      EXPECT_EQ(result.status, 2);
+      EXPECT_TRUE(Contains(result.err, "femframe: 不明なオプションです: --bogus\n"));
+    } else {
+      EXPECT_EQ(result.status, 1);
+      EXPECT_EQ(result.err, "femframe: ウィンドウを表示するには画面 (ディスプレイ) が必要です。" +
+                                c.reason +
+                                "\n画面のない環境では femframe-batch で解析できます。例: "
+                                "femframe-batch 解析モデル.txt --images 図\n");
+    }
+  }
+}
+#endif
 
 TEST(Batch, WritesTheGeometryAndTheFivePictures) {
   ScratchDirectory scratch;
@@ -187,33 +276,30 @@ TEST(Batch, WritesTheGeometryAndTheFivePictures) {
 #endif
 }
 
+// The window's answers need no display.
 TEST(Batch, HelpAndVersionAnswerOnStandardOutput) {
   ScratchDirectory scratch;
+  const std::string batch = std::string("'") + FEMFRAME_BATCH + "' ";
   struct Case {
     std::string command;
     std::vector<std::string> said;  // each on standard output
   };
   std::vector<Case> cases = {
-      {"--version", {std::string("femframe-batch ") + FEMFRAME_VERSION + "\n"}},
+      {batch + "--version", {std::string("femframe-batch ") + FEMFRAME_VERSION + "\n"}},
       // The options, where the work files go, and the exit codes 0 to 5 and 128 + n.
-      {"model.txt --help",
+      {batch + "model.txt --help",
        {"使い方: femframe-batch", "--geometry", "--images", "--results", "--work-dir", "~/.local/state/femframe",
         "\n  0 ", "\n  1 ", "\n  2 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  128+n "}},
   };
 #ifdef FEMFRAME_WINDOW
-  cases.push_back({std::string("'") + FEMFRAME_WINDOW + "' --help", {"使い方: femframe ", "F5"}});
-  cases.push_back({std::string("'") + FEMFRAME_WINDOW + "' --version",
-                   {std::string("femframe ") + FEMFRAME_VERSION + "\n"}});
+  cases.push_back({WindowCommand("", "--help"), {"使い方: femframe ", "F5"}});
+  cases.push_back({WindowCommand("", "--version"), {std::string("femframe ") + FEMFRAME_VERSION + "\n"}});
 #endif
   for (const Case& c : cases) {
-    const bool window = c.command[0] == '\'';
-    const std::string out = scratch.File("stdout.txt"), err = scratch.File("stderr.txt");
-    const int raw = std::system(((window ? "" : std::string("'") + FEMFRAME_BATCH + "' ") +
-                                 c.command + " >'" + out + "' 2>'" + err + "'").c_str());
-    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << c.command;
-    EXPECT_EQ(ReadFileBytes(err), "") << c.command;
-    const std::string said = ReadFileBytes(out);
-    for (const std::string& part : c.said) EXPECT_TRUE(Contains(said, part)) << part << " in " << said;
+    const BatchResult result = RunCommand(scratch, c.command);
+    EXPECT_EQ(result.status, 0) << c.command;
+    EXPECT_EQ(result.err, "") << c.command;
+    for (const std::string& part : c.said) EXPECT_TRUE(Contains(result.out, part)) << part << " in " << result.out;
   }
 }
 

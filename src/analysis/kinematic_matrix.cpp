@@ -4,6 +4,7 @@
 
 #include "apply_supports.h"
 #include "dof_numbering.h"
+#include "joint_conditions.h"
 #include "member_stiffness.h"
 #include "model/model.h"
 
@@ -30,10 +31,16 @@ void AddOuterProduct(const PrimeField& field, ResidueEnvelope& g,
 
 }  // namespace
 
+bool HasBendingStiffness(const SectionProducts& products) {
+  return products.ei2 != 0.0f || products.ei4 != 0.0f || products.ei6 != 0.0f ||
+         products.ei12 != 0.0f;
+}
+
 ResidueEnvelope KinematicMatrix(const Model& model, const std::vector<size_t>& envelope,
                                 const PrimeField& field) {
   ResidueEnvelope g(envelope);
   const std::vector<bool> restrained = RestrainedDofs(model, envelope.size());
+  const std::vector<MemberReleases> releases = ReleasesOfMembers(model);
   for (size_t m = 0; m < static_cast<size_t>(model.memberCount); ++m) {
     const MemberRecord& member = model.members[m];
     const NodeRecord& end1 = model.nodes[static_cast<size_t>(member.node1Index)];
@@ -49,14 +56,24 @@ ResidueEnvelope KinematicMatrix(const Model& model, const std::vector<size_t>& e
     if (products.ae != 0.0f) {
       AddOuterProduct(field, g, dofs, restrained, {minusDx, minusDy, 0, dx, dy, 0});
     }
-    if (products.ei2 != 0.0f || products.ei4 != 0.0f || products.ei6 != 0.0f ||
-        products.ei12 != 0.0f) {
-      AddOuterProduct(field, g, dofs, restrained, {minusDy, dx, lengthSquared, dy, minusDx, 0});
-      AddOuterProduct(field, g, dofs, restrained, {minusDy, dx, 0, dy, minusDx, lengthSquared});
+    if (HasBendingStiffness(products)) {
+      const MemberReleases released = ReleasesAt(releases, m);
+      if (!released[0]) {
+        AddOuterProduct(field, g, dofs, restrained, {minusDy, dx, lengthSquared, dy, minusDx, 0});
+      }
+      if (!released[1]) {
+        AddOuterProduct(field, g, dofs, restrained, {minusDy, dx, 0, dy, minusDx, lengthSquared});
+      }
     }
   }
+  // The reader keeps springs off restrained directions; one there would change nothing.
+  const std::vector<double> springs = SpringStiffnesses(model, restrained.size());
   for (size_t d = 0; d < restrained.size(); ++d) {
-    if (restrained[d]) g.At(d, d) = 1;
+    if (restrained[d]) {
+      g.At(d, d) = 1;
+    } else if (!springs.empty() && springs[d] != 0.0) {
+      g.At(d, d) = field.Add(g.At(d, d), 1);
+    }
   }
   return g;
 }

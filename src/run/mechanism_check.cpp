@@ -1,5 +1,8 @@
 #include "mechanism_check.h"
 
+#include "analysis/apply_supports.h"
+#include "analysis/dof_numbering.h"
+#include "analysis/joint_conditions.h"
 #include "analysis/kinematic_matrix.h"
 #include "arithmetic/residue_envelope.h"
 #include "solver/solver_error.h"
@@ -49,4 +52,29 @@ void RefuseMechanism(const Model& model, const std::vector<size_t>& envelope,
   const size_t n = envelope.empty() ? 0 : envelope.size() - 1;
   const size_t equation = FirstDependentEquation(model, envelope, progress);
   if (equation < n) throw SolverError(FaultKind::DivisionByZero, equation);
+}
+
+bool IsRotationOfHingedNode(const Model& model, size_t equation) {
+  const auto dofCount = 3 * static_cast<size_t>(model.nodeCount);
+  if (equation >= dofCount || equation % 3 != DirectionTheta) return false;
+  const std::vector<double> springs = SpringStiffnesses(model, dofCount);
+  if (RestrainedDofs(model, dofCount)[equation] || (!springs.empty() && springs[equation] != 0.0)) {
+    return false;
+  }
+  const auto node = static_cast<int16_t>(equation / 3);
+  const std::vector<MemberReleases> releases = ReleasesOfMembers(model);
+  bool hinged = false;
+  for (size_t m = 0; m < static_cast<size_t>(model.memberCount); ++m) {
+    const MemberRecord& member = model.members[m];
+    const SectionRecord& section = model.sections[static_cast<size_t>(member.sectionIndex)];
+    if (!HasBendingStiffness(FormSectionProducts(section))) continue;
+    const MemberReleases released = ReleasesAt(releases, m);
+    const int16_t ends[2] = {member.node1Index, member.node2Index};
+    for (size_t end = 0; end < 2; ++end) {
+      if (ends[end] != node) continue;
+      if (!released[end]) return false;
+      hinged = true;
+    }
+  }
+  return hinged;
 }

@@ -29,10 +29,16 @@ std::string EquationPlace(const Model& model, int equation) {
 RunError SolutionError(const Model& model, const SolverError& error) {
   const std::string place = EquationPlace(model, error.equation());
   if (error.cause() == RunErrorCause::ZeroPivot) {
+    const std::string free =
+        "連立方程式が解けません（剛性行列が特異です）。" + place + "が自由で、その方向の剛性がありません。";
+    if (error.equation() >= 0 &&
+        IsRotationOfHingedNode(model, static_cast<size_t>(error.equation()))) {
+      return RunError(RunErrorCause::ZeroPivot,
+                      free + "この節点に集まる部材端がすべてヒンジです。部材端のどれか一つを"
+                             "ヒンジにせず剛接合とするか、支点で回転を拘束してください。");
+    }
     return RunError(RunErrorCause::ZeroPivot,
-                    "連立方程式が解けません（剛性行列が特異です）。" + place +
-                        "が自由で、その方向の剛性がありません。支持条件が足りないか、"
-                        "構造が不安定です。");
+                    free + "支持条件が足りないか、構造が不安定です。");
   }
   return RunError(error.cause(), std::string("連立方程式の解法で") + FaultKindText(error.kind()) +
                                      "が発生しました（" + place + "の式）。");

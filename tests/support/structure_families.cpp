@@ -25,6 +25,14 @@ struct Load {
 struct Support {
   int node, u, v, theta;
 };
+struct Hinge {
+  int member;
+  int16_t release1, release2;
+};
+struct Spring {
+  int node;
+  double kx, ky, kTheta;  // kg/cm, kg/cm, kg·cm/rad
+};
 
 struct Structure {
   std::vector<Node> nodes;
@@ -33,6 +41,9 @@ struct Structure {
   std::vector<Load> loads;
   std::vector<Support> supports;
   int supportsShort = 0;  // how many support lines the counts line leaves out
+  std::vector<Hinge> hinges;
+  std::vector<Spring> springs;
+  std::vector<int> hingedNodes;  // nodes whose θ only released ends meet
 
   int AddNode(double x, double y) {
     nodes.push_back({x, y});
@@ -183,19 +194,33 @@ int Pick(std::initializer_list<int> values, int size) {
   return *(values.begin() + size);
 }
 
-// The model file: the five tables in the order of the structure, or, scrambled, the node table
-// in a random order with a random permutation of the user numbers 1 .. nodes.
+// Where the model file puts the nodes: in the order of the structure with user numbers
+// 1 .. nodes, or, scrambled, the node table in a random order with a random permutation of them.
+struct NodeNumbering {
+  std::vector<size_t> order;  // order[table position] = node
+  std::vector<int> number;    // user number of each node
+
+  NodeNumbering(size_t count, int variant, bool scrambled) : order(count), number(count) {
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::iota(number.begin(), number.end(), 1);
+    if (scrambled) {
+      std::mt19937_64 random(static_cast<uint64_t>(variant) * 7919u + count);
+      std::shuffle(order.begin(), order.end(), random);
+      std::shuffle(number.begin(), number.end(), random);
+    }
+  }
+  int16_t Position(int node) const {
+    const auto found = std::find(order.begin(), order.end(), static_cast<size_t>(node));
+    return static_cast<int16_t>(found - order.begin());
+  }
+};
+
+// The model file: the five tables, the nodes numbered and ordered as NodeNumbering says.
 std::string ModelText(const Structure& s, const char* title, int variant, bool scrambled) {
   const size_t count = s.nodes.size();
-  std::vector<size_t> order(count);  // order[table position] = node
-  std::iota(order.begin(), order.end(), size_t{0});
-  std::vector<int> number(count);  // user number of each node
-  std::iota(number.begin(), number.end(), 1);
-  if (scrambled) {
-    std::mt19937_64 random(static_cast<uint64_t>(variant) * 7919u + count);
-    std::shuffle(order.begin(), order.end(), random);
-    std::shuffle(number.begin(), number.end(), random);
-  }
+  const NodeNumbering numbering(count, variant, scrambled);
+  const std::vector<size_t>& order = numbering.order;
+  const std::vector<int>& number = numbering.number;
   std::string text;
   char line[160];
   auto add = [&text, &line](int length) { text.append(line, static_cast<size_t>(length)); };
@@ -439,6 +464,147 @@ std::string Lengths10000(int size, int variant, bool scrambled) {
   return DifferentLengths(size, variant, scrambled, 1e4);
 }
 
+// The structure's text, with its hinges and springs resolved against that text's tables.
+JointedStructure Jointed(const Structure& s, const char* title, int variant, bool scrambled) {
+  JointedStructure jointed{ModelText(s, title, variant, scrambled), {}, {}, {}};
+  const NodeNumbering numbering(s.nodes.size(), variant, scrambled);
+  const auto number = [&numbering](int node) {
+    return numbering.number[static_cast<size_t>(node)];
+  };
+  for (const Hinge& hinge : s.hinges) {
+    const auto member = static_cast<int16_t>(hinge.member);
+    jointed.hinges.push_back({static_cast<int16_t>(member + 1), hinge.release1, hinge.release2,
+                              member});
+  }
+  for (const Spring& spring : s.springs) {
+    jointed.springs.push_back({static_cast<int16_t>(number(spring.node)), spring.kx, spring.ky,
+                               spring.kTheta, numbering.Position(spring.node)});
+  }
+  for (const int node : s.hingedNodes) jointed.hingedNodes.push_back(number(node));
+  return jointed;
+}
+
+bool AtBase(const Structure& s, int node) { return s.nodes[static_cast<size_t>(node)].y == 0; }
+
+// A frame of 1 × 1 to 10 × 5 bays (the portal at size 0) under the frame loads, every column
+// hinged at its foot; the bases on the support flags u, v, θ.
+Structure FrameHingedAtTheFeet(int size, int variant, std::array<int, 3> baseFlags) {
+  Structure s;
+  const FrameGrid grid =
+      AddFrame(s, Pick({1, 2, 3, 6, 10}, size), Pick({1, 1, 2, 3, 5}, size),
+               s.AddSection(TableSection(variant, 0)), s.AddSection(TableSection(variant, 1)));
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, baseFlags[0], baseFlags[1], baseFlags[2]);
+  for (size_t m = 0; m < s.members.size(); ++m) {
+    if (AtBase(s, s.members[m].node1)) s.hinges.push_back({static_cast<int>(m), 1, 0});
+  }
+  return s;
+}
+
+// Fixed bases under the hinged feet stand as pins. With the left end of every storey's first
+// beam hinged too the frame holds (at size 0 the three-hinged portal); with both ends of every
+// beam hinged it sways (at size 0 the portal with a fourth hinge).
+Structure HingedFrame(int size, int variant, bool everyBeamEnd) {
+  Structure s = FrameHingedAtTheFeet(size, variant, {1, 1, 1});
+  for (size_t m = 0; m < s.members.size(); ++m) {
+    const Node& end1 = s.nodes[static_cast<size_t>(s.members[m].node1)];
+    const Node& end2 = s.nodes[static_cast<size_t>(s.members[m].node2)];
+    if (end1.y != end2.y) continue;
+    if (everyBeamEnd) {
+      s.hinges.push_back({static_cast<int>(m), 1, 1});
+    } else if (end1.x == 0) {
+      s.hinges.push_back({static_cast<int>(m), 1, 0});
+    }
+  }
+  return s;
+}
+
+JointedStructure ThreeHingedFrame(int size, int variant, bool scrambled) {
+  return Jointed(HingedFrame(size, variant, false), "frame hinged at its feet and a knee",
+                 variant, scrambled);
+}
+JointedStructure SwayingHingedFrame(int size, int variant, bool scrambled) {
+  return Jointed(HingedFrame(size, variant, true), "frame hinged at its feet and every beam end",
+                 variant, scrambled);
+}
+
+// Pins under feet that are hinged as well: nothing holds the θ of a base.
+JointedStructure PinsUnderHingedFeet(int size, int variant, bool scrambled) {
+  Structure s = FrameHingedAtTheFeet(size, variant, {1, 1, 0});
+  for (size_t n = 0; n < s.nodes.size(); ++n) {
+    if (AtBase(s, static_cast<int>(n))) s.hingedNodes.push_back(static_cast<int>(n));
+  }
+  return Jointed(s, "frame on pins hinged at its feet", variant, scrambled);
+}
+
+// A frame on rollers (v restrained only), as RollersOnly, whose left base a spring holds along x.
+JointedStructure RollersAndSpring(int size, int variant, bool scrambled) {
+  Structure s;
+  const FrameGrid grid =
+      AddFrame(s, FrameStoreys(size), FrameBays(size), s.AddSection(TableSection(variant, 0)),
+               s.AddSection(TableSection(variant, 1)));
+  AddFrameLoads(s, grid);
+  SupportBases(s, grid, 0, 1, 0);
+  s.springs.push_back({grid.At(0, 0), 500, 0, 0});
+  return Jointed(s, "frame on rollers held by a spring", variant, scrambled);
+}
+
+// A cantilever of 1 to 160 members 300 cm long, hinged where it is fixed: it turns about its base.
+JointedStructure CantileverHingedAtItsBase(int size, int variant, bool scrambled) {
+  Structure s;
+  const std::vector<int> nodes =
+      AddBeamLine(s, Pick({1, 2, 10, 40, 160}, size), 300, s.AddSection(TableSection(variant, 0)));
+  s.supports.push_back({nodes.front(), 1, 1, 1});
+  s.loads.push_back({nodes.back(), 0, -100, 0});
+  s.hinges.push_back({0, 1, 0});
+  return Jointed(s, "cantilever hinged at its fixed end", variant, scrambled);
+}
+
+// A beam of 2 to 160 members 300 cm long with 1000 kg down at its middle node, hinged there.
+// On a pin and a roller with the member before the middle hinged, the two halves turn about
+// their supports unless a spring holds the middle node along y; fixed at both ends with both
+// members hinged at the middle, only hinged ends meet there, and its θ is free unless a
+// rotational spring holds it.
+struct HingedBeam {
+  Structure s;
+  int middle;
+};
+HingedBeam BeamHingedInTheMiddle(int size, int variant, bool fixedAndHingedOnBothSides) {
+  HingedBeam beam;
+  Structure& s = beam.s;
+  const int segments = Pick({2, 4, 10, 40, 160}, size);
+  const std::vector<int> nodes =
+      AddBeamLine(s, segments, 300, s.AddSection(TableSection(variant, 0)));
+  beam.middle = nodes[static_cast<size_t>(segments / 2)];
+  const int fixed = fixedAndHingedOnBothSides ? 1 : 0;
+  s.supports.push_back({nodes.front(), 1, 1, fixed});
+  s.supports.push_back({nodes.back(), fixed, 1, fixed});
+  s.loads.push_back({beam.middle, 0, -1000, 0});
+  s.hinges.push_back({segments / 2 - 1, 0, 1});
+  if (fixedAndHingedOnBothSides) s.hinges.push_back({segments / 2, 1, 0});
+  return beam;
+}
+
+JointedStructure SpanHinged(int size, int variant, bool scrambled) {
+  return Jointed(BeamHingedInTheMiddle(size, variant, false).s,
+                 "simple span hinged in the middle", variant, scrambled);
+}
+JointedStructure SpanHingedOnASpring(int size, int variant, bool scrambled) {
+  HingedBeam beam = BeamHingedInTheMiddle(size, variant, false);
+  beam.s.springs.push_back({beam.middle, 0, 1000, 0});
+  return Jointed(beam.s, "simple span hinged in the middle on a spring", variant, scrambled);
+}
+JointedStructure HingedNode(int size, int variant, bool scrambled) {
+  HingedBeam beam = BeamHingedInTheMiddle(size, variant, true);
+  beam.s.hingedNodes.push_back(beam.middle);
+  return Jointed(beam.s, "beam with a hinged node", variant, scrambled);
+}
+JointedStructure HingedNodeOnASpring(int size, int variant, bool scrambled) {
+  HingedBeam beam = BeamHingedInTheMiddle(size, variant, true);
+  beam.s.springs.push_back({beam.middle, 0, 0, 1e8});
+  return Jointed(beam.s, "beam with a hinged node on a spring", variant, scrambled);
+}
+
 }  // namespace
 
 std::string BeamChain(int members, ChainSupports supports) {
@@ -500,8 +666,38 @@ const std::vector<StructureGenerator>& StructureGenerators() {
   return generators;
 }
 
+const std::vector<JointedGenerator>& JointedGenerators() {
+  static const std::vector<JointedGenerator> generators{
+      {"frame hinged at its feet and every beam end", StructureFamily::Mechanism,
+       SwayingHingedFrame},
+      {"pins under hinged feet", StructureFamily::Mechanism, PinsUnderHingedFeet},
+      {"cantilever hinged at its fixed end", StructureFamily::Mechanism,
+       CantileverHingedAtItsBase},
+      {"simple span hinged in the middle", StructureFamily::Mechanism, SpanHinged},
+      {"beam with a hinged node", StructureFamily::Mechanism, HingedNode},
+      {"frame hinged at its feet and a knee", StructureFamily::Valid, ThreeHingedFrame},
+      {"rollers only and a spring along x", StructureFamily::Valid, RollersAndSpring},
+      {"simple span hinged in the middle on a spring", StructureFamily::Valid,
+       SpanHingedOnASpring},
+      {"beam with a hinged node on a spring", StructureFamily::Valid, HingedNodeOnASpring},
+  };
+  return generators;
+}
+
+namespace {
+
+std::string Label(const char* name, int size, int variant, bool scrambled) {
+  return std::string(name) + " size " + std::to_string(size) + " variant " +
+         std::to_string(variant) + (scrambled ? " scrambled" : "");
+}
+
+}  // namespace
+
 std::string StructureLabel(const StructureGenerator& generator, int size, int variant,
                            bool scrambled) {
-  return std::string(generator.name) + " size " + std::to_string(size) + " variant " +
-         std::to_string(variant) + (scrambled ? " scrambled" : "");
+  return Label(generator.name, size, variant, scrambled);
+}
+std::string StructureLabel(const JointedGenerator& generator, int size, int variant,
+                           bool scrambled) {
+  return Label(generator.name, size, variant, scrambled);
 }

@@ -1,11 +1,14 @@
-// Generated plane structures in two families, written as model files: mechanisms the supports or
-// the sections leave free to move, and valid structures whose stiffnesses differ by many orders
-// of magnitude. The analysis tests run them; bench/pivot_survey measures their pivots.
+// Generated plane structures in two families, written as model files: mechanisms the supports,
+// the sections or the hinges leave free to move, and valid structures whose stiffnesses differ by
+// many orders of magnitude or whose hinges the supports and springs hold. The analysis tests run
+// them; bench/pivot_survey measures their pivots.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "model/model.h"
 
 enum class StructureFamily { Mechanism, Valid };
 
@@ -36,6 +39,28 @@ std::string BeamChain(int members, ChainSupports supports);
 // (I = 0) a mechanism, every column turning about its pin; with bending beams valid.
 std::string PinnedFrame(int storeys, int bays, bool barBeams);
 
+// A structure with hinges and springs: the text of its five tables, and its HINGES and SPRINGS
+// records as the reader and the reference check would leave them for that text (member and node
+// table positions resolved), to be added to the model read from it.
+struct JointedStructure {
+  std::string text;
+  std::vector<HingeRecord> hinges;
+  std::vector<SpringRecord> springs;
+  std::vector<int> hingedNodes;  // user numbers of the nodes whose θ only released ends meet
+};
+
+// Hinge and spring arrangements of the shapes above, in the two families, sized and scrambled
+// as a StructureGenerator's; the textbook section at variant 0.
+struct JointedGenerator {
+  const char* name;
+  StructureFamily family;
+  JointedStructure (*model)(int size, int variant, bool scrambled);
+};
+
+const std::vector<JointedGenerator>& JointedGenerators();
+
 // "rollers only size 1 variant 2 scrambled", for messages.
 std::string StructureLabel(const StructureGenerator& generator, int size, int variant,
+                           bool scrambled);
+std::string StructureLabel(const JointedGenerator& generator, int size, int variant,
                            bool scrambled);

@@ -36,7 +36,7 @@ ResultTable MemberEndForces(const Model& model, const AnalysisResult& result) {
   const bool along = HasMemberLoads(model) && !result.alongMembers.empty();
   if (along) {
     table.headings.push_back("M最大 [t･m]");
-    table.headings.push_back("その位置 x [㎝]");
+    table.headings.push_back("M最大の x [㎝]");
   }
   table.rows.reserve(static_cast<size_t>(model.memberCount));
   for (size_t m = 0; m < static_cast<size_t>(model.memberCount); ++m) {

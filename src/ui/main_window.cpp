@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
@@ -21,13 +22,17 @@
 
 #include "arithmetic/arithmetic_fault.h"
 #include "arithmetic/int16_math.h"
+#include "files/atomic_file.h"
 #include "messages/run_error.h"
 #include "files/work_directory.h"
 #include "model/model_file_messages.h"
 #include "model/model_file_reader.h"
 #include "model/reference_check.h"
+#include "report/report_path.h"
 #include "run/run_analysis.h"
 #include "run/run_lock.h"
+#include "tables/table_text.h"
+#include "ui/numbers_page.h"
 #include "ui/picture_box.h"
 #include "ui/run_progress_window.h"
 #include "views/tab_views.h"
@@ -89,6 +94,12 @@ WindowSeams DesktopSeams() {
                     QMessageBox::Ok, parent);
     box.exec();
   };
+  seams.chooseCsvFile = [](QWidget* parent, const std::string& suggested) {
+    const QString chosen = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("表を CSV で保存"), QFile::decodeName(suggested.c_str()),
+        QStringLiteral("CSV (*.csv)"), nullptr, QFileDialog::DontUseNativeDialog);
+    return QFile::encodeName(chosen).toStdString();
+  };
   seams.endProgram = [](int status) { QCoreApplication::exit(status); };
   seams.workDirectory = [] { return ChooseWorkDirectory(); };
   return seams;
@@ -127,6 +138,7 @@ void MainWindow::CreateControls() {
   const QRect strip = TwipsRect(240, 120, 9375, 7215);
   tabBar = new QTabBar(this);
   for (const TabView& tab : TabViews) tabBar->addTab(QString::fromUtf8(tab.caption));
+  tabBar->addTab(QStringLiteral("数値"));
   tabBar->setExpanding(false);
   tabBar->setDrawBase(false);
   const int barHeight = tabBar->sizeHint().height();
@@ -146,6 +158,15 @@ void MainWindow::CreateControls() {
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
+  numbersPage = new NumbersPage(this, pictureFrame->geometry());
+  numbersPage->hide();
+  numbersPage->saveCsv = [this] { SaveTablesAsCsv(); };
+
+  // Two lines left of the buttons, the window's size and the buttons' places unchanged.
+  statusLine = new QLabel(this);
+  statusLine->setGeometry(TwipsRect(240, 7440, 4080, 495));
+  statusLine->setTextFormat(Qt::PlainText);
+  statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   setTabOrder(chooseButton, runButton);
   setTabOrder(runButton, endButton);
@@ -180,11 +201,9 @@ void MainWindow::OpenModel(const std::string& path) {
   if (running_) return;
   lastFolder_ = FolderOf(path);
   ReadWarnings warnings;
+  // A file that cannot be read has shown its message; the window goes on as it was.
   std::optional<Model> model = ReadModelFile(path, &warnings);
-  if (!model) {
-    seams_.endProgram(1);  // a model file that cannot be read ends the program
-    return;
-  }
+  if (!model) return;
   if (!CheckModelReferences(*model)) return;
   DrawingGeometry geometry;
   const auto failure = FailureOf([this, &model, &geometry] {
@@ -198,6 +217,9 @@ void MainWindow::OpenModel(const std::string& path) {
   }
   model_ = std::move(*model);
   geometry_ = std::move(geometry);
+  result_.reset();
+  tablesStale_ = true;
+  SetStatus("", "", "");
   SelectTab(0);
   runButton->setEnabled(true);
   // The model is drawn as the counts say; the warning only asks the user to look.
@@ -234,9 +256,13 @@ void MainWindow::RunAnalysisCommand() {
   running_ = true;
   std::optional<AnalysisResult> result;
   DrawingGeometry geometry;
+  std::string reportPath;
+  QElapsedTimer clock;
+  clock.start();
   const auto failure = FailureOf([&] {
     RunProgress progress(progressWindow.Callback());
     result = RunAnalysis(model_, directory, progress);
+    reportPath = ReportPath(model_.modelPath);
     // Released before the drawing and any message, so that another process's run never waits
     // on the user.
     lock.reset();
@@ -255,9 +281,44 @@ void MainWindow::RunAnalysisCommand() {
     return;
   }
   maxima_ = result->maxima;
+  result_ = std::move(result);
+  tablesStale_ = true;
   geometry_ = std::move(geometry);
   SelectTab(0);
+  // A small model's run takes a few milliseconds, which would read as "0.00".
+  const qint64 milliseconds = clock.elapsed();
+  const std::string seconds =
+      milliseconds < 10 ? "0.01 秒未満"
+                        : QString::number(static_cast<double>(milliseconds) / 1000.0, 'f', 2)
+                                  .toStdString() +
+                              " 秒";
+  SetStatus("解析が終わりました（" + seconds + "）。", "結果: ", reportPath);
   progressWindow.EndWait();
+}
+
+void MainWindow::SaveTablesAsCsv() {
+  if (running_) return;
+  FillNumbersPage();
+  if (numbersPage->tables().empty()) return;
+  // Beside the report, with the report's name: model_res.txt gives model_res.csv.
+  std::string suggested;
+  try {
+    suggested = ReportPath(model_.modelPath);
+    suggested.replace(suggested.size() - 4, 4, ".csv");
+  } catch (const RunError&) {
+  }
+  const std::string path = seams_.chooseCsvFile(this, suggested);
+  if (path.empty()) return;
+  const auto failure = FailureOf([&] {
+    AtomicFile file(path);
+    file.Write(TablesAsCsv(numbersPage->tables()));
+    file.Commit();
+  });
+  if (failure) {
+    seams_.showMessage(this, *failure);
+    return;
+  }
+  SetStatus("表を CSV で保存しました。", "保存先: ", path);
 }
 
 void MainWindow::EndProgram() {
@@ -295,6 +356,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::ShowSelectedTab() {
   if (running_) return;
   const int index = tabBar->currentIndex();
+  const bool numbers = index == NumbersTab();
+  numbersPage->setVisible(numbers);
+  pictureFrame->setVisible(!numbers);
+  if (numbers) FillNumbersPage();
   if (index < 0 || index >= static_cast<int>(TabViews.size())) return;
   const TabView& tab = TabViews[static_cast<size_t>(index)];
   tab.draw(*surface_, views());
@@ -316,6 +381,25 @@ void MainWindow::SetLabelText(const std::string& text) {
   QString shown = ToQString(text);
   shown.replace(QChar('\r'), QChar('\n'));
   label->setText(shown);
+}
+
+void MainWindow::SetStatus(const std::string& what, const std::string& fileRole,
+                           const std::string& path) {
+  statusText_ = what + fileRole + path;
+  // The path is shortened in its middle to the line's width; the tooltip has it whole.
+  const QFontMetrics metrics = statusLine->fontMetrics();
+  const QString role = ToQString(fileRole);
+  const QString shownPath = metrics.elidedText(
+      QFile::decodeName(path.c_str()), Qt::ElideMiddle,
+      statusLine->width() - metrics.horizontalAdvance(role) - 2);
+  statusLine->setText(path.empty() ? ToQString(what) : ToQString(what) + "\n" + role + shownPath);
+  statusLine->setToolTip(ToQString(statusText_));
+}
+
+void MainWindow::FillNumbersPage() {
+  if (!tablesStale_) return;
+  numbersPage->SetTables(ResultTables(model_, result_ ? &*result_ : nullptr));
+  tablesStale_ = false;
 }
 
 void MainWindow::SetSurfaceForTests(DrawingSurface* surface) {

@@ -1,12 +1,14 @@
-// The program's main window: the drawing area and the label beside it, the five-tab strip and
-// the three commands (choose a model, run the analysis, end); F5 and a dropped file open a model
-// too. It drives the reader, the check, the analysis and the drawing, shows their messages, and
-// holds the model on show, the maxima of the last analysis and the geometry drawn from them,
-// each replaced only once its successor is complete.
+// The program's main window: the drawing area and the label beside it, the tab strip of the five
+// views and 「数値」 (the tables of the last run), the three commands (choose a model, run the
+// analysis, end) and a status line beside them that tells of a finished run; F5 and a dropped file
+// open a model too. It drives the reader, the check, the analysis and the drawing, shows their
+// messages, and holds the model on show, the last analysis of it, the maxima of the last analysis
+// and the geometry drawn from them, each replaced only once its successor is complete.
 #pragma once
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "analysis/analysis_result.h"
@@ -26,6 +28,7 @@ class QLabel;
 class QPushButton;
 class QTabBar;
 class PictureBox;
+class NumbersPage;
 
 // What the window asks of the desktop; tests replace each of them.
 struct WindowSeams {
@@ -34,6 +37,9 @@ struct WindowSeams {
   std::function<std::string(QWidget* parent, const std::string& folder)> chooseModelFile;
   // A modal box with the text, an OK button and no icon.
   std::function<void(QWidget* parent, const std::string& text)> showMessage;
+  // The save-file dialog for the tables' CSV, opened on `suggested` (a full path): the chosen full
+  // path, or "" when the user cancelled.
+  std::function<std::string(QWidget* parent, const std::string& suggested)> chooseCsvFile;
   // Ends the program at once with the exit status.
   std::function<void(int status)> endProgram;
   // The work directory of a run (the program's own or the user's state directory); throws
@@ -52,8 +58,11 @@ class MainWindow : public QWidget, public MessageSink {
   void ChooseModel();
   void RunAnalysisCommand();
   void EndProgram();
-  // Draws the selected tab's view and sets its text beside the drawing.
+  // Draws the selected tab's view and sets its text beside the drawing; on 「数値」 shows the
+  // tables instead of the drawing.
   void ShowSelectedTab();
+  // 「CSV で保存…」 of the 「数値」 tab: all its tables, through the save dialog.
+  void SaveTablesAsCsv();
 
   // Reads, checks and shows the model file as choosing it in the dialog does; the dialog then
   // opens in its folder. F5 opens the current model file again, a dropped file opens.
@@ -62,11 +71,15 @@ class MainWindow : public QWidget, public MessageSink {
 
   // Selects a tab (0-based) from the program; its view is drawn also when it was selected.
   void SelectTab(int index);
+  // The position of 「数値」 on the tab strip, after the views.
+  static int NumbersTab() { return static_cast<int>(TabViews.size()); }
 
   // The core's messages, shown through the message seam while the window lives.
   void ShowMessage(const std::string& text) override;
   // The text beside the drawing as the views give it, lines separated by carriage returns.
   const std::string& labelText() const { return labelText_; }
+  // The status line's whole text ("" before a run); the line itself may shorten the path.
+  const std::string& statusText() const { return statusText_; }
   // What the views show now.
   ViewData views() const { return {model_, geometry_, maxima_}; }
 
@@ -86,6 +99,8 @@ class MainWindow : public QWidget, public MessageSink {
   QFrame* pictureFrame;  // holds the picture and the label
   PictureBox* picture;
   QLabel* label;
+  NumbersPage* numbersPage;  // in the picture panel's place while 「数値」 is selected
+  QLabel* statusLine;        // left of the three buttons
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -97,6 +112,10 @@ class MainWindow : public QWidget, public MessageSink {
   void CreateControls();
   void SetInitialTexts();
   void SetLabelText(const std::string& text);
+  // The status line: what happened, then a file with what it is ("結果: "); "" clears it.
+  void SetStatus(const std::string& what, const std::string& fileRole, const std::string& path);
+  // Fills 「数値」 from the model and its last analysis when they changed since it was filled.
+  void FillNumbersPage();
   // The picture's size as the drawing builders take it, read from the surface now.
   PictureSize CurrentPictureSize() const;
 
@@ -107,7 +126,12 @@ class MainWindow : public QWidget, public MessageSink {
   Model model_;
   DrawingGeometry geometry_;
   ResultMaxima maxima_;
+  // The last analysis of the model on show, for 「数値」; none before it or once another model
+  // is opened. The page's tables are made again only when this or the model changed.
+  std::optional<AnalysisResult> result_;
+  bool tablesStale_ = true;
   std::string labelText_;
+  std::string statusText_;
   std::string lastFolder_;  // of the model opened last in this session
   int progressDelayMs_ = 1000;
   bool running_ = false;

@@ -1,10 +1,13 @@
-// The main window driven as the user drives it, headless, with the file dialog, the message box
+// The main window driven as the user drives it, headless, with the file dialogs, the message box
 // and the end of the program replaced: start, load, cancel, analyse, switch tabs, a model
 // rejected by the check or by its geometry after a good one, a failed run, a read failure, the
 // warning about support lines beyond the count, the model of the command line, F5, a dropped
 // file, another process's run, the run's progress dialog and its "キャンセル", Qt's own dialog in
-// Japanese, and the tabs on screen.
+// Japanese, the tables of 「数値」 with their copy and CSV, the status line, and the tabs on
+// screen.
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QCursor>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -14,6 +17,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTableView>
 #include <QtTest>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -29,6 +33,7 @@
 #include "support/recording_surface.h"
 #include "support/test_support.h"
 #include "ui/main_window.h"
+#include "ui/numbers_page.h"
 #include "ui/picture_box.h"
 #include "ui/qt_japanese.h"
 #include "ui/window_arguments.h"
@@ -38,6 +43,8 @@ namespace {
 
 struct FakeDesktop {
   std::deque<std::string> chosenFiles;  // "" or an exhausted queue is a cancelled dialog
+  std::deque<std::string> csvFiles;     // the same for the CSV's save dialog
+  std::vector<std::string> csvSuggestions;
   std::vector<std::string> dialogFolders;
   std::vector<std::string> messages;
   std::vector<bool> cursorRestoredAtMessage;
@@ -46,19 +53,27 @@ struct FakeDesktop {
   WorkDirectory work;  // where runs put their work files
   std::function<void()> onMessage;  // checks the window as each message is shown
 
+  static std::string Next(std::deque<std::string>& queue) {
+    if (queue.empty()) return "";
+    std::string path = queue.front();
+    queue.pop_front();
+    return path;
+  }
+
   WindowSeams Seams() {
     WindowSeams seams;
     seams.chooseModelFile = [this](QWidget*, const std::string& folder) {
       dialogFolders.push_back(folder);
-      if (chosenFiles.empty()) return std::string();
-      std::string path = chosenFiles.front();
-      chosenFiles.pop_front();
-      return path;
+      return Next(chosenFiles);
     };
     seams.showMessage = [this](QWidget*, const std::string& text) {
       messages.push_back(text);
       cursorRestoredAtMessage.push_back(QGuiApplication::overrideCursor() == nullptr);
       if (onMessage) onMessage();
+    };
+    seams.chooseCsvFile = [this](QWidget*, const std::string& suggested) {
+      csvSuggestions.push_back(suggested);
+      return Next(csvFiles);
     };
     seams.endProgram = [this](int status) {
       ++endCalls;
@@ -186,9 +201,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->endButton->text(), QString("終了"));
     QCOMPARE(form->labelText(), std::string("節点荷重"));
     QVERIFY(!form->runButton->isEnabled());
-    QCOMPARE(form->tabBar->count(), 5);
-    const char* const captions[] = {"解析モデル", "δ図", "Ｍ図", "Ｑ図", "Ｎ図"};
-    for (int tab = 0; tab < 5; ++tab) QCOMPARE(form->tabBar->tabText(tab), QString(captions[tab]));
+    QCOMPARE(form->tabBar->count(), 6);
+    const char* const captions[] = {"解析モデル", "δ図", "Ｍ図", "Ｑ図", "Ｎ図", "数値"};
+    for (int tab = 0; tab < 6; ++tab) QCOMPARE(form->tabBar->tabText(tab), QString(captions[tab]));
     QCOMPARE(form->tabBar->currentIndex(), 0);
 
     QCOMPARE(form->size(), QSize(655, 536));
@@ -207,6 +222,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->label->geometry(), QRect(448, 16, 129, 401));
     QCOMPARE(form->surface().Width(), 6255.0f);
     QCOMPARE(form->surface().Height(), 6015.0f);
+    QCOMPARE(form->statusLine->geometry(), QRect(16, 496, 272, 33));
+    QCOMPARE(form->statusText(), std::string());
+    QCOMPARE(form->numbersPage->geometry(), form->pictureFrame->geometry());
+    QVERIFY(form->numbersPage->isHidden());
 
     // Nothing is drawn before a model is loaded.
     const QImage& picture = form->picture->surface().image();
@@ -476,21 +495,97 @@ class MainWindowTest : public QObject {
     QVERIFY(form->cursor().shape() != Qt::WaitCursor);
   }
 
-  void aReadFailureEndsTheProgramAfterItsMessage() {
-    Choose(ModelFile("wrong_type.txt"));
-    QCOMPARE(desktop.messages.size(), size_t{1});
-    QVERIFY(desktop.messages[0].starts_with(
-        "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。\n1行目は"));
-    QCOMPARE(desktop.endCalls, 1);
-    QCOMPARE(desktop.endStatus, 1);
+  // A file that cannot be read shows its message and changes nothing: a window without a model
+  // (as after "femframe nosuch.txt") stays empty, and one with a model keeps it, its last run and
+  // its tables, analysable as before.
+  void aReadFailureLeavesTheWindowOpenAsItWas() {
+    form->OpenModel(scratch->File("missing.txt"));
+    QCOMPARE(desktop.messages,
+             std::vector<std::string>{
+                 "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。\n「" +
+                 scratch->File("missing.txt") + "」を開けません：ファイルがありません。"});
     QVERIFY(!form->runButton->isEnabled());
+    QCOMPARE(form->labelText(), std::string("節点荷重"));
 
-    Choose(scratch->File("missing.txt"));
-    QCOMPARE(desktop.messages.back(),
-             "解析モデルファイルの読み込みに失敗しました。データに不正がないか確認してください。\n「" +
-                 scratch->File("missing.txt") + "」を開けません：ファイルがありません。");
-    QCOMPARE(desktop.endCalls, 2);
-    QCOMPARE(desktop.endStatus, 1);
+    const std::string good = ModelFile("cantilever.txt");
+    Choose(good);
+    form->RunAnalysisCommand();
+    const auto shown = ShownGeometry(*form);
+    const std::string status = form->statusText();
+    Choose(ModelFile("wrong_type.txt"));
+    QCOMPARE(desktop.messages.size(), size_t{2});
+    QVERIFY(desktop.messages[1].starts_with(
+        "ファイルタイプが不正です。本ソフト用のファイルであるか確認してください。\n1行目は"));
+    QCOMPARE(desktop.endCalls, 0);
+    QCOMPARE(form->views().model.modelPath, good);
+    QVERIFY(ShownGeometry(*form) == shown);
+    QCOMPARE(form->statusText(), status);
+    form->SelectTab(MainWindow::NumbersTab());
+    QCOMPARE(form->numbersPage->tables().size(), size_t{3});
+
+    form->RunAnalysisCommand();
+    QCOMPARE(desktop.messages.size(), size_t{2});
+    CompareLabels(kCantileverLabels);
+  }
+
+  // 「数値」 shows the tables in the picture's place: none before a run, the run's after it (the
+  // cantilever's tip: v = −PL³/3EI, θ = −PL²/2EI; the support: Ry = P, M = PL). Ctrl+C copies the
+  // selected cells as a spreadsheet pastes them, whole columns with their headings; the context
+  // menu saves every table as CSV beside the report, and the status line says where.
+  void theNumbersTabShowsTheTablesCopiesCellsAndSavesCsv() {
+    Choose(ModelFile("cantilever.txt"));
+    form->SelectTab(MainWindow::NumbersTab());
+    QVERIFY(!form->numbersPage->isHidden() && form->pictureFrame->isHidden());
+    QVERIFY(form->numbersPage->tables().empty());
+    QVERIFY(!form->numbersPage->saveAction->isEnabled());
+
+    form->RunAnalysisCommand();
+    QVERIFY(form->numbersPage->isHidden() && !form->pictureFrame->isHidden());
+    const std::string report = scratch->File("cantilever_res.txt");
+    QVERIFY2(form->statusText().starts_with("解析が終わりました（") &&
+                 form->statusText().ends_with("）。結果: " + report),
+             form->statusText().c_str());
+    QVERIFY(form->statusLine->text().startsWith("解析が終わりました（"));
+    form->SelectTab(MainWindow::NumbersTab());
+    QComboBox* chooser = form->numbersPage->chooser;
+    QCOMPARE(chooser->count(), 3);
+    QCOMPARE(chooser->itemText(2), QString("支点反力"));
+    QTableView* view = form->numbersPage->view;
+    QCOMPARE(view->model()->rowCount(), 2);
+    // Ctrl+C is the shortcut of the view's 「コピー」, which acts in the active window.
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    view->setFocus();
+
+    const auto copy = [&](int top, int left, int bottom, int right) {
+      QAbstractItemModel* model = view->model();
+      view->selectionModel()->select(
+          QItemSelection(model->index(top, left), model->index(bottom, right)),
+          QItemSelectionModel::ClearAndSelect);
+      QGuiApplication::clipboard()->clear();
+      QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+      return QGuiApplication::clipboard()->text();
+    };
+    QCOMPARE(copy(1, 2, 1, 3), QString("-10.7143\t-0.0535714\n"));
+    QCOMPARE(copy(0, 2, 1, 2), QString("v [㎝]\n0\n-10.7143\n"));
+    form->numbersPage->ChooseTable(2);
+    QCOMPARE(copy(0, 2, 0, 3), QString("Ry [t]\tM [t･m]\n1.00000\t3.00000\n"));
+
+    // The table chosen stays chosen when a new run fills the page again.
+    form->RunAnalysisCommand();
+    form->SelectTab(MainWindow::NumbersTab());
+    QCOMPARE(chooser->currentText(), QString("支点反力"));
+
+    desktop.csvFiles = {"", scratch->path(), scratch->File("tables.csv")};
+    for (int attempt = 0; attempt < 3; ++attempt) form->numbersPage->saveAction->trigger();
+    QCOMPARE(desktop.csvSuggestions.front(), scratch->File("cantilever_res.csv"));
+    QCOMPARE(desktop.messages.size(), size_t{1});
+    QVERIFY2(desktop.messages[0].find(scratch->path()) != std::string::npos,
+             desktop.messages[0].c_str());
+    const std::string csv = ReadFileBytes(scratch->File("tables.csv"));
+    QVERIFY(csv.starts_with("\xEF\xBB\xBF節点変位\r\n節点,u [㎝],v [㎝],θ [rad]\r\n1,0,0,0\r\n"));
+    QVERIFY(csv.find("\r\n\r\n支点反力\r\n節点,Rx [t],Ry [t],M [t･m]\r\n1,") != std::string::npos);
+    QCOMPARE(form->statusText(), "表を CSV で保存しました。保存先: " + scratch->File("tables.csv"));
   }
 
   // Support lines beyond the count: the model is loaded as the counts say, then the warning.
@@ -643,7 +738,14 @@ class MainWindowTest : public QObject {
       }
       QVERIFY2(count > 20, qPrintable(QString("tab %1: %2 pixels").arg(tab).arg(count)));
       if (!directory.isEmpty()) QVERIFY(shot.save(QString("%1/tab%2.png").arg(directory).arg(tab + 1)));
+      // 「数値」 in between leaves the picture as it was.
+      form->SelectTab(MainWindow::NumbersTab());
+      form->SelectTab(tab);
+      QCOMPARE(form->picture->grab().toImage(), picture);
     }
+    form->SelectTab(MainWindow::NumbersTab());
+    QVERIFY(form->numbersPage->view->model()->rowCount() > 0);
+    if (!directory.isEmpty()) QVERIFY(form->grab().toImage().save(directory + "/tab6.png"));
   }
 };
 

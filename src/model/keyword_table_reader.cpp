@@ -107,9 +107,37 @@ class KeywordTableReader {
   void LookAtLineBeforeKeywords(const std::string& line, bool cut, int64_t lineNumber,
                                 bool withinSupportLook);
   void StartKeywordTable(const TableKeyword& table, int64_t lineNumber);
-  void ReadMemberLoad(const std::string& line, bool cut, int64_t lineNumber);
+  void ReadRecord(ModelTable table, const LineRecord& values, int64_t lineNumber);
+  void ReadMemberLoad(const LineRecord& values, int64_t lineNumber);
   void CheckMemberLoad(const MemberLoadRecord& load, const LineRecord& values, int64_t lineNumber);
+  void ReadHinge(const LineRecord& values, int64_t lineNumber);
+  template <typename Record>
+  void ReadNodeRecord(const LineRecord& values, int64_t lineNumber, std::vector<Record>& table,
+                      std::vector<int64_t>& lines, const std::array<double Record::*, 3>& fields,
+                      ReadFault fault);
+  void RefuseRepeated(int16_t number, const std::vector<int64_t>& lines, const LineRecord& values,
+                      int64_t lineNumber);
+  void CheckAgainstSupports(int16_t nodeNo, const std::array<double, 3>& values, ReadFault fault,
+                            const LineRecord& record, int64_t lineNumber);
+  void FindFirstNumbers();
   std::optional<double> MemberLength(int16_t memberNo);
+
+  // A value of the record refused for `fault`, at its field.
+  ModelFileFailure Refusal(ReadFault fault, int32_t field, const LineRecord& values,
+                           int64_t lineNumber) {
+    field_ = field;
+    ModelFileFailure failure;
+    failure.fault = fault;
+    failure.part = FilePart::Value;
+    failure.line = lineNumber;
+    failure.text = std::string(values.Text(field));
+    return failure;
+  }
+  // Nothing may follow the record's last field.
+  void EndRecord(const LineRecord& values, int32_t fields) {
+    field_ = fields;
+    values.ExpectEnd(fields);
+  }
 
   // A whole-number field; a fraction is read rounded, halves to even, and warned of.
   int16_t Integer(const LineRecord& values, int32_t field, int64_t lineNumber) {
@@ -142,10 +170,15 @@ class KeywordTableReader {
   int32_t record_ = 0;
   int32_t field_ = 0;
   // By ModelTable: the line of each keyword table's keyword, 0 until it is met.
-  std::array<int64_t, 7> keywordLines_{};
+  std::array<int64_t, kModelTables> keywordLines_{};
   // The position of the first node and member with each number, made when first needed.
   std::optional<std::unordered_map<int16_t, size_t>> firstNodes_;
   std::optional<std::unordered_map<int16_t, size_t>> firstMembers_;
+  // By node number, for u, v and θ, the line of the first support record that restrains it, 0
+  // where none does; made when first needed.
+  std::optional<std::unordered_map<int16_t, std::array<int64_t, 3>>> restraints_;
+  // In the table being read, the record that named each member or node first.
+  std::unordered_map<int16_t, int32_t> numbersInTable_;
 };
 
 // Before the first keyword, lines are free text, only looked at for support records beyond the
@@ -168,11 +201,27 @@ void KeywordTableReader::ReadLines() {
     } else if (table == nullptr) {
       LookAtLineBeforeKeywords(line, cut, lineNumber, withinSupportLook);
     } else if (cut || !TrimBlanks(line).empty()) {
-      switch (table->table) {
-        case ModelTable::MemberLoads: ReadMemberLoad(line, cut, lineNumber); break;
-        default: break;
-      }
+      ReadRecord(table->table, LineRecord(line, cut, lineNumber), lineNumber);
     }
+  }
+}
+
+void KeywordTableReader::ReadRecord(ModelTable table, const LineRecord& values,
+                                    int64_t lineNumber) {
+  switch (table) {
+    case ModelTable::MemberLoads: ReadMemberLoad(values, lineNumber); break;
+    case ModelTable::Hinges: ReadHinge(values, lineNumber); break;
+    case ModelTable::Springs:
+      ReadNodeRecord(values, lineNumber, model_.springs, model_.springLines,
+                     {&SpringRecord::kx, &SpringRecord::ky, &SpringRecord::kTheta},
+                     ReadFault::SpringOnRestrained);
+      break;
+    case ModelTable::Settlements:
+      ReadNodeRecord(values, lineNumber, model_.settlements, model_.settlementLines,
+                     {&SettlementRecord::u, &SettlementRecord::v, &SettlementRecord::theta},
+                     ReadFault::SettlementOnFree);
+      break;
+    default: break;
   }
 }
 
@@ -213,6 +262,7 @@ void KeywordTableReader::StartKeywordTable(const TableKeyword& table, int64_t li
     throw failure;
   }
   keywordLine = lineNumber;
+  numbersInTable_.clear();
   std::string heading;
   bool cut = false;
   int64_t bytes = 0;
@@ -232,8 +282,7 @@ void KeywordTableReader::StartKeywordTable(const TableKeyword& table, int64_t li
   }
 }
 
-void KeywordTableReader::ReadMemberLoad(const std::string& line, bool cut, int64_t lineNumber) {
-  const LineRecord values(line, cut, lineNumber);
+void KeywordTableReader::ReadMemberLoad(const LineRecord& values, int64_t lineNumber) {
   record_ = static_cast<int32_t>(model_.memberLoads.size());
   MemberLoadRecord load;
   load.memberNo = Integer(values, 0, lineNumber);
@@ -243,8 +292,7 @@ void KeywordTableReader::ReadMemberLoad(const std::string& line, bool cut, int64
   load.p2 = Real(values, 4);
   load.a = Real(values, 5);
   load.b = Real(values, 6);
-  field_ = 7;
-  values.ExpectEnd(7);
+  EndRecord(values, 7);
   CheckMemberLoad(load, values, lineNumber);
   model_.memberLoads.push_back(load);
   model_.memberLoadLines.push_back(lineNumber);
@@ -255,12 +303,7 @@ void KeywordTableReader::ReadMemberLoad(const std::string& line, bool cut, int64
 void KeywordTableReader::CheckMemberLoad(const MemberLoadRecord& load, const LineRecord& values,
                                          int64_t lineNumber) {
   const auto refuse = [&](ReadFault fault, int32_t field) {
-    field_ = field;
-    ModelFileFailure failure;
-    failure.fault = fault;
-    failure.part = FilePart::Value;
-    failure.line = lineNumber;
-    failure.text = std::string(values.Text(field));
+    ModelFileFailure failure = Refusal(fault, field, values, lineNumber);
     failure.number = fault == ReadFault::BeyondMember || fault == ReadFault::NoSpanLeft
                          ? load.memberNo
                          : load.kind;
@@ -287,11 +330,114 @@ void KeywordTableReader::CheckMemberLoad(const MemberLoadRecord& load, const Lin
   if (load.kind != kDistributedLoad && load.a > *length) throw refuse(ReadFault::BeyondMember, 5);
 }
 
-// The length of the first member with the number, measured as the stiffness step measures it
-// (the differences of the coordinates in single precision); none when the member or one of its
-// nodes is missing, which the reference check refuses, or when the length is zero or too large,
-// which the analysis refuses.
-std::optional<double> KeywordTableReader::MemberLength(int16_t memberNo) {
+// A member's two ends, each 0 (rigidly joined) or 1 (transmits no moment).
+void KeywordTableReader::ReadHinge(const LineRecord& values, int64_t lineNumber) {
+  record_ = static_cast<int32_t>(model_.hinges.size());
+  HingeRecord hinge;
+  hinge.memberNo = Integer(values, 0, lineNumber);
+  hinge.release1 = Integer(values, 1, lineNumber);
+  hinge.release2 = Integer(values, 2, lineNumber);
+  EndRecord(values, 3);
+  if (hinge.release1 != 0 && hinge.release1 != 1) {
+    throw Refusal(ReadFault::NotAFlag, 1, values, lineNumber);
+  }
+  if (hinge.release2 != 0 && hinge.release2 != 1) {
+    throw Refusal(ReadFault::NotAFlag, 2, values, lineNumber);
+  }
+  RefuseRepeated(hinge.memberNo, model_.hingeLines, values, lineNumber);
+  model_.hinges.push_back(hinge);
+  model_.hingeLines.push_back(lineNumber);
+}
+
+// A spring or a settlement: the node's number, its values for u, v and θ and nothing after them.
+// A spring is not negative; the node is named once in the table, and its values must suit its
+// supports (`fault` says which way).
+template <typename Record>
+void KeywordTableReader::ReadNodeRecord(const LineRecord& values, int64_t lineNumber,
+                                        std::vector<Record>& table, std::vector<int64_t>& lines,
+                                        const std::array<double Record::*, 3>& fields,
+                                        ReadFault fault) {
+  record_ = static_cast<int32_t>(table.size());
+  Record record;
+  record.nodeNo = Integer(values, 0, lineNumber);
+  std::array<double, 3> read{};
+  for (size_t direction = 0; direction < 3; ++direction) {
+    read[direction] = Real(values, static_cast<int32_t>(direction) + 1);
+  }
+  EndRecord(values, 4);
+  for (size_t direction = 0; direction < 3; ++direction) {
+    if (fault == ReadFault::SpringOnRestrained && read[direction] < 0.0) {
+      throw Refusal(ReadFault::NegativeSpring, static_cast<int32_t>(direction) + 1, values,
+                    lineNumber);
+    }
+  }
+  RefuseRepeated(record.nodeNo, lines, values, lineNumber);
+  CheckAgainstSupports(record.nodeNo, read, fault, values, lineNumber);
+  for (size_t direction = 0; direction < 3; ++direction) {
+    record.*fields[direction] = read[direction];
+  }
+  table.push_back(record);
+  lines.push_back(lineNumber);
+}
+
+// Each member or node has one record in a table, so that no record silently overrides or adds
+// to another; `lines` holds the lines of the table's records so far.
+void KeywordTableReader::RefuseRepeated(int16_t number, const std::vector<int64_t>& lines,
+                                        const LineRecord& values, int64_t lineNumber) {
+  const auto [first, isNew] = numbersInTable_.try_emplace(number, record_);
+  if (isNew) return;
+  ModelFileFailure failure = Refusal(ReadFault::NumberRepeated, 0, values, lineNumber);
+  failure.number = number;
+  failure.firstRecord = first->second;
+  failure.firstLine = lines.at(static_cast<size_t>(first->second));
+  throw failure;
+}
+
+// A spring (SpringOnRestrained) must not be given on a direction a support restrains, where it
+// would carry nothing, and a settlement (SettlementOnFree) not on a direction no support
+// restrains, where nothing could impose it. A direction is restrained when any support record of
+// the node has a flag other than 0 there, as the analysis takes it. A node the node table does
+// not define is left to the reference check.
+void KeywordTableReader::CheckAgainstSupports(int16_t nodeNo, const std::array<double, 3>& values,
+                                              ReadFault fault, const LineRecord& record,
+                                              int64_t lineNumber) {
+  FindFirstNumbers();
+  if (!firstNodes_->contains(nodeNo)) return;
+  if (!restraints_) {
+    restraints_.emplace();
+    const size_t inUse = std::min({static_cast<size_t>(std::max<int32_t>(model_.supportCount, 0)),
+                                   model_.supports.size(), model_.supportLines.size()});
+    for (size_t i = 0; i < inUse; ++i) {
+      const SupportRecord& support = model_.supports[i];
+      std::array<int64_t, 3>& lines = (*restraints_)[support.nodeNo];
+      const int16_t flags[3] = {support.fixU, support.fixV, support.fixTheta};
+      for (size_t direction = 0; direction < 3; ++direction) {
+        if (flags[direction] != 0 && lines[direction] == 0) {
+          lines[direction] = model_.supportLines[i];
+        }
+      }
+    }
+  }
+  const auto found = restraints_->find(nodeNo);
+  const std::array<int64_t, 3> lines = found != restraints_->end() ? found->second
+                                                                   : std::array<int64_t, 3>{};
+  for (size_t direction = 0; direction < 3; ++direction) {
+    const bool restrained = lines[direction] != 0;
+    if (values[direction] == 0.0 || restrained != (fault == ReadFault::SpringOnRestrained)) {
+      continue;
+    }
+    ModelFileFailure failure =
+        Refusal(fault, static_cast<int32_t>(direction) + 1, record, lineNumber);
+    failure.number = nodeNo;
+    failure.firstLine = lines[direction];
+    throw failure;
+  }
+}
+
+// The position of the first member and node with each number, as the reference check resolves
+// them.
+void KeywordTableReader::FindFirstNumbers() {
+  if (firstMembers_) return;
   const auto firstOf = [](const auto& table, int32_t count, auto numberField) {
     std::unordered_map<int16_t, size_t> first;
     for (size_t i = 0; i < static_cast<size_t>(std::max(count, 0)) && i < table.size(); ++i) {
@@ -299,10 +445,16 @@ std::optional<double> KeywordTableReader::MemberLength(int16_t memberNo) {
     }
     return first;
   };
-  if (!firstMembers_) {
-    firstMembers_ = firstOf(model_.members, model_.memberCount, &MemberRecord::memberNo);
-    firstNodes_ = firstOf(model_.nodes, model_.nodeCount, &NodeRecord::nodeNo);
-  }
+  firstMembers_ = firstOf(model_.members, model_.memberCount, &MemberRecord::memberNo);
+  firstNodes_ = firstOf(model_.nodes, model_.nodeCount, &NodeRecord::nodeNo);
+}
+
+// The length of the first member with the number, measured as the stiffness step measures it
+// (the differences of the coordinates in single precision); none when the member or one of its
+// nodes is missing, which the reference check refuses, or when the length is zero or too large,
+// which the analysis refuses.
+std::optional<double> KeywordTableReader::MemberLength(int16_t memberNo) {
+  FindFirstNumbers();
   const auto member = firstMembers_->find(memberNo);
   if (member == firstMembers_->end()) return std::nullopt;
   const MemberRecord& record = model_.members[member->second];

@@ -11,5 +11,5 @@
 // Reads on from the last support record to the end of the file, filling the model's keyword
 // tables and noting what it warns of. Throws a ModelFileFailure that names its line, table,
 // record and field. The tables before must have been read: a load along a member is checked
-// against the member's length.
+// against the member's length, a spring or settlement against the supports of its node.
 void ReadKeywordTables(ModelTextReader& reader, Model& model, ReadWarnings& warnings);

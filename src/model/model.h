@@ -1,7 +1,7 @@
 // The structural model as a value: the five record tables of the model file, their counts, the
-// optional keyword tables after them and the path of the file they came from. The reader makes one, the reference check resolves its
-// indices, and everything after takes it by const reference. User numbers are labels; the
-// resolved indices are table positions.
+// optional keyword tables after them and the path of the file they came from. The reader makes
+// one, the reference check resolves its indices, and everything after takes it by const
+// reference. User numbers are labels; the resolved indices are table positions.
 #pragma once
 
 #include <cstdint>
@@ -60,7 +60,8 @@ struct SupportRecord {
   bool operator==(const SupportRecord&) const = default;
 };
 
-// One record of the HINGES table: which ends of a member transmit no moment.
+// One record of the HINGES table: which ends of a member transmit no moment. The reader takes
+// each member once and each end 0 or 1.
 struct HingeRecord {
   int16_t memberNo = 0;  // user number from the file
   int16_t release1 = 0;  // 1: the end at node 1 transmits no moment; 0: it is rigidly joined
@@ -70,7 +71,9 @@ struct HingeRecord {
   bool operator==(const HingeRecord&) const = default;
 };
 
-// One record of the SPRINGS table: elastic supports of a node in global axes, 0 for none.
+// One record of the SPRINGS table: elastic supports of a node in global axes, 0 for none. The
+// reader takes each node once, no stiffness negative and none on a direction the support table
+// restrains.
 struct SpringRecord {
   int16_t nodeNo = 0;
   double kx = 0.0;      // kg/cm
@@ -82,7 +85,7 @@ struct SpringRecord {
 };
 
 // One record of the SETTLEMENTS table: the prescribed displacement of a node's restrained
-// directions; a direction the supports leave free has 0.
+// directions; a direction the supports leave free has 0. The reader takes each node once.
 struct SettlementRecord {
   int16_t nodeNo = 0;
   double u = 0.0;      // cm, along global x

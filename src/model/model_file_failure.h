@@ -3,12 +3,25 @@
 // user sees is made from it in model_file_messages. The reference check fails the same way.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 // The counts line and the five tables, in file order, then the tables a keyword begins after
 // the support table.
-enum class ModelTable { Counts, Nodes, Sections, Members, Loads, Supports, MemberLoads };
+enum class ModelTable {
+  Counts,
+  Nodes,
+  Sections,
+  Members,
+  Loads,
+  Supports,
+  MemberLoads,
+  Hinges,
+  Springs,
+  Settlements,
+};
+inline constexpr size_t kModelTables = 10;
 
 // The part of the file being read when the reader stopped.
 enum class FilePart {
@@ -45,6 +58,11 @@ enum class ReadFault {
   NegativeDistance,  // a or b below zero
   BeyondMember,      // a point beyond the member's end (length: the member's, cm)
   NoSpanLeft,        // a + b not less than the member's length: nothing left to load
+  NotAFlag,          // a hinge's end other than 0 or 1
+  NegativeSpring,    // a spring stiffness below zero
+  SpringOnRestrained,  // a spring on a direction a support restrains (firstLine: the support)
+  SettlementOnFree,  // a settlement on a direction no support restrains
+  NumberRepeated,    // a member or node named before in the same table (firstLine, firstRecord)
 };
 
 // What a value's field holds; it decides the range a message names.
@@ -76,9 +94,13 @@ struct ModelFileFailure {
   size_t numberLength = 0;   // TextAfterNumber: bytes of the number at the text's start
   int32_t recordsMissing = 0;  // EndOfFile in a table: records it still needed
   int16_t number = 0;        // NotInList, UnusedNotZero: the record's kind; BeyondMember,
-                             // NoSpanLeft: the member's number
+                             // NoSpanLeft: the member's number; SpringOnRestrained,
+                             // SettlementOnFree: the node's; NumberRepeated: the one repeated
   double length = 0.0;       // BeyondMember, NoSpanLeft: the member's length, cm
-  int64_t firstLine = 0;     // TableRepeated: the line of the table's first keyword
+  int64_t firstLine = 0;     // TableRepeated: the line of the table's first keyword;
+                             // SpringOnRestrained: of the support that restrains the direction;
+                             // NumberRepeated: of the record that named the number first
+  int32_t firstRecord = 0;   // NumberRepeated: that record's position
   std::string keyword;       // the table's keyword; NotARecord: the keyword the line resembles
 
   ShiftHint hint = ShiftHint::None;
@@ -89,17 +111,17 @@ struct ModelFileFailure {
   int32_t hintCount = 0;  // CountTooLarge: the count as read
 };
 
-// A member, load or support that names a node or section the file does not define, or a load
-// along a member that names a member the file does not define.
+// A member, load or support that names a node or section the file does not define, a load along
+// a member or a hinge that names a member, or a spring or settlement that names a node the file
+// does not define.
 struct ReferenceFailure {
   ModelTable table = ModelTable::Members;
   int32_t record = 0;  // 0-based position in the table
   int64_t line = 0;    // the line the record starts on
   int16_t memberNo = 0;
   // The fields that name a number the file does not define (field positions as read: a
-  // member's node 1, node 2 and section are 1, 2 and 3, a load's or support's node and a member
-  // load's member are 0), and
-  // those numbers. A member with both ends missing names both.
+  // member's node 1, node 2 and section are 1, 2 and 3; the node or member every other table
+  // names is 0), and those numbers. A member with both ends missing names both.
   int32_t fields[2] = {0, 0};
   int16_t numbers[2] = {0, 0};
   int missingCount = 0;

@@ -27,6 +27,9 @@ const char* TableName(ModelTable table) {
     case ModelTable::Loads: return "荷重表";
     case ModelTable::Supports: return "支点表";
     case ModelTable::MemberLoads: return "部材荷重表";
+    case ModelTable::Hinges: return "ヒンジ表";
+    case ModelTable::Springs: return "ばね表";
+    case ModelTable::Settlements: return "強制変位表";
   }
   return "";
 }
@@ -34,7 +37,7 @@ const char* TableName(ModelTable table) {
 // The fields by the report's column names; the counts by the tables they count. A distributed
 // load's a and b together are one more field.
 const char* FieldName(ModelTable table, int32_t field) {
-  static const char* const kNames[7][8] = {
+  static const char* const kNames[kModelTables][8] = {
       {"節点数", "断面数", "部材数", "荷重数", "支点数"},
       {"節点No.", "x", "y"},
       {"断面特性No.", "断面積", "断面二次", "ヤング係数"},
@@ -42,6 +45,9 @@ const char* FieldName(ModelTable table, int32_t field) {
       {"節点", "Fx", "Fy", "M"},
       {"節点", "u", "v", "θ"},
       {"部材No.", "種類", "方向", "p1", "p2", "a", "b", "aとb"},
+      {"部材No.", "端1", "端2"},
+      {"節点", "kx", "ky", "kθ"},
+      {"節点", "u", "v", "θ"},
   };
   const char* name = field >= 0 && field < 8 ? kNames[static_cast<int>(table)][field] : nullptr;
   return name != nullptr ? name : "";
@@ -54,6 +60,15 @@ std::string KindName(int16_t kind) {
     case kConcentratedForce: return "集中荷重（種類 2）";
     case kConcentratedMoment: return "集中モーメント（種類 3）";
     default: return "";
+  }
+}
+
+// What one record of a table gives its member or node, for a record given twice.
+const char* RecordNoun(ModelTable table) {
+  switch (table) {
+    case ModelTable::Hinges: return "部材のヒンジ";
+    case ModelTable::Springs: return "節点のばね";
+    default: return "節点の強制変位";
   }
 }
 
@@ -189,6 +204,28 @@ std::string ValueReason(const ModelFileFailure& failure) {
       return "a と b の和が部材No＝" + FormatInteger(failure.number) + "の長さ " +
              FormatGeneral15(failure.length) +
              " cm 以上で、荷重のかかる区間が残りません。分布荷重の a + b は部材の長さより小さくしてください（部材全体なら a も b も 0）。";
+    case ReadFault::NotAFlag:
+      return quoted + "は 0 でも 1 でもありません。" + FieldName(failure.table, failure.field) +
+             "は 1（その端はモーメントを伝えない）か 0（剛に接合）です。";
+    case ReadFault::NegativeSpring:
+      return quoted + "は負の数です。ばね定数は 0 以上です（0 はばねなし）。";
+    case ReadFault::SpringOnRestrained:
+      return "節点No＝" + FormatInteger(failure.number) + "の " +
+             FieldName(ModelTable::Supports, failure.field) + " 方向は" +
+             LineText(failure.firstLine) + "の支点で拘束されているので、ばね" + quoted +
+             "は付けられません。ばね定数を 0 にするか、支点のその方向を 0（自由）にしてください。";
+    case ReadFault::SettlementOnFree:
+      return "節点No＝" + FormatInteger(failure.number) + "の " +
+             FieldName(ModelTable::Supports, failure.field) +
+             " 方向はどの支点でも拘束されていないので、強制変位" + quoted +
+             "は与えられません。強制変位は支点で拘束した方向にだけ与えます。0 にするか、支点表でその方向を 1（拘束）にしてください。";
+    case ReadFault::NumberRepeated: {
+      const bool member = failure.table == ModelTable::Hinges;
+      return std::string(member ? "部材No＝" : "節点No＝") + FormatInteger(failure.number) + "は" +
+             LineText(failure.firstLine) + "（" + FormatInteger(failure.firstRecord + 1) +
+             "件目）と同じ" + (member ? "部材" : "節点") + "です。1つの" +
+             RecordNoun(failure.table) + "は1行にまとめてください。";
+    }
     case ReadFault::OutOfRange: return quoted + "は" + OutOfRangeReason(failure.kind);
     case ReadFault::NegativeCount: return quoted + "は負の数です。件数は 0 以上にしてください。";
     case ReadFault::TooLong:
@@ -300,11 +337,15 @@ std::string ModelFileFailureMessage(const ModelFileFailure& failure) {
 }
 
 std::string ReferenceFailureMessage(const ReferenceFailure& failure) {
-  if (failure.table == ModelTable::MemberLoads) {
+  // The tables after the supports are refused as the reader refuses them.
+  if (TableKeywordOf(failure.table) != nullptr) {
+    const bool member =
+        failure.table == ModelTable::MemberLoads || failure.table == ModelTable::Hinges;
     return std::string(kReadFailureMessage) + "\n" +
            RecordPlace(failure.line, failure.table, failure.record) + "の" +
-           FieldName(failure.table, 0) + "：部材No＝" + FormatInteger(failure.numbers[0]) +
-           "は部材表にありません。";
+           FieldName(failure.table, 0) + "：" + (member ? "部材No＝" : "節点No＝") +
+           FormatInteger(failure.numbers[0]) + "は" + (member ? "部材表" : "節点表") +
+           "にありません。";
   }
   const bool section = failure.table == ModelTable::Members && failure.fields[0] == 3;
   std::string message;

@@ -217,6 +217,12 @@ void ModelFileParser::ReadParts() {
   model_.supportLines.clear();
   model_.memberLoads.clear();
   model_.memberLoadLines.clear();
+  model_.hinges.clear();
+  model_.hingeLines.clear();
+  model_.springs.clear();
+  model_.springLines.clear();
+  model_.settlements.clear();
+  model_.settlementLines.clear();
 
   ReadTable(ModelTable::Nodes, 3, model_.nodes, nullptr, [&](NodeRecord& node) {
     node.nodeNo = Integer(0);

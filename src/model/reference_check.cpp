@@ -69,7 +69,8 @@ std::optional<ReferenceFailure> ResolveMembers(Model& model) {
   return std::nullopt;
 }
 
-// Loads and supports each name one node; the first that names none stops the check.
+// Loads, supports, springs and settlements each name one node; the first that names none stops
+// the check.
 template <typename Record>
 std::optional<ReferenceFailure> ResolveNodeReferences(const Model& model, ModelTable name,
                                                       std::vector<Record>& table, int32_t count,
@@ -86,15 +87,19 @@ std::optional<ReferenceFailure> ResolveNodeReferences(const Model& model, ModelT
   return std::nullopt;
 }
 
-// Each load along a member names one member; the first that names none stops the check.
-std::optional<ReferenceFailure> ResolveMemberLoads(Model& model) {
-  for (size_t i = 0; i < model.memberLoads.size(); ++i) {
-    MemberLoadRecord& load = model.memberLoads[i];
-    load.memberIndex = FindPosition(model.members, model.memberCount, &MemberRecord::memberNo,
-                                    load.memberNo);
-    if (load.memberIndex == -1) {
-      ReferenceFailure failure = FailureAt(ModelTable::MemberLoads, i, model.memberLoadLines);
-      AddMissing(failure, 0, load.memberNo);
+// Loads along members and hinges each name one member; the first that names none stops the
+// check.
+template <typename Record>
+std::optional<ReferenceFailure> ResolveMemberReferences(const Model& model, ModelTable name,
+                                                        std::vector<Record>& table,
+                                                        const std::vector<int64_t>& lines) {
+  for (size_t i = 0; i < table.size(); ++i) {
+    Record& record = table[i];
+    record.memberIndex = FindPosition(model.members, model.memberCount, &MemberRecord::memberNo,
+                                      record.memberNo);
+    if (record.memberIndex == -1) {
+      ReferenceFailure failure = FailureAt(name, i, lines);
+      AddMissing(failure, 0, record.memberNo);
       return failure;
     }
   }
@@ -111,7 +116,22 @@ std::optional<ReferenceFailure> ResolveReferences(Model& model) {
                                            model.supportCount, model.supportLines)) {
     return failure;
   }
-  return ResolveMemberLoads(model);
+  if (auto failure = ResolveMemberReferences(model, ModelTable::MemberLoads, model.memberLoads,
+                                             model.memberLoadLines)) {
+    return failure;
+  }
+  if (auto failure =
+          ResolveMemberReferences(model, ModelTable::Hinges, model.hinges, model.hingeLines)) {
+    return failure;
+  }
+  if (auto failure = ResolveNodeReferences(model, ModelTable::Springs, model.springs,
+                                           static_cast<int32_t>(model.springs.size()),
+                                           model.springLines)) {
+    return failure;
+  }
+  return ResolveNodeReferences(model, ModelTable::Settlements, model.settlements,
+                               static_cast<int32_t>(model.settlements.size()),
+                               model.settlementLines);
 }
 
 }  // namespace

@@ -6,6 +6,9 @@ namespace {
 
 constexpr TableKeyword kTableKeywords[] = {
     {"MEMBERLOADS", ModelTable::MemberLoads, 7},
+    {"HINGES", ModelTable::Hinges, 3},
+    {"SPRINGS", ModelTable::Springs, 4},
+    {"SETTLEMENTS", ModelTable::Settlements, 4},
 };
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }

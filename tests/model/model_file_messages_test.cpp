@@ -152,6 +152,31 @@ TEST_F(ModelFileMessagesTest, EachMistakeIsShownWhereItIs) {
        "データのように読めます。"},
       {ModelData("member_load_keyword_at_end.txt"), read, "17行目、部材荷重表の見出しの行：",
        "ここでファイルが終わっています。"},
+      // HINGES, SPRINGS and SETTLEMENTS: each value, then the member or node against the tables
+      // before, each named once. Node 30's u and v are restrained by two support records.
+      {ModelData("joint_conditions.txt"), "", "", ""},
+      {ModelData("hinge_unknown_member.txt"), read, "29行目、ヒンジ表の1件目の部材No.：",
+       "部材No＝5は部材表にありません。"},
+      {ModelData("spring_unknown_node.txt"), read, "33行目、ばね表の2件目の節点：",
+       "節点No＝50は節点表にありません。"},
+      {ModelData("settlement_unknown_node.txt"), read, "25行目、強制変位表の1件目の節点：",
+       "節点No＝50は節点表にありません。"},
+      {ModelData("hinge_flag_2.txt"), read, "29行目、ヒンジ表の1件目の端2：", "「2」は 0 でも 1 でもありません。"},
+      {ModelData("spring_negative.txt"), read, "32行目、ばね表の1件目のky：", "「-5000」は負の数です。"},
+      {ModelData("spring_beyond_float.txt"), read, "32行目、ばね表の1件目のkθ：", "「1E39」は扱える"},
+      {ModelData("spring_on_support.txt"), read, "33行目、ばね表の2件目のkx：",
+       "節点No＝30の u 方向は21行目の支点で拘束されているので、ばね「100」は付けられません。"},
+      {ModelData("settlement_on_free.txt"), read, "25行目、強制変位表の1件目のθ：",
+       "節点No＝30の θ 方向はどの支点でも拘束されていないので、強制変位「0.001」は与えられません。"},
+      {ModelData("hinges_twice.txt"), read, "34行目：HINGES の表がもう一度", "最初は27行目"},
+      {ModelData("hinge_member_twice.txt"), read, "31行目、ヒンジ表の3件目の部材No.：",
+       "部材No＝7は29行目（1件目）と同じ部材です。"},
+      {ModelData("spring_node_twice.txt"), read, "34行目、ばね表の3件目の節点：",
+       "節点No＝20は32行目（1件目）と同じ節点です。"},
+      {ModelData("joint_keyword_misspelt_in_table.txt"), read, "26行目、強制変位表：「HINGE」",
+       "HINGES の書き間違い"},
+      {ModelData("joint_keywords_misspelt.txt"), keywordLike, "23行目：「Hinges」は HINGES に似ています。",
+       "\n25行目：「SETTLEMENT」は SETTLEMENTS に似ています。", 4},
   };
   for (const Mistake& mistake : mistakes) {
     SCOPED_TRACE(mistake.path);
@@ -197,8 +222,15 @@ TEST(ResembledTableKeyword, IsTheKeywordWithinOneSlip) {
                            "MEMBERLOADSS", "EMBERLOADS", "MEMBERL0ADS"}) {
     EXPECT_NE(ResembledTableKeyword(like), nullptr) << like;
   }
+  for (const auto& [like, keyword] : {std::pair{"Hinges", "HINGES"}, std::pair{"HINGE", "HINGES"},
+                                      std::pair{"SPRING", "SPRINGS"},
+                                      std::pair{"SETTLEMENT", "SETTLEMENTS"}}) {
+    const TableKeyword* found = ResembledTableKeyword(like);
+    ASSERT_NE(found, nullptr) << like;
+    EXPECT_EQ(found->keyword, keyword);
+  }
   for (const char* other : {"MEMBERLOADS", " MEMBERLOADS\t", "MEMBERLAODS", "MEMBERLOA",
-                            "MEMBERS", "", "HINGES", "MEMBERLOADS 部材荷重"}) {
+                            "MEMBERS", "", "HINGES", "SPRINGS", "MEMBERLOADS 部材荷重"}) {
     EXPECT_EQ(ResembledTableKeyword(other), nullptr) << other;
   }
 }

@@ -137,4 +137,23 @@ TEST_F(ModelFileReaderTest, MemberLoadsAreReadRecordByRecord) {
   EXPECT_TRUE(sink.messages.empty());
 }
 
+// HINGES, SPRINGS and SETTLEMENTS in any order after the support table, an empty line between
+// them, each record with its line and the position of its member or node (nodes 10, 20, 30, 40;
+// members 7, 8, 9). Zeros stand where a spring would meet a support or a settlement a free
+// direction.
+TEST_F(ModelFileReaderTest, JointConditionsAreReadRecordByRecord) {
+  std::optional<Model> model = ReadModelFile(ModelData("joint_conditions.txt"));
+  ASSERT_TRUE(model);
+  ASSERT_TRUE(CheckModelReferences(*model));
+  EXPECT_EQ(model->settlements, (std::vector<SettlementRecord>{{30, 0.2, -1.5, 0, 2}}));
+  EXPECT_EQ(model->settlementLines, std::vector<int64_t>{25});
+  EXPECT_EQ(model->hinges, (std::vector<HingeRecord>{{7, 0, 1, 0}}));
+  EXPECT_EQ(model->hingeLines, std::vector<int64_t>{29});
+  EXPECT_EQ(model->springs,
+            (std::vector<SpringRecord>{{20, 0, 5000, 0, 1}, {40, 100, 0, 250000, 3}}));
+  EXPECT_EQ(model->springLines, (std::vector<int64_t>{32, 33}));
+  EXPECT_TRUE(model->memberLoads.empty());
+  EXPECT_TRUE(sink.messages.empty());
+}
+
 }  // namespace

@@ -37,17 +37,50 @@ void AddRecords(std::vector<std::string>& lines, const std::vector<Record>& tabl
   for (size_t i = 0; i < static_cast<size_t>(count); ++i) lines.push_back(formatRecord(table[i]));
 }
 
+// One line per record of an optional table, which holds its records only.
+template <typename Record, typename FormatRecord>
+void AddRecords(std::vector<std::string>& lines, const std::vector<Record>& table,
+                FormatRecord formatRecord) {
+  for (const Record& record : table) lines.push_back(formatRecord(record));
+}
+
 // The MEMBERLOADS records as the file gives them; p1 is a force (kg) for a concentrated load and
 // a moment (kg·cm) for a concentrated moment, which the last heading says.
 void AddMemberLoadSection(std::vector<std::string>& lines, const Model& model) {
   AddSection(lines, "■ 部 材 荷 重 ■",
              {"部材No.", "種類", "方向", "p1[㎏/㎝]", "p2[㎏/㎝]", "a[㎝]",
               "b[㎝]  (種類 1:分布,2:集中[㎏],3:モーメント[㎏･㎝])"});
-  for (const MemberLoadRecord& load : model.memberLoads) {
-    lines.push_back(JoinFields({FormatInteger(load.memberNo), FormatInteger(load.kind),
-                                FormatInteger(load.direction), FormatGeneral15(load.p1),
-                                FormatGeneral15(load.p2), FormatGeneral15(load.a),
-                                FormatGeneral15(load.b)}));
+  AddRecords(lines, model.memberLoads, [](const MemberLoadRecord& load) {
+    return JoinFields({FormatInteger(load.memberNo), FormatInteger(load.kind),
+                       FormatInteger(load.direction), FormatGeneral15(load.p1),
+                       FormatGeneral15(load.p2), FormatGeneral15(load.a), FormatGeneral15(load.b)});
+  });
+}
+
+// The HINGES, SPRINGS and SETTLEMENTS records as the file gives them, each table in a section of
+// its own when it has records: the releases as the supports' flags are shown, the stiffnesses and
+// the prescribed displacements in the file's units.
+void AddJointConditionSections(std::vector<std::string>& lines, const Model& model) {
+  if (!model.hinges.empty()) {
+    AddSection(lines, "■ ヒ ン ジ ■", {"部材No.", "端1", "端2  (0:剛接,1:ピン)"});
+    AddRecords(lines, model.hinges, [](const HingeRecord& hinge) {
+      return JoinFields({FormatInteger(hinge.memberNo), FormatInteger(hinge.release1),
+                         FormatInteger(hinge.release2)});
+    });
+  }
+  if (!model.springs.empty()) {
+    AddSection(lines, "■ ば ね 支 点 ■", {"節点", "kx[㎏/㎝]", "ky[㎏/㎝]", "kθ[㎏･㎝/rad]"});
+    AddRecords(lines, model.springs, [](const SpringRecord& spring) {
+      return JoinFields({FormatInteger(spring.nodeNo), FormatGeneral15(spring.kx),
+                         FormatGeneral15(spring.ky), FormatGeneral15(spring.kTheta)});
+    });
+  }
+  if (!model.settlements.empty()) {
+    AddSection(lines, "■ 支 点 変 位 ■", {"節点", "u[㎝]", "v[㎝]", "θ[rad.]"});
+    AddRecords(lines, model.settlements, [](const SettlementRecord& settlement) {
+      return JoinFields({FormatInteger(settlement.nodeNo), FormatGeneral15(settlement.u),
+                         FormatGeneral15(settlement.v), FormatGeneral15(settlement.theta)});
+    });
   }
 }
 
@@ -78,6 +111,7 @@ void AddModelSections(std::vector<std::string>& lines, const Model& model) {
                        FormatInteger(support.fixV), FormatInteger(support.fixTheta)});
   });
   if (HasMemberLoads(model)) AddMemberLoadSection(lines, model);
+  AddJointConditionSections(lines, model);
 }
 
 // Displacements in cm, cm and rad, one line per node in table order.

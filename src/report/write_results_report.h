@@ -1,5 +1,5 @@
-// The results report beside the model file: the model's five tables (and its loads along members
-// when it has them), the nodal displacements, the member end forces as "work2.txt" holds them and
+// The results report beside the model file: the model's five tables (and its loads along members,
+// hinges, springs and settlements when it has them), the nodal displacements, the member end forces as "work2.txt" holds them and
 // the four maxima, in CP932 with CR LF.
 #pragma once
 

@@ -111,3 +111,28 @@ TEST(WriteResultsReport, UnwritableReportIsRefusedAndAShortNameStaysInItsFolder)
   WriteResultsReport(Cantilever(scratch.File("b")), CantileverResult());
   EXPECT_TRUE(FileExists(scratch.File("b_res.txt")));
 }
+
+// The HINGES, SPRINGS and SETTLEMENTS records follow the member loads, each table in a section of
+// its own, as the file gives them.
+TEST(WriteResultsReport, JointConditionsFollowTheMemberLoadsAsRecorded) {
+  ScratchDirectory scratch;
+  Model model = LoadModelFile(TestDataPath("results/hinged_link_on_spring.txt"));
+  model.modelPath = scratch.File("link.txt");
+  AnalysisResult result;
+  result.displacements.assign(10, 0.0);
+  result.endForces.assign(12, 0.0);
+  WriteResultsReport(model, result);
+  const std::vector<std::string> lines = FileLines(scratch.File("link_res.txt"));
+  const std::vector<std::string> expected = {
+      "", "■ 部 材 荷 重 ■",
+      "部材No.,\t種類,\t方向,\tp1[㎏/㎝],\tp2[㎏/㎝],\ta[㎝],\t"
+      "b[㎝]  (種類 1:分布,2:集中[㎏],3:モーメント[㎏･㎝])",
+      "2,\t2,\t4,\t-2000,\t0,\t100,\t0",
+      "", "■ ヒ ン ジ ■", "部材No.,\t端1,\t端2  (0:剛接,1:ピン)", "1,\t0,\t1",
+      "", "■ ば ね 支 点 ■", "節点,\tkx[㎏/㎝],\tky[㎏/㎝],\tkθ[㎏･㎝/rad]", "3,\t0,\t5000,\t0",
+      "", "■ 支 点 変 位 ■", "節点,\tu[㎝],\tv[㎝],\tθ[rad.]", "1,\t0,\t-1.5,\t0.001",
+      "", "＝ 変 位 ＝"};
+  ASSERT_GE(lines.size(), 24u + expected.size());
+  EXPECT_EQ(lines[23], "1,\t1,\t1,\t1");  // the support record
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[24 + i], ToCp932(expected[i])) << i;
+}

@@ -94,24 +94,50 @@ std::string Members(const Model& model, const AnalysisResult& result) {
   return Array(items);
 }
 
-// The MEMBERLOADS records as the file gives them (kg/cm, kg, kg·cm and cm).
-std::string MemberLoads(const Model& model) {
+// One object a record of a model table, as `format` writes it.
+template <typename Record, typename Format>
+std::string RecordArray(const std::vector<Record>& table, Format format) {
   std::vector<std::string> items;
-  for (const MemberLoadRecord& load : model.memberLoads) {
-    items.push_back(Object({Field("member", FormatInteger(load.memberNo)),
-                            Field("kind", FormatInteger(load.kind)),
-                            Field("direction", FormatInteger(load.direction)),
-                            Field("p1", Number(load.p1)), Field("p2", Number(load.p2)),
-                            Field("a", Number(load.a)), Field("b", Number(load.b))}));
-  }
+  for (const Record& record : table) items.push_back(format(record));
   return Array(items);
+}
+
+// The records of the optional tables as the file gives them (MEMBERLOADS in kg/cm, kg, kg·cm and
+// cm; SPRINGS in kg/cm and kg·cm/rad; SETTLEMENTS in cm and rad), an array for each table that
+// has records, each followed by the separator to the next key.
+std::string OptionalTables(const Model& model) {
+  std::string text;
+  const auto add = [&](const char* key, const auto& table, auto format) {
+    if (!table.empty()) text += Field(key, RecordArray(table, format)) + ",\n  ";
+  };
+  add("memberLoads", model.memberLoads, [](const MemberLoadRecord& load) {
+    return Object(
+        {Field("member", FormatInteger(load.memberNo)), Field("kind", FormatInteger(load.kind)),
+         Field("direction", FormatInteger(load.direction)), Field("p1", Number(load.p1)),
+         Field("p2", Number(load.p2)), Field("a", Number(load.a)), Field("b", Number(load.b))});
+  });
+  add("hinges", model.hinges, [](const HingeRecord& hinge) {
+    return Object({Field("member", FormatInteger(hinge.memberNo)),
+                   Field("end1", FormatInteger(hinge.release1)),
+                   Field("end2", FormatInteger(hinge.release2))});
+  });
+  add("springs", model.springs, [](const SpringRecord& spring) {
+    return Object({Field("node", FormatInteger(spring.nodeNo)), Field("kx", Number(spring.kx)),
+                   Field("ky", Number(spring.ky)), Field("ktheta", Number(spring.kTheta))});
+  });
+  add("settlements", model.settlements, [](const SettlementRecord& settlement) {
+    return Object({Field("node", FormatInteger(settlement.nodeNo)),
+                   Field("u", Number(settlement.u)), Field("v", Number(settlement.v)),
+                   Field("theta", Number(settlement.theta))});
+  });
+  return text;
 }
 
 std::string Reactions(const Model& model, const std::vector<SupportReaction>& reactions) {
   std::vector<std::string> items;
   for (const SupportReaction& reaction : reactions) {
     const auto component = [&](size_t c) {
-      return reaction.restrained[c] ? Number(reaction.force[c]) : std::string("null");
+      return reaction.Holds(c) ? Number(reaction.force[c]) : std::string("null");
     };
     items.push_back(Object({Field("node", NodeNumber(model, reaction.nodeIndex)),
                             Field("Rx", component(0)), Field("Ry", component(1)),
@@ -159,10 +185,8 @@ EquilibriumResidual Equilibrium(const Model& model, const AnalysisResult& result
 
 std::string ResultsJson(const Model& model, const AnalysisResult& result) {
   const EquilibriumResidual sum = Equilibrium(model, result);
-  const std::string memberLoads =
-      HasMemberLoads(model) ? Field("memberLoads", MemberLoads(model)) + ",\n  " : "";
   return "{\n  " + Field("nodes", Nodes(model, result.displacements)) + ",\n  " +
-         Field("members", Members(model, result)) + ",\n  " + memberLoads +
+         Field("members", Members(model, result)) + ",\n  " + OptionalTables(model) +
          Field("reactions", Reactions(model, result.reactions)) + ",\n  " +
          Field("maxima", Maxima(model, result.maxima)) + ",\n  " +
          Field("equilibrium", Object({Field("Fx", Number(sum.fx)), Field("Fy", Number(sum.fy)),

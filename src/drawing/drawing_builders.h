@@ -16,7 +16,7 @@ struct PictureSize {
   int16_t height = 0;
 };
 
-// The extents, the member lines and the load symbols of the model, and with a result its
+// The extents, the member lines, the load symbols and the joint symbols of the model, and with a result its
 // deflected shape and its moment, shear and axial-force diagrams, in that order. Throws RunError
 // naming the view and the member when a result lies too far beyond the drawing's range.
 DrawingGeometry BuildDrawingGeometry(const Model& model, const AnalysisResult* result,
@@ -30,6 +30,8 @@ void LayoutMembers(const Model& model, const ViewFit& fit, DrawingList& memberLi
 // Arrows and moment symbols of the nodal loads, three records each, then the symbols of the
 // loads along members (member_load_symbols.h).
 void BuildLoadSymbols(const Model& model, const ViewFit& fit, DrawingList& loadSymbols);
+// The circles of the hinges, the springs and the settlements' arrows (joint_symbols.h).
+void BuildJointSymbols(const Model& model, const ViewFit& fit, DrawingList& jointSymbols);
 // After the member lines: the deflected shape, then the three force diagrams; a member with loads
 // along it is drawn as its exact curve.
 void BuildDeflectedShape(const Model& model, const AnalysisResult& result, const ViewFit& fit,

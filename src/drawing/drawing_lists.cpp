@@ -6,10 +6,11 @@
 #include "text/number_text.h"
 #include "messages/run_error.h"
 
-std::array<NamedDrawingList, 9> NamedDrawingLists(const DrawingGeometry& geometry) {
+std::array<NamedDrawingList, 10> NamedDrawingLists(const DrawingGeometry& geometry) {
   return {{
       {"MemberLines", &geometry.memberLines},
       {"LoadSymbols", &geometry.loadSymbols},
+      {"JointSymbols", &geometry.jointSymbols, false},
       {"DeflectedShapeLines", &geometry.deflectedShapeLines},
       {"BendingMomentLines", &geometry.bendingMomentLines},
       {"ShearForceLines", &geometry.shearForceLines},

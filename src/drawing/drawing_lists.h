@@ -1,6 +1,7 @@
 // The drawing geometry the views draw: six lists of line records in twips (y upward from the
 // bottom of the drawing area), each with a count of records in use, three more for the members
-// with loads along them, and the model extents, as one value. Built by the builders of this
+// with loads along them, one for the hinges, springs and settlements, and the model extents, as
+// one value. Built by the builders of this
 // folder; the views only read it.
 #pragma once
 
@@ -44,6 +45,7 @@ struct DrawingList {
 struct DrawingGeometry {
   DrawingList memberLines;          // one per member, from node 1 to node 2
   DrawingList loadSymbols;          // three per nodal load component, then the member loads'
+  DrawingList jointSymbols;         // hinges, springs, settlements; empty without them
   DrawingList deflectedShapeLines;  // the magnified deflected shape
   DrawingList bendingMomentLines;   // one offset line per member
   DrawingList shearForceLines;
@@ -57,10 +59,10 @@ struct DrawingGeometry {
 };
 
 // The lists in the order above, each with the name the geometry file gives it. A list that only
-// loads along members fill is written only when it holds records.
+// loads along members, hinges, springs or settlements fill is written only when it holds records.
 struct NamedDrawingList {
   const char* name;
   const DrawingList* list;
   bool writtenWhenEmpty = true;
 };
-std::array<NamedDrawingList, 9> NamedDrawingLists(const DrawingGeometry& geometry);
+std::array<NamedDrawingList, 10> NamedDrawingLists(const DrawingGeometry& geometry);

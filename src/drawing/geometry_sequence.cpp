@@ -7,6 +7,7 @@ DrawingGeometry BuildDrawingGeometry(const Model& model, const AnalysisResult* r
   const ViewFit fit = ComputeViewFit(size.width, size.height, geometry);
   LayoutMembers(model, fit, geometry.memberLines);
   BuildLoadSymbols(model, fit, geometry.loadSymbols);
+  BuildJointSymbols(model, fit, geometry.jointSymbols);
   if (result != nullptr) {
     BuildDeflectedShape(model, *result, fit, geometry);
     BuildBendingMomentDiagram(model, *result, fit, geometry);

@@ -10,58 +10,18 @@
 #include "drawing_coordinate.h"
 #include "member_direction.h"
 #include "member_load_symbols.h"
+#include "symbol_strokes.h"
 
 namespace {
-
-void AppendSymbol(DrawingList& symbols, const LineSegment& first, const LineSegment& second,
-                  const LineSegment& third) {
-  for (const LineSegment& record : {first, second, third}) {
-    symbols.Append(record, "解析モデル");
-  }
-}
-
-// A unit direction, or the unit side a head's first stroke leans to.
-struct Direction {
-  double x = 0.0;
-  double y = 0.0;
-};
-
-// Arrow with its tip at `tip`, pointing along the unit direction `along`: the shaft runs back
-// `length` twips from the tip, the head strokes start `head` back from it and `head` across it,
-// the first one towards `side`.
-void AppendArrow(DrawingList& symbols, DrawingPoint tip, Direction along, double length,
-                 double head, Direction side) {
-  const double x = tip.X, y = tip.Y;
-  const LineSegment shaft{ToCoordinate(x - along.x * length), ToCoordinate(y - along.y * length),
-                          tip.X, tip.Y};
-  const double backX = x - along.x * head, backY = y - along.y * head;
-  const double sideX = side.x * head, sideY = side.y * head;
-  const LineSegment head1{ToCoordinate(backX + sideX), ToCoordinate(backY + sideY), tip.X, tip.Y};
-  const LineSegment head2{ToCoordinate(backX - sideX), ToCoordinate(backY - sideY), tip.X, tip.Y};
-  AppendSymbol(symbols, shaft, head1, head2);
-}
 
 // Arrow of a nodal force component with its tip at the node, (dirX, dirY) the force's unit
 // direction along a global axis; the shaft is L long and the head strokes a quarter of L. The
 // first stroke is the one on the +y side of an x arrow and on the +x side of a y arrow.
 void AppendForceArrow(DrawingList& symbols, DrawingPoint tip, int16_t length, int dirX, int dirY) {
-  const Direction along{static_cast<double>(dirX), static_cast<double>(dirY)};
-  const Direction side{static_cast<double>(std::abs(dirY)), static_cast<double>(std::abs(dirX))};
+  const StrokeDirection along{static_cast<double>(dirX), static_cast<double>(dirY)};
+  const StrokeDirection side{static_cast<double>(std::abs(dirY)),
+                             static_cast<double>(std::abs(dirX))};
   AppendArrow(symbols, tip, along, length, length / 4.0, side);
-}
-
-// Arc of radius 3L/4 around the node with the arrowhead at its rightmost point (counter-clockwise
-// moment, sign +1) or leftmost point (clockwise, sign -1). The first record holds the centre and
-// the signed radius twice; the head strokes rise a quarter of L from the tip to either side.
-void AppendMomentSymbol(DrawingList& symbols, DrawingPoint centre, int16_t length, int sign) {
-  const double quarter = length / 4.0;
-  const int16_t radius = ToCoordinate(sign * quarter * 3.0);
-  const int16_t tipX = ToCoordinate(centre.X + sign * quarter * 3.0);
-  const int16_t tipY = centre.Y;
-  const LineSegment arc{centre.X, centre.Y, radius, radius};
-  const LineSegment head1{tipX, tipY, ToCoordinate(tipX + quarter), ToCoordinate(tipY + quarter)};
-  const LineSegment head2{tipX, tipY, ToCoordinate(tipX - quarter), ToCoordinate(tipY + quarter)};
-  AppendSymbol(symbols, arc, head1, head2);
 }
 
 int SignOf(float value) { return value > 0.0f ? 1 : -1; }
@@ -82,7 +42,7 @@ struct DrawnMember {
 
 // The axis a load along the member acts along, in the drawing (y upward), before the sign of its
 // value: the member's own x or y, or a global one.
-Direction LoadAxis(int16_t direction, const MemberDirection& member) {
+StrokeDirection LoadAxis(int16_t direction, const MemberDirection& member) {
   switch (direction) {
     case kMemberAxisX: return {member.cosTheta, member.sinTheta};
     case kMemberAxisY: return {-member.sinTheta, member.cosTheta};
@@ -94,10 +54,10 @@ Direction LoadAxis(int16_t direction, const MemberDirection& member) {
 // An arrow of a load along a member: `extent` twips along `axis` (its sign the load's) with its
 // tip at `tip`, its head a quarter of L but never longer than the arrow; the first head stroke
 // leans to the left of the arrow.
-void AppendLoadArrow(DrawingList& symbols, DrawingPoint tip, Direction axis, double extent,
+void AppendLoadArrow(DrawingList& symbols, DrawingPoint tip, StrokeDirection axis, double extent,
                      int16_t length) {
   const double sign = extent < 0.0 ? -1.0 : 1.0;
-  const Direction along{axis.x * sign, axis.y * sign};
+  const StrokeDirection along{axis.x * sign, axis.y * sign};
   const double shaft = std::fabs(extent);
   AppendArrow(symbols, tip, along, shaft, std::min(length / 4.0, shaft), {-along.y, along.x});
 }
@@ -105,7 +65,7 @@ void AppendLoadArrow(DrawingList& symbols, DrawingPoint tip, Direction axis, dou
 // A distributed load from `start` to `end` cm of the member, p1 to p2 kg/cm: its outline through
 // the arrows' tails, then the arrows, each as long as the intensity at its place times
 // `perIntensity` (twips per kg/cm), from the outline to the member.
-void AppendDistributedLoad(DrawingList& symbols, const DrawnMember& member, Direction axis,
+void AppendDistributedLoad(DrawingList& symbols, const DrawnMember& member, StrokeDirection axis,
                            const MemberLoadRecord& load, double perIntensity, int16_t length) {
   const double start = load.a, end = member.direction.length - load.b;
   const auto tail = [&](DrawingPoint tip, double extent) {
@@ -145,7 +105,7 @@ void AppendMemberLoadSymbols(const Model& model, const ViewFit& fit, int16_t len
         NodeDrawingPoint(fit, model.nodes[static_cast<size_t>(record.node1Index)]),
         NodeDrawingPoint(fit, model.nodes[static_cast<size_t>(record.node2Index)]),
         MemberDirectionOf(model, record)};
-    const Direction axis = LoadAxis(load.direction, member.direction);
+    const StrokeDirection axis = LoadAxis(load.direction, member.direction);
     if (load.kind == kDistributedLoad) {
       AppendDistributedLoad(symbols, member, axis, load, perIntensity, length);
     } else if (load.kind == kConcentratedForce) {

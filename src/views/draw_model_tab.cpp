@@ -6,58 +6,19 @@
 #include <string>
 #include <utility>
 
-#include "arithmetic/int16_math.h"
 #include "drawing/member_load_symbols.h"
 #include "text/number_text.h"
+#include "views/draw_joint_conditions.h"
+#include "views/numbered_symbols.h"
 #include "views/stored_lines.h"
 
 namespace {
 
-// The moment arc runs 270° from the arrowhead side; the angles are the program's own rounded
-// constants, not 3π/2 and π.
-constexpr double kPositiveMomentStart = 0.0;
-constexpr double kPositiveMomentEnd = 4.71;
-constexpr double kNegativeMomentStart = 4.71;
-constexpr double kNegativeMomentEnd = 3.14;
-
-struct LoadComponent {
-  const char* listText;  // between the number and the magnitude
-  const char* unit;
-  bool isMoment;
-};
+using LoadComponent = NumberedComponent;
 
 constexpr LoadComponent kFx{". Fx = ", " [㎏]", false};
 constexpr LoadComponent kFy{". Fy = ", " [㎏]", false};
 constexpr LoadComponent kMoment{". M  = ", " [㎏･㎝]", true};
-
-// Prints number k centred on the middle of the arrow shaft, or on the node for a moment, whose
-// first record holds the arc's centre. The halvings are floating point, the sums integer.
-void PrintLoadNumber(DrawingSurface& surface, int number, const LineSegment& first,
-                     bool isMoment) {
-  const std::string digits = FormatInteger(number);
-  const double textWidth = surface.TextWidth(digits);
-  const double textHeight = RoundToInt16(surface.TextHeight(digits));
-  const double height = surface.Height();
-  double x;
-  double y;
-  if (isMoment) {
-    x = first.X1 - textWidth / 2;
-    y = height - first.Y1 - textHeight / 2;
-  } else {
-    x = (first.X1 + first.X2) / 2.0 - textWidth / 2;
-    y = height - (first.Y1 + first.Y2) / 2.0 - textHeight / 2;
-  }
-  surface.SetCurrentPosition(static_cast<float>(x), static_cast<float>(y));
-  surface.PrintInteger(number);
-}
-
-void DrawMomentArc(DrawingSurface& surface, const LineSegment& first, bool positive) {
-  const float height = surface.Height();
-  surface.Arc(first.X1, height - static_cast<float>(first.Y1),
-              static_cast<float>(std::abs(first.X2)), kYellow,
-              positive ? kPositiveMomentStart : kNegativeMomentStart,
-              positive ? kPositiveMomentEnd : kNegativeMomentEnd);
-}
 
 // Calls visit(component, value, number) for every non-zero load component, Fx, Fy, M of each
 // load in table order, numbered from 1 as the symbols and the list number them. Returns the
@@ -77,9 +38,9 @@ int ForEachLoadComponent(const Model& model, Visit visit) {
 
 // Calls visit(load, number, firstRecord) for every load along a member that has a symbol, in
 // table order, numbered on from the nodal load components; firstRecord is the position of its
-// first record in the load symbol list.
+// first record in the load symbol list. Returns the number after the last.
 template <typename Visit>
-void ForEachMemberLoad(const Model& model, int firstNumber, Visit visit) {
+int ForEachMemberLoad(const Model& model, int firstNumber, Visit visit) {
   int number = firstNumber;
   size_t record = 3 * static_cast<size_t>(firstNumber - 1);
   for (const MemberLoadRecord& load : model.memberLoads) {
@@ -88,6 +49,7 @@ void ForEachMemberLoad(const Model& model, int firstNumber, Visit visit) {
     visit(load, number++, record);
     record += static_cast<size_t>(records);
   }
+  return number;
 }
 
 // A stored line of a load along a member; an arrow of zero length (where a distributed load's
@@ -104,9 +66,9 @@ void DrawMemberLoad(DrawingSurface& surface, const DrawingList& symbols,
   if (first + records > static_cast<size_t>(std::max(symbols.count, 0))) return;
   const LineSegment& firstRecord = symbols.records[first];
   const bool isMoment = load.kind == kConcentratedMoment;
-  PrintLoadNumber(surface, number, firstRecord, isMoment);
+  PrintSymbolNumber(surface, number, firstRecord, isMoment);
   if (isMoment) {
-    DrawMomentArc(surface, firstRecord, load.p1 > 0.0);
+    DrawMomentArc(surface, firstRecord, load.p1 > 0.0, kYellow);
   } else {
     DrawMemberLoadLine(surface, firstRecord);
   }
@@ -156,9 +118,9 @@ void DrawLoadComponent(DrawingSurface& surface, const DrawingList& symbols,
   const int first = 3 * (number - 1);
   if (first + 2 >= symbols.count) return;
   const LineSegment& firstRecord = symbols.records[static_cast<size_t>(first)];
-  PrintLoadNumber(surface, number, firstRecord, component.isMoment);
+  PrintSymbolNumber(surface, number, firstRecord, component.isMoment);
   if (component.isMoment) {
-    DrawMomentArc(surface, firstRecord, value > 0.0f);
+    DrawMomentArc(surface, firstRecord, value > 0.0f, kYellow);
   } else {
     DrawStoredLine(surface, firstRecord, kYellow);
   }
@@ -175,10 +137,11 @@ void DrawModelTab(DrawingSurface& surface, const ViewData& data) {
       data.model, [&](const LoadComponent& component, float value, int number) {
         DrawLoadComponent(surface, data.geometry.loadSymbols, component, value, number);
       });
-  ForEachMemberLoad(data.model, next,
-                    [&](const MemberLoadRecord& load, int number, size_t first) {
-                      DrawMemberLoad(surface, data.geometry.loadSymbols, load, number, first);
-                    });
+  const int afterLoads = ForEachMemberLoad(
+      data.model, next, [&](const MemberLoadRecord& load, int number, size_t first) {
+        DrawMemberLoad(surface, data.geometry.loadSymbols, load, number, first);
+      });
+  DrawJointConditions(surface, data, afterLoads);
 }
 
 std::string ModelTabLabel(const ViewData& data) {
@@ -189,9 +152,10 @@ std::string ModelTabLabel(const ViewData& data) {
                     FormatSingle(std::fabs(value)) + component.unit + "\r";
       });
   std::string memberLoadText;
-  ForEachMemberLoad(data.model, next, [&](const MemberLoadRecord& load, int number, size_t) {
-    memberLoadText += MemberLoadListText(load, number);
-  });
+  const int afterLoads =
+      ForEachMemberLoad(data.model, next, [&](const MemberLoadRecord& load, int number, size_t) {
+        memberLoadText += MemberLoadListText(load, number);
+      });
   if (!memberLoadText.empty()) listText += "部材荷重\r" + memberLoadText;
-  return listText;
+  return listText + JointConditionListText(data.model, afterLoads);
 }

@@ -1,6 +1,7 @@
 // The view of the model tab: the members, an arrow or arc for every non-zero nodal load
 // component with its running number, and the numbered list of those loads beside the drawing;
-// then, numbered on, the symbols of the loads along members and their list under 「部材荷重」.
+// then, numbered on, the symbols of the loads along members and their list under 「部材荷重」;
+// then the hinges, springs and settlements (draw_joint_conditions.h).
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/joint_symbols.h"
 #include "support/recording_surface.h"
 #include "views/draw_deflection_tab.h"
 #include "views/draw_model_tab.h"
@@ -154,6 +155,46 @@ TEST_F(ViewsTest, ModelTabNumbersAndListsTheLoadsAlongMembersAfterTheNodalOnes) 
             "      a = 100, b = 0 [㎝]\r"
             "   3. 部材 3 モーメント\r"
             "      M = -400 [㎏･㎝], a = 50 [㎝]\r");
+}
+
+// Hinges, springs and settlements after the loads: a black circle per released end, the springs'
+// strokes in blue, the settlements numbered on from the loads in red, and their lists; a record
+// without a symbol is not listed, and a symbol beyond the list's count is listed but not drawn.
+TEST_F(ViewsTest, ModelTabDrawsAndListsHingesSpringsAndSettlementsAfterTheLoads) {
+  SetLoads({Load(10.0f, 0.0f, 0.0f)});
+  model.hinges = {{4, 1, 1, 0}, {5, 0, 0, 1}};
+  model.springs = {{2, 100, 0, 2.5e6, 1}};
+  model.settlements = {{3, 0, -1.5, 0.002, 2}};
+  std::vector<LineSegment> symbols = {{1000, 500, 60, 60}, {2000, 500, 60, 60}};
+  symbols.resize(symbols.size() + kZigzagRecords + kCoilRecords,
+                 LineSegment{2500, 2500, 2400, 2500});
+  symbols.insert(symbols.end(), {{2500, 500, 2500, 140}, {2560, 200, 2500, 140},
+                                 {2440, 200, 2500, 140}, {2500, 500, 240, 240}});
+  geometry.loadSymbols = {{{910, 2000, 1000, 2000}, {978, 2022, 1000, 2000},
+                           {978, 1978, 1000, 2000}}, 3};
+  geometry.jointSymbols = {symbols, static_cast<DrawingListCount>(symbols.size())};
+  DrawModelTab(surface, Data());
+
+  const std::string fullCircle = " #000000 0 6.28318530717959";
+  EXPECT_EQ(surface.operations[11], "arc 1000 5515 60" + fullCircle);
+  EXPECT_EQ(surface.operations[12], "arc 2000 5515 60" + fullCircle);
+  EXPECT_EQ(CountOf(surface.operations, "line 2500 3515 2400 3515 #0000ff"),
+            kZigzagRecords + kCoilRecords);
+  const Operations settlement(surface.operations.end() - 5, surface.operations.end());
+  EXPECT_EQ(settlement, (Operations{"position 2455 5605", "print 2",
+                                    "line 2500 5515 2500 5875 #ff0000",
+                                    "line 2560 5815 2500 5875 #ff0000",
+                                    "line 2440 5815 2500 5875 #ff0000"}));
+  EXPECT_EQ(ModelTabLabel(Data()),
+            "節点荷重\r"
+            "   1. Fx = 10 [㎏]\r"
+            "ヒンジ\r"
+            "   部材 4 端1, 端2\r"
+            "ばね\r"
+            "   節点 2 kx = 100 [㎏/㎝], kθ = 2500000 [㎏･㎝/rad]\r"
+            "支点変位\r"
+            "   2. 節点 3 v = -1.5 [㎝]\r"
+            "   3. 節点 3 θ = 0.002 [rad]\r");
 }
 
 TEST_F(ViewsTest, DeflectionTabDrawsThinMembersThenTheYellowShape) {

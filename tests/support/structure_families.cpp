@@ -537,18 +537,6 @@ JointedStructure PinsUnderHingedFeet(int size, int variant, bool scrambled) {
   return Jointed(s, "frame on pins hinged at its feet", variant, scrambled);
 }
 
-// A frame on rollers (v restrained only), as RollersOnly, whose left base a spring holds along x.
-JointedStructure RollersAndSpring(int size, int variant, bool scrambled) {
-  Structure s;
-  const FrameGrid grid =
-      AddFrame(s, FrameStoreys(size), FrameBays(size), s.AddSection(TableSection(variant, 0)),
-               s.AddSection(TableSection(variant, 1)));
-  AddFrameLoads(s, grid);
-  SupportBases(s, grid, 0, 1, 0);
-  s.springs.push_back({grid.At(0, 0), 500, 0, 0});
-  return Jointed(s, "frame on rollers held by a spring", variant, scrambled);
-}
-
 // A cantilever of 1 to 160 members 300 cm long, hinged where it is fixed: it turns about its base.
 JointedStructure CantileverHingedAtItsBase(int size, int variant, bool scrambled) {
   Structure s;
@@ -676,28 +664,9 @@ const std::vector<JointedGenerator>& JointedGenerators() {
       {"simple span hinged in the middle", StructureFamily::Mechanism, SpanHinged},
       {"beam with a hinged node", StructureFamily::Mechanism, HingedNode},
       {"frame hinged at its feet and a knee", StructureFamily::Valid, ThreeHingedFrame},
-      {"rollers only and a spring along x", StructureFamily::Valid, RollersAndSpring},
       {"simple span hinged in the middle on a spring", StructureFamily::Valid,
        SpanHingedOnASpring},
       {"beam with a hinged node on a spring", StructureFamily::Valid, HingedNodeOnASpring},
   };
   return generators;
-}
-
-namespace {
-
-std::string Label(const char* name, int size, int variant, bool scrambled) {
-  return std::string(name) + " size " + std::to_string(size) + " variant " +
-         std::to_string(variant) + (scrambled ? " scrambled" : "");
-}
-
-}  // namespace
-
-std::string StructureLabel(const StructureGenerator& generator, int size, int variant,
-                           bool scrambled) {
-  return Label(generator.name, size, variant, scrambled);
-}
-std::string StructureLabel(const JointedGenerator& generator, int size, int variant,
-                           bool scrambled) {
-  return Label(generator.name, size, variant, scrambled);
 }

@@ -59,8 +59,9 @@ struct JointedGenerator {
 
 const std::vector<JointedGenerator>& JointedGenerators();
 
-// "rollers only size 1 variant 2 scrambled", for messages.
-std::string StructureLabel(const StructureGenerator& generator, int size, int variant,
-                           bool scrambled);
-std::string StructureLabel(const JointedGenerator& generator, int size, int variant,
-                           bool scrambled);
+// "rollers only size 1 variant 2 scrambled", for messages; a generator of either kind.
+template <typename Generator>
+std::string StructureLabel(const Generator& generator, int size, int variant, bool scrambled) {
+  return std::string(generator.name) + " size " + std::to_string(size) + " variant " +
+         std::to_string(variant) + (scrambled ? " scrambled" : "");
+}

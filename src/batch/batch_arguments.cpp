@@ -28,6 +28,26 @@ const ValueOption kValueOptions[] = {
      &BatchArguments::workDirectory},
 };
 
+// Options without a value, each setting its field.
+struct FlagOption {
+  const char* name;
+  const char* help;
+  bool BatchArguments::*field;
+};
+
+const FlagOption kFlagOptions[] = {
+    {"--no-trace",
+     "計算過程ファイル NColes.txt を書き出しません (大きなモデルで時間とディスクを節約します)。",
+     &BatchArguments::noTrace},
+};
+
+const FlagOption* FindFlagOption(const std::string& argument) {
+  for (const FlagOption& option : kFlagOptions) {
+    if (argument == option.name) return &option;
+  }
+  return nullptr;
+}
+
 struct ExitCodeText {
   int code;
   const char* text;
@@ -85,6 +105,7 @@ std::string UsageLines() {
   for (const ValueOption& option : kValueOptions) {
     usage += std::string(" [") + option.name + " " + option.value + "]";
   }
+  for (const FlagOption& option : kFlagOptions) usage += std::string(" [") + option.name + "]";
   return usage + "\n       femframe-batch --help | --version\n";
 }
 
@@ -103,6 +124,9 @@ BatchCommand ParseBatchArguments(const std::vector<std::string>& arguments) {
     } else if (isOption && (argument == "--help" || argument == "--version")) {
       command.request = argument == "--help" ? BatchRequest::Help : BatchRequest::Version;
       return command;
+    } else if (const FlagOption* flag = isOption ? FindFlagOption(argument) : nullptr) {
+      if (parsed.*(flag->field)) return UsageError(argument + " が二度指定されています");
+      parsed.*(flag->field) = true;
     } else if (isOption) {
       const ValueOption* option = FindValueOption(argument);  // none: unknown, or a lone "-"
       if (option == nullptr) return UsageError("不明なオプションです: " + argument);
@@ -133,6 +157,9 @@ std::string BatchHelpText() {
       "メッセージは標準エラーに出します。\n\nオプション:\n";
   for (const ValueOption& option : kValueOptions) {
     help += "  " + Padded(std::string(option.name) + " " + option.value, 26) + option.help + "\n";
+  }
+  for (const FlagOption& option : kFlagOptions) {
+    help += "  " + Padded(option.name, 26) + option.help + "\n";
   }
   help += "  " + Padded("--", 26) + "オプションの終わり。後ろの引数は - で始まっていても解析モデルファイルです。\n";
   help += "  " + Padded("--help", 26) + "この説明を表示して終了します。\n";

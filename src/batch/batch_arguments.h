@@ -13,6 +13,7 @@ struct BatchArguments {
   std::optional<std::string> imagesDirectory;  // --images DIR
   std::optional<std::string> resultsPath;      // --results FILE
   std::optional<std::string> workDirectory;    // --work-dir DIR
+  bool noTrace = false;                        // --no-trace
 };
 
 enum class BatchRequest { Analyse, Help, Version, UsageError };

@@ -85,7 +85,11 @@ int AnalyseModel(const BatchArguments& arguments) {
     try {
       TerminalProgress shown;  // its line is cleared before the run's message
       RunProgress progress(shown.Callback());
-      result = RunAnalysis(*model, directory, progress);
+      progress.OnLargeTrace([&shown](const std::string& text) {
+        shown.Clear();
+        ShowMessage(text + "（--no-trace で書き出しを省けます）");
+      });
+      result = RunAnalysis(*model, directory, progress, {.writeTrace = !arguments.noTrace});
     } catch (const std::exception& error) {  // a RunError, or a fault the run did not expect
       return Fail(error.what(), kExitAnalysisFailed);
     }

@@ -17,10 +17,10 @@ class TerminalProgress {
 
   // Shows each report; never asks the run to stop (Ctrl-C ends the process, see batch_main).
   RunProgressCallback Callback();
-
- private:
   // Removes the line, so that the next message starts at the left margin.
   void Clear();
+
+ private:
   void Show(const std::string& text);
 
   bool terminal_;

@@ -1,5 +1,6 @@
 #include "run_analysis.h"
 
+#include <filesystem>
 #include <new>
 #include <string>
 #include <utility>
@@ -25,7 +26,7 @@ namespace {
 // knows all its values, so a failed step leaves the previous run's file whole, and the run goes
 // on with the values as the file holds them.
 AnalysisResult RunSteps(const Model& model, const WorkDirectory& directory,
-                        RunProgress& progress) {
+                        RunProgress& progress, const RunOptions& options) {
   AnalysisSystem system = SizeAnalysisSystem(model);
   const std::vector<double> memberMatrices =
       WriteWork1(directory, AssembleStiffness(model, system));
@@ -36,7 +37,13 @@ AnalysisResult RunSteps(const Model& model, const WorkDirectory& directory,
   progress.Begin(RunStep::Supports);
   ApplySupports(model, system);
   AnalysisResult result;
-  result.displacements = SolveDisplacements(model, system, TracePath(directory), progress);
+  std::string tracePath = TracePath(directory);
+  if (!options.writeTrace) {
+    std::error_code ignored;
+    std::filesystem::remove(tracePath, ignored);
+    tracePath.clear();
+  }
+  result.displacements = SolveDisplacements(model, system, tracePath, progress);
   system = AnalysisSystem{};  // the matrix is no longer needed
   progress.Begin(RunStep::MemberForces);
   std::vector<double> exactForces =
@@ -63,10 +70,10 @@ AnalysisResult RunAnalysis(const Model& model, const WorkDirectory& directory) {
 }
 
 AnalysisResult RunAnalysis(const Model& model, const WorkDirectory& directory,
-                           RunProgress& progress) {
+                           RunProgress& progress, const RunOptions& options) {
   progress.Begin(RunStep::Stiffness);
   try {
-    return RunSteps(model, directory, progress);
+    return RunSteps(model, directory, progress, options);
   } catch (const ArithmeticFault& fault) {
     // Steps name the member or equation of their faults; this only keeps a fault outside those
     // places from ending the program.

@@ -14,7 +14,14 @@
 // is told of each step and of the decomposition and the trace as they go. When it asks to stop,
 // the run ends at that step boundary or block with RunCancelledError: the files of the steps
 // completed are new, the others keep their earlier versions, and no temporary file is left.
+// What a run may leave out.
+struct RunOptions {
+  // Without the trace "NColes.txt" the solve writes none, and an earlier one is removed so that
+  // no trace of another model stands beside this run's work files.
+  bool writeTrace = true;
+};
+
 AnalysisResult RunAnalysis(const Model& model, const WorkDirectory& directory,
-                           RunProgress& progress);
+                           RunProgress& progress, const RunOptions& options = {});
 // The same without progress.
 AnalysisResult RunAnalysis(const Model& model, const WorkDirectory& directory);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/number_text.h"
+
 const char* RunStepName(RunStep step) {
   switch (step) {
     case RunStep::Stiffness:
@@ -44,4 +46,13 @@ void RunProgress::Report(size_t done) {
 
 void RunProgress::Ask(double fraction) {
   if (!callback_(step_, fraction)) throw RunCancelledError();
+}
+
+std::string LargeTraceText(uint64_t bytes, const std::string& path) {
+  return "計算過程ファイル NColes.txt は " + FormatFileSize(bytes, SizeRounding::Down) +
+         " になりました: " + path;
+}
+
+void RunProgress::TraceWritten(uint64_t bytes, const std::string& path) {
+  if (bytes >= kLargeTraceBytes && largeTrace_) largeTrace_(LargeTraceText(bytes, path));
 }

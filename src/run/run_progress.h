@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <string>
 
 #include "messages/run_error.h"
 #include "solver/ldu_solve.h"
@@ -32,6 +34,14 @@ using RunProgressCallback = std::function<bool(RunStep step, double fraction)>;
 inline constexpr const char* kRunCancelledText = "解析を中止しました。";
 RunError RunCancelledError();
 
+// A trace from this size on is announced: a file that large in the work directory should not
+// come as a surprise.
+inline constexpr uint64_t kLargeTraceBytes = 100ull * 1024 * 1024;
+// Told the text that names a large trace's size and path.
+using LargeTraceCallback = std::function<void(const std::string& text)>;
+// 「計算過程ファイル NColes.txt は 4.2 GB になりました: /path/NColes.txt」
+std::string LargeTraceText(uint64_t bytes, const std::string& path);
+
 // The run's side of the callback. Reports are cheap: within a step the callback is called only
 // when the share done has grown by a block (1/kReportsPerStep), so the solver's loops can ask
 // after every row. Without a callback nothing is reported and the run never stops.
@@ -52,12 +62,16 @@ class RunProgress : public SolveProgress {
   // The solver's two steps.
   void BeginDecomposition(size_t columns) override { Begin(RunStep::Decomposition, columns); }
   void BeginTrace(size_t rows) override { Begin(RunStep::Trace, rows); }
+  // Passes a trace of kLargeTraceBytes or more on to the callback given here, if any.
+  void TraceWritten(uint64_t bytes, const std::string& path) override;
+  void OnLargeTrace(LargeTraceCallback callback) { largeTrace_ = std::move(callback); }
 
  private:
   void Report(size_t done);
   void Ask(double fraction);
 
   RunProgressCallback callback_;
+  LargeTraceCallback largeTrace_;
   RunStep step_ = RunStep::Stiffness;
   size_t units_ = 0;
   size_t nextReport_ = static_cast<size_t>(-1);

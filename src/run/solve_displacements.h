@@ -22,7 +22,7 @@ inline constexpr double kMechanismPivotTolerance = 1e-13;
 // Throws RunError naming the node and the direction (u, v or θ) of the equation where the
 // mechanism check (RefuseMechanism) or the solver met a zero pivot (exact, or zero relative to
 // its equation) or an overflow. A refused model writes no trace. `progress` is told of the
-// mechanism check, the decomposition and the trace, and may stop the run in them. The
-// displacements u, v, θ of every node, indices 0 .. dofCount, the spare one 0.
+// mechanism check, the decomposition and the trace, and may stop the run in them. An empty
+// `tracePath` writes no trace. The displacements u, v, θ of every node, indices 0 .. dofCount, the spare one 0.
 std::vector<double> SolveDisplacements(const Model& model, const AnalysisSystem& system,
                                        const std::string& tracePath, RunProgress& progress);

@@ -1,6 +1,7 @@
 #include "ldu_solve.h"
 
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -52,10 +53,11 @@ std::vector<double> SolveLdu(int16_t n, const ProfileMatrix& K, const std::vecto
   SilentProgress silent;
   SolveProgress& progress = tell != nullptr ? *tell : silent;
   progress.BeginDecomposition(count);
-  SolverTraceWriter trace(tracePath, count, K, F);
+  std::optional<SolverTraceWriter> trace;
+  if (!tracePath.empty()) trace.emplace(tracePath, count, K, F);
   DecomposeProfileLDU(count, K, ldu, relativePivotTolerance, &progress);
   ForwardSubstituteProfile(count, ldu, F, y);
   BackSubstituteProfile(count, ldu, y, x);
-  trace.Finish(ldu, x, progress);
+  if (trace) trace->Finish(ldu, x, progress);
   return x;
 }

@@ -16,6 +16,11 @@ class SolveProgress : public RowProgress {
  public:
   virtual void BeginDecomposition(size_t columns) = 0;
   virtual void BeginTrace(size_t rows) = 0;
+  // The trace is in place at `path` and holds `bytes`.
+  virtual void TraceWritten(uint64_t bytes, const std::string& path) {
+    static_cast<void>(bytes);
+    static_cast<void>(path);
+  }
 
  protected:
   ~SolveProgress() = default;
@@ -34,6 +39,7 @@ class SolveProgress : public RowProgress {
 // |D(p,p)| <= relativePivotTolerance·|A(p,p)| for a zero pivot of equation p: what rounding
 // leaves of the zero pivot of a singular system. It only refuses; a system it passes is solved
 // to the same bits as without it.
+// An empty `tracePath` solves without a trace, and leaves any file alone.
 // A `progress` is told of the decomposition and the trace; when it throws, the solve ends with
 // its error, the new trace abandoned and the earlier one left as it was.
 std::vector<double> SolveLdu(int16_t n, const ProfileMatrix& K, const std::vector<double>& F,

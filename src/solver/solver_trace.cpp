@@ -264,7 +264,7 @@ constexpr size_t kConcurrentEquations = 600;
 SolverTraceWriter::SolverTraceWriter(const std::string& path, size_t n,
                                      const ProfileMatrix& system,
                                      const std::vector<double>& rightHand)
-    : n_(n), system_(system), rightHand_(rightHand) {
+    : n_(n), system_(system), rightHand_(rightHand), path_(path) {
   try {
     directory_ = DirectoryOf(path);
   } catch (...) {
@@ -339,5 +339,6 @@ void SolverTraceWriter::Finish(const ProfileMatrix& factors, const std::vector<d
     return true;
   });
   file.Close();
+  progress.TraceWritten(file.bytesInFile(), path_);
 }
 

@@ -40,7 +40,7 @@ class SolverTraceWriter {
   SolverTraceWriter& operator=(const SolverTraceWriter&) = delete;
 
   // After a successful solve: writes the factors (L, D, U held in one envelope) and the solution
-  // and puts the new trace in place of the earlier one. Throws RunError when the trace cannot be
+  // and puts the new trace in place of the earlier one, then tells `progress` its size. Throws RunError when the trace cannot be
   // written. The progress is told the rows written (four matrix blocks of n rows); when it
   // throws, the new trace is abandoned.
   void Finish(const ProfileMatrix& factors, const std::vector<double>& solution,
@@ -54,6 +54,7 @@ class SolverTraceWriter {
   size_t n_;
   const ProfileMatrix& system_;
   const std::vector<double>& rightHand_;
+  std::string path_;
   std::string directory_;  // the directory the new trace must fit in
   uint64_t knownBytes_ = 0;  // of the title, the system matrix and the right-hand side
   std::unique_ptr<TraceFileWriter> file_;

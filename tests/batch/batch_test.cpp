@@ -109,6 +109,23 @@ TEST(Batch, AnalysesTheModelAndPrintsTheReportPath) {
   EXPECT_EQ(dashed.out, scratch.File("-片持ち梁_res.txt") + "\n");
 }
 
+// --no-trace analyses as without it but leaves no trace: not a new one, nor an earlier one that
+// would belong to another model.
+TEST(Batch, WithoutTheTraceTheWorkDirectoryHoldsNone) {
+  ScratchDirectory scratch;
+  const std::string model = CopyModel(scratch, "cantilever.txt", "model.txt");
+  const std::string work = scratch.File("work");
+  ASSERT_EQ(RunBatch(scratch, "model.txt --work-dir work").status, 0);
+  const std::string report = ReadFileBytes(scratch.File("model_res.txt"));
+  ASSERT_TRUE(FileExists(work + "/NColes.txt"));
+  const BatchResult result = RunBatch(scratch, "model.txt --work-dir work --no-trace");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_FALSE(FileExists(work + "/NColes.txt"));
+  EXPECT_TRUE(FileExists(work + "/work2.txt"));
+  EXPECT_EQ(ReadFileBytes(scratch.File("model_res.txt")), report);
+}
+
 TEST(Batch, FailuresGoToStandardErrorWithTheirExitStatusAndNoReport) {
   struct Case {
     const char* model;  // nullptr: no file at the path given
@@ -183,6 +200,7 @@ TEST(Batch, WrongArgumentsAreNamedBeforeTheUsage) {
       {batch + model + " --images a --images b", "femframe-batch: --images が二度指定されています"},
       {batch + model + " --work-dir", "femframe-batch: --work-dir には作業ディレクトリを指定してください"},
       {batch + model + " --results", "femframe-batch: --results には出力先のファイルを指定してください"},
+      {batch + model + " --no-trace --no-trace", "femframe-batch: --no-trace が二度指定されています"},
       {batch + "--", "femframe-batch: 解析モデルファイルが指定されていません"},
       {batch + "-- " + model + " --geometry",
        "femframe-batch: 解析モデルファイルが二つ指定されています: " + model + " と --geometry"},

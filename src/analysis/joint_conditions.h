@@ -13,8 +13,8 @@
 // Ends 1 and 2 of a member: true where the end is released (transmits no moment).
 using MemberReleases = std::array<bool, 2>;
 
-// One entry per member in table order; empty when the model has no HINGES records. Two records
-// of one member combine their releases.
+// One entry per member in table order; empty when the model has no HINGES records. (The reader
+// takes one record per member; two, from a model built otherwise, would combine.)
 std::vector<MemberReleases> ReleasesOfMembers(const Model& model);
 
 // The releases of the member at `position` from ReleasesOfMembers' list: none when it is empty.
@@ -23,12 +23,12 @@ inline MemberReleases ReleasesAt(const std::vector<MemberReleases>& releases, si
 }
 
 // kx, ky, kθ of every node at 3j, 3j + 1, 3j + 2 (kg/cm, kg·cm/rad), `count` entries; empty
-// when the model has no SPRINGS records. Records of one node add.
+// when the model has no SPRINGS records. (One record per node; two would add.)
 std::vector<double> SpringStiffnesses(const Model& model, size_t count);
 
 // u, v, θ prescribed at every degree of freedom (cm, rad), `count` entries, 0 where nothing is
-// prescribed; empty when the model has no SETTLEMENTS records. A later record of a node
-// replaces its earlier values.
+// prescribed; empty when the model has no SETTLEMENTS records. (One record per node; a second
+// would replace the first.)
 std::vector<double> PrescribedDisplacements(const Model& model, size_t count);
 
 // Whether any member end is released, any spring given or any settlement prescribed.

@@ -39,6 +39,9 @@ const FlagOption kFlagOptions[] = {
     {"--no-trace",
      "計算過程ファイル NColes.txt を書き出しません (大きなモデルで時間とディスクを節約します)。",
      &BatchArguments::noTrace},
+    {"--detailed",
+     "--images と --geometry を詳細表示で書き出します (支点、反力、各部の数値、はみ出さない縮尺)。",
+     &BatchArguments::detailed},
 };
 
 const FlagOption* FindFlagOption(const std::string& argument) {

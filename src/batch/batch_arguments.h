@@ -11,9 +11,11 @@ struct BatchArguments {
   std::string modelPath;
   std::optional<std::string> geometryPath;     // --geometry FILE
   std::optional<std::string> imagesDirectory;  // --images DIR
+  std::optional<std::string> pdfPath;          // --pdf FILE
   std::optional<std::string> resultsPath;      // --results FILE
   std::optional<std::string> workDirectory;    // --work-dir DIR
   bool noTrace = false;                        // --no-trace
+  bool detailed = false;                       // --detailed: the pictures of 「詳細表示」
 };
 
 enum class BatchRequest { Analyse, Help, Version, UsageError };

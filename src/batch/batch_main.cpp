@@ -109,9 +109,10 @@ int AnalyseModel(const BatchArguments& arguments) {
   const ResultMaxima& maxima = result->maxima;
   const auto views = [&]() -> ViewData {
     if (!geometry) {
-      geometry = BuildDrawingGeometry(*model, &*result, {kPictureWidthTwips, kPictureHeightTwips});
+      geometry = BuildDrawingGeometry(*model, &*result, {kPictureWidthTwips, kPictureHeightTwips},
+                                      DrawingOptions{arguments.detailed});
     }
-    return ViewData{*model, *geometry, maxima};
+    return ViewData{*model, *geometry, maxima, arguments.detailed};
   };
   if (const auto& path = arguments.geometryPath) {
     written = WriteOutput("作図データ (--geometry)", [&] { ExportGeometry(*path, views()); }) &&

@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_result.h"
 #include "drawing_lists.h"
+#include "drawing_options.h"
 #include "model/model.h"
 #include "view_fit.h"
 
@@ -18,9 +19,11 @@ struct PictureSize {
 
 // The extents, the member lines, the load symbols and the joint symbols of the model, and with a result its
 // deflected shape and its moment, shear and axial-force diagrams, in that order. Throws RunError
-// naming the view and the member when a result lies too far beyond the drawing's range.
+// naming the view and the member when a result lies too far beyond the drawing's range. With
+// options.detailed the fit is then narrowed until everything drawn lies inside the picture with
+// room for the texts, and the details (supports, reactions, values) are added.
 DrawingGeometry BuildDrawingGeometry(const Model& model, const AnalysisResult* result,
-                                     PictureSize size);
+                                     PictureSize size, DrawingOptions options = {});
 
 // The steps of BuildDrawingGeometry, each given the fit of the extents to the picture.
 // The model extents; a line of nodes is fitted as a square of its length.
@@ -42,3 +45,9 @@ void BuildShearForceDiagram(const Model& model, const AnalysisResult& result, co
                             DrawingGeometry& geometry);
 void BuildAxialForceDiagram(const Model& model, const AnalysisResult& result, const ViewFit& fit,
                             DrawingGeometry& geometry);
+
+// The details of the detailed view (DetailedMarks): the support symbols, and with a result the
+// reactions' arrows and every value text, fitted as the lists above.
+void BuildSupportSymbols(const Model& model, const ViewFit& fit, DrawingList& supportSymbols);
+void BuildValueMarks(const Model& model, const AnalysisResult* result, const ViewFit& fit,
+                     DrawingGeometry& geometry);

@@ -6,7 +6,7 @@
 #include "text/number_text.h"
 #include "messages/run_error.h"
 
-std::array<NamedDrawingList, 10> NamedDrawingLists(const DrawingGeometry& geometry) {
+std::array<NamedDrawingList, 12> NamedDrawingLists(const DrawingGeometry& geometry) {
   return {{
       {"MemberLines", &geometry.memberLines},
       {"LoadSymbols", &geometry.loadSymbols},
@@ -18,6 +18,8 @@ std::array<NamedDrawingList, 10> NamedDrawingLists(const DrawingGeometry& geomet
       {"BendingMomentCurves", &geometry.bendingMomentCurves, false},
       {"ShearForceCurves", &geometry.shearForceCurves, false},
       {"AxialForceCurves", &geometry.axialForceCurves, false},
+      {"SupportSymbols", &geometry.details.supportSymbols, false},
+      {"ReactionArrows", &geometry.details.reactionArrows, false},
   }};
 }
 

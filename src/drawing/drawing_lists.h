@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,29 @@ struct DrawingList {
   std::span<const LineSegment> InUse() const;
 };
 
+// A value printed beside a point of a picture in the detailed view: the text, the drawing point
+// (y upward from the bottom, as the records) and the side of the point the text lies on, each of
+// sideX and sideY -1, 0 (centred on the point) or 1 (y: above).
+struct ValueMark {
+  int16_t X = 0;
+  int16_t Y = 0;
+  int8_t sideX = 1;
+  int8_t sideY = 1;
+  std::string text;
+  bool operator==(const ValueMark&) const = default;
+};
+
+// What only the detailed view draws (DrawingOptions::detailed); all empty otherwise. The support
+// symbols are drawn in black on every tab; the reaction arrows (three records each, as a nodal
+// load component's) and the settlements' values on the model tab; values[tab] are the texts of
+// the tab in TabViews order: 0 the reactions and settlements, 1 the largest displacement, 2..4
+// the moment, shear and axial force at the member ends and at the extremes along loaded members.
+struct DetailedMarks {
+  DrawingList supportSymbols;
+  DrawingList reactionArrows;
+  std::array<std::vector<ValueMark>, 5> values;
+};
+
 // The geometry of one model, and of its analysis when there is one, fitted to one picture size.
 // A model without a result has its member lines and load symbols; the result lists are empty.
 struct DrawingGeometry {
@@ -56,13 +80,15 @@ struct DrawingGeometry {
   DrawingList axialForceCurves;
   float modelWidth = 0.0f;   // cm
   float modelHeight = 0.0f;  // cm
+  DetailedMarks details;     // empty unless built with DrawingOptions::detailed
 };
 
 // The lists in the order above, each with the name the geometry file gives it. A list that only
-// loads along members, hinges, springs or settlements fill is written only when it holds records.
+// loads along members, hinges, springs, settlements or the detailed view fill is written only
+// when it holds records.
 struct NamedDrawingList {
   const char* name;
   const DrawingList* list;
   bool writtenWhenEmpty = true;
 };
-std::array<NamedDrawingList, 10> NamedDrawingLists(const DrawingGeometry& geometry);
+std::array<NamedDrawingList, 12> NamedDrawingLists(const DrawingGeometry& geometry);

@@ -1,5 +1,6 @@
 #include "view_fit.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -48,6 +49,27 @@ ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight,
   fit.OffsetY = ToCoordinate((usableHeight - static_cast<double>(modelHeight) * drawScale) / 2.0 +
                              usableHeight * 0.1);
   return fit;
+}
+
+ViewFit RoomyViewFit(const ViewFit& fit, const DrawnExtents& drawn, float pictureWidth,
+                     int16_t pictureHeight, double marginX, double marginY) {
+  const double availableWidth = static_cast<double>(pictureWidth) - 2.0 * marginX;
+  const double availableHeight = static_cast<double>(pictureHeight) - 2.0 * marginY;
+  const double width = drawn.maxX - drawn.minX;
+  const double height = drawn.maxY - drawn.minY;
+  double shrink = 1.0;
+  if (width > availableWidth && width > 0.0) shrink = availableWidth / width;
+  if (height > availableHeight && height > 0.0) shrink = std::min(shrink, availableHeight / height);
+  shrink = std::max(shrink, 0.01);
+  // A drawn point p goes to shrink·p + shift, the drawn extents centred in the available area.
+  const double shiftX = marginX + (availableWidth - shrink * width) / 2.0 - shrink * drawn.minX;
+  const double shiftY = marginY + (availableHeight - shrink * height) / 2.0 - shrink * drawn.minY;
+  ViewFit roomy = fit;
+  roomy.DrawScale = static_cast<float>(static_cast<double>(fit.DrawScale) * shrink);
+  roomy.LimitingExtent = ToCoordinate(fit.LimitingExtent * shrink);
+  roomy.OffsetX = ToCoordinate(fit.OffsetX * shrink + shiftX);
+  roomy.OffsetY = ToCoordinate(fit.OffsetY * shrink + shiftY);
+  return roomy;
 }
 
 DrawingPoint NodeDrawingPoint(const ViewFit& fit, const NodeRecord& node) {

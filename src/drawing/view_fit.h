@@ -20,6 +20,15 @@ struct ViewFit {
 // From the picture size in twips and the model extents of the geometry.
 ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight, const DrawingGeometry& geometry);
 
+// The fit narrowed and moved so that the drawn extents `drawn` (records under `fit`) come to lie
+// inside the picture less `marginX` and `marginY` twips on each side; never enlarged. Everything
+// the builders scale by DrawScale or LimitingExtent shrinks with it.
+struct DrawnExtents {
+  double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+};
+ViewFit RoomyViewFit(const ViewFit& fit, const DrawnExtents& drawn, float pictureWidth,
+                     int16_t pictureHeight, double marginX, double marginY);
+
 struct DrawingPoint {
   int16_t X = 0;
   int16_t Y = 0;

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
@@ -32,6 +33,7 @@
 #include "run/run_analysis.h"
 #include "run/run_lock.h"
 #include "tables/table_text.h"
+#include "ui/detailed_view_box.h"
 #include "ui/numbers_page.h"
 #include "ui/picture_box.h"
 #include "ui/run_progress_window.h"
@@ -148,6 +150,9 @@ void MainWindow::CreateControls() {
   tabPage->setGeometry(strip.left(), strip.top() + barHeight - 1, strip.width(),
                        strip.height() - barHeight + 1);
   tabPage->lower();
+  detailed_ = AddDetailedViewBox(this, QRect(strip.right() - 110, strip.top(), 110, barHeight),
+                                 [this](bool on) { SetDetailed(on); })
+                  ->isChecked();
 
   pictureFrame = new QFrame(this);
   pictureFrame->setGeometry(TwipsRect(480, 600, 8895, 6495));
@@ -208,7 +213,7 @@ void MainWindow::OpenModel(const std::string& path) {
   DrawingGeometry geometry;
   const auto failure = FailureOf([this, &model, &geometry] {
     ClearToTwips(*surface_);
-    geometry = BuildDrawingGeometry(*model, nullptr, CurrentPictureSize());
+    geometry = BuildDrawingGeometry(*model, nullptr, CurrentPictureSize(), {detailed_});
   });
   if (failure) {
     ShowSelectedTab();
@@ -267,7 +272,7 @@ void MainWindow::RunAnalysisCommand() {
     // on the user.
     lock.reset();
     ClearToTwips(*surface_);
-    geometry = BuildDrawingGeometry(model_, &*result, CurrentPictureSize());
+    geometry = BuildDrawingGeometry(model_, &*result, CurrentPictureSize(), {detailed_});
   });
   progressWindow.CloseDialog();
   running_ = false;

@@ -81,7 +81,7 @@ class MainWindow : public QWidget, public MessageSink {
   // The status line's whole text ("" before a run); the line itself may shorten the path.
   const std::string& statusText() const { return statusText_; }
   // What the views show now.
-  ViewData views() const { return {model_, geometry_, maxima_}; }
+  ViewData views() const { return {model_, geometry_, maxima_, detailed_}; }
 
   // Draws on another surface from now on (tests record the window's drawing this way).
   void SetSurfaceForTests(DrawingSurface* surface);
@@ -125,6 +125,9 @@ class MainWindow : public QWidget, public MessageSink {
   // analysis, which the result tabs show until the next analysis.
   Model model_;
   DrawingGeometry geometry_;
+  // 「詳細表示」 (detailed_view_box.h): the geometry is built and the views draw with it.
+  bool detailed_ = false;
+  void SetDetailed(bool on);
   ResultMaxima maxima_;
   // The last analysis of the model on show, for 「数値」; none before it or once another model
   // is opened. The page's tables are made again only when this or the model changed.

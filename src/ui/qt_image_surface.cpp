@@ -129,6 +129,18 @@ void QtImageSurface::PrintInteger(long value) {
   Changed();
 }
 
+void QtImageSurface::PrintText(const std::string& text, SurfaceColour colour) {
+  const QFontMetrics metrics(font_, &image_);
+  const QPoint topLeft = PixelPoint(currentX_, currentY_);
+  QPainter painter(&image_);
+  painter.setFont(font_);
+  painter.setPen(ToQColor(colour));
+  painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()),
+                   QString::fromStdString(text));
+  painter.end();
+  Changed();
+}
+
 // The vertices come in the device's twips mapping, y upward from the top edge, so the pixel row
 // is the negated y over 15.
 void QtImageSurface::FillQuadrilateral(const std::array<DevicePoint, 4>& vertices,

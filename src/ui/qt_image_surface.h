@@ -31,6 +31,7 @@ class QtImageSurface : public DrawingSurface {
   float TextHeight(const std::string& text) const override;
   void SetCurrentPosition(float x, float y) override;
   void PrintInteger(long value) override;
+  void PrintText(const std::string& text, SurfaceColour colour) override;
   void FillQuadrilateral(const std::array<DevicePoint, 4>& vertices, SurfaceColour fill) override;
 
   const QImage& image() const { return image_; }

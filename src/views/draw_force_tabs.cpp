@@ -9,6 +9,7 @@
 #include "arithmetic/int16_math.h"
 #include "drawing/member_curves.h"
 #include "text/number_text.h"
+#include "views/draw_details.h"
 #include "views/stored_lines.h"
 
 namespace {
@@ -139,14 +140,17 @@ std::string ForceDiagramLabel(const ForceDiagramView& view, const ResultMaxima& 
 
 void DrawMomentTab(DrawingSurface& surface, const ViewData& data) {
   DrawForceDiagramTab(kMoment, surface, data.geometry);
+  DrawDetails(surface, data, 2);
 }
 
 void DrawShearTab(DrawingSurface& surface, const ViewData& data) {
   DrawForceDiagramTab(kShear, surface, data.geometry);
+  DrawDetails(surface, data, 3);
 }
 
 void DrawAxialTab(DrawingSurface& surface, const ViewData& data) {
   DrawForceDiagramTab(kAxial, surface, data.geometry);
+  DrawDetails(surface, data, 4);
 }
 
 std::string MomentTabLabel(const ViewData& data) { return ForceDiagramLabel(kMoment, data.maxima); }

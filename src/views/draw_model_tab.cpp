@@ -8,6 +8,7 @@
 
 #include "drawing/member_load_symbols.h"
 #include "text/number_text.h"
+#include "views/draw_details.h"
 #include "views/draw_joint_conditions.h"
 #include "views/numbered_symbols.h"
 #include "views/stored_lines.h"
@@ -20,7 +21,7 @@ constexpr LoadComponent kFx{". Fx = ", " [㎏]", false};
 constexpr LoadComponent kFy{". Fy = ", " [㎏]", false};
 constexpr LoadComponent kMoment{". M  = ", " [㎏･㎝]", true};
 
-// Calls visit(component, value, number) for every non-zero load component, Fx, Fy, M of each
+// Calls visit(component, value, number, node number) for every non-zero load component, Fx, Fy, M of each
 // load in table order, numbered from 1 as the symbols and the list number them. Returns the
 // number after the last.
 template <typename Visit>
@@ -30,7 +31,7 @@ int ForEachLoadComponent(const Model& model, Visit visit) {
     const NodalLoadRecord& load = model.loads[static_cast<size_t>(j)];
     for (const auto& [component, value] : {std::pair{&kFx, load.fx}, std::pair{&kFy, load.fy},
                                            std::pair{&kMoment, load.moment}}) {
-      if (value != 0.0f) visit(*component, value, number++);
+      if (value != 0.0f) visit(*component, value, number++, load.nodeNo);
     }
   }
   return number;
@@ -128,13 +129,23 @@ void DrawLoadComponent(DrawingSurface& surface, const DrawingList& symbols,
   DrawStoredLine(surface, symbols.records[static_cast<size_t>(first + 2)], kYellow);
 }
 
+// "   1. 節点3 Fx = −3000 kg": the node, the sign and the unit of the detailed view's list.
+std::string DetailedLoadText(const LoadComponent& component, float value, int number,
+                             int16_t node) {
+  const char* name = component.isMoment ? " M = " : (&component == &kFx ? " Fx = " : " Fy = ");
+  const char* unit = component.isMoment ? " kg･cm" : " kg";
+  const std::string magnitude = FormatSingle(std::fabs(value));
+  return "   " + FormatInteger(number) + ". 節点" + FormatInteger(node) + name +
+         (value < 0.0f ? "−" : "") + magnitude + unit + "\r";
+}
+
 }  // namespace
 
 void DrawModelTab(DrawingSurface& surface, const ViewData& data) {
   ClearToTwips(surface);
   DrawMemberLines(surface, data.geometry, 2);
   const int next = ForEachLoadComponent(
-      data.model, [&](const LoadComponent& component, float value, int number) {
+      data.model, [&](const LoadComponent& component, float value, int number, int16_t) {
         DrawLoadComponent(surface, data.geometry.loadSymbols, component, value, number);
       });
   const int afterLoads = ForEachMemberLoad(
@@ -142,12 +153,17 @@ void DrawModelTab(DrawingSurface& surface, const ViewData& data) {
         DrawMemberLoad(surface, data.geometry.loadSymbols, load, number, first);
       });
   DrawJointConditions(surface, data, afterLoads);
+  DrawDetails(surface, data, 0);
 }
 
 std::string ModelTabLabel(const ViewData& data) {
   std::string listText = "節点荷重\r";
   const int next = ForEachLoadComponent(
-      data.model, [&](const LoadComponent& component, float value, int number) {
+      data.model, [&](const LoadComponent& component, float value, int number, int16_t node) {
+        if (data.detailed) {
+          listText += DetailedLoadText(component, value, number, node);
+          return;
+        }
         listText += "   " + FormatInteger(number) + component.listText +
                     FormatSingle(std::fabs(value)) + component.unit + "\r";
       });

@@ -53,6 +53,13 @@ class DrawingSurface {
   // Prints the decimal text of value, a blank in the sign place when it is not negative, then
   // moves the current position to the start of the next text line.
   virtual void PrintInteger(long value) = 0;
+  // Prints `text` (UTF-8, one line) in `colour` with its top-left corner at the current position,
+  // which it leaves where it was. The detailed view's values; a surface that cannot print text
+  // prints nothing.
+  virtual void PrintText(const std::string& text, SurfaceColour colour) {
+    static_cast<void>(text);
+    static_cast<void>(colour);
+  }
   // Fills the quadrilateral (odd-even rule) in a solid colour with a one-pixel black outline.
   virtual void FillQuadrilateral(const std::array<DevicePoint, 4>& vertices,
                                  SurfaceColour fill) = 0;

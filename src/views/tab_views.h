@@ -13,10 +13,16 @@
 // What the views show: the model on show, its drawing geometry, and the maxima of the last
 // analysis (zeros before the first), which the result tabs' texts show until the next successful
 // analysis, also when another model has been opened since.
+//
+// `detailed` is the window's 「詳細表示」 (femframe-batch --detailed): the geometry must then have
+// been built with DrawingOptions{true}. The views draw its supports, reactions and values
+// (DrawingGeometry::details) and the model tab's list gives every load with its node, sign and
+// unit. Off, every picture and text is as it always was.
 struct ViewData {
   const Model& model;
   const DrawingGeometry& geometry;
   const ResultMaxima& maxima;
+  bool detailed = false;
 };
 
 struct TabView {

@@ -75,6 +75,11 @@ void RecordingSurface::PrintInteger(long value) {
   if (forwardTo_ != nullptr) forwardTo_->PrintInteger(value);
 }
 
+void RecordingSurface::PrintText(const std::string& text, SurfaceColour colour) {
+  Record("text " + text + " " + ColourText(colour));
+  if (forwardTo_ != nullptr) forwardTo_->PrintText(text, colour);
+}
+
 void RecordingSurface::FillQuadrilateral(const std::array<DevicePoint, 4>& vertices,
                                          SurfaceColour fill) {
   std::string operation = "fill";

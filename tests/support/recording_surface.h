@@ -26,6 +26,7 @@ class RecordingSurface : public DrawingSurface {
   float TextHeight(const std::string& text) const override;
   void SetCurrentPosition(float x, float y) override;
   void PrintInteger(long value) override;
+  void PrintText(const std::string& text, SurfaceColour colour) override;
   void FillQuadrilateral(const std::array<DevicePoint, 4>& vertices, SurfaceColour fill) override;
 
   // Used when nothing is forwarded: the picture size of the window and fixed text metrics.

@@ -20,6 +20,9 @@ const ValueOption kValueOptions[] = {
     {"--images", "ディレクトリ", "出力先のフォルダー",
      "5 つのタブの図を PNG 画像で保存します (ディレクトリがなければ作ります)。",
      &BatchArguments::imagesDirectory},
+    {"--pdf", "ファイル", "出力先のファイル",
+     "モデルと結果の表、5 つのタブの図を 1 つの PDF (A4) にまとめて書き出します。",
+     &BatchArguments::pdfPath},
     {"--results", "ファイル", "出力先のファイル",
      "変位、材端力、支点反力、最大値とその位置、釣合いの検算を JSON で書き出します。",
      &BatchArguments::resultsPath},
@@ -61,7 +64,7 @@ const ExitCodeText kExitCodes[] = {
     {kExitAnalysisFailed, "解析を完了できませんでした (理由と場所をメッセージで示します)。"},
     {kExitUsage, "コマンドラインが正しくありません。"},
     {kExitModelRejected, "解析モデルファイルを読み込めないか、データ間の参照が解決できません。"},
-    {kExitOutputFailed, "解析は完了しましたが、--geometry、--images または --results の出力に失敗しました。"},
+    {kExitOutputFailed, "解析は完了しましたが、--geometry、--images、--pdf または --results の出力に失敗しました。"},
     {kExitWorkDirectory, "作業ディレクトリを使えません。"},
 };
 

@@ -1,7 +1,8 @@
-// femframe-batch MODEL [--geometry FILE] [--images DIR] [--results FILE] [--work-dir DIR]: reads,
-// checks and analyses one model file as the window does, writes the same report and work files,
-// prints the report's path, and on request the results as JSON, the drawing geometry and the view
-// pictures. The exit codes are those of exit_codes.h; messages go to standard error.
+// femframe-batch MODEL [--geometry FILE] [--images DIR] [--pdf FILE] [--results FILE]
+// [--work-dir DIR]: reads, checks and analyses one model file as the window does, writes the same
+// report and work files, prints the report's path, and on request the results as JSON, the
+// drawing geometry, the view pictures and the printout as PDF. The exit codes are those of
+// exit_codes.h; messages go to standard error.
 #include <csignal>
 #include <cstdio>
 #include <exception>
@@ -23,11 +24,13 @@
 #include "model/model_file_reader.h"
 #include "model/model.h"
 #include "model/reference_check.h"
+#include "paper/paper_document.h"
 #include "report/report_path.h"
 #include "results/results_json.h"
 #include "run/run_analysis.h"
 #include "run/run_lock.h"
 #include "terminal_progress.h"
+#include "view_pictures.h"
 #include "views/window_picture.h"
 
 namespace {
@@ -116,6 +119,14 @@ int AnalyseModel(const BatchArguments& arguments) {
   };
   if (const auto& path = arguments.geometryPath) {
     written = WriteOutput("作図データ (--geometry)", [&] { ExportGeometry(*path, views()); }) &&
+              written;
+  }
+  if (const auto& path = arguments.pdfPath) {
+    written = WriteOutput("PDF (--pdf)", [&] {
+                WriteAnalysisPdf(*path, *model, *result,
+                                 reinterpret_cast<AnalysisPdfPainter>(
+                                     PictureModuleEntry(kAnalysisPdfEntryName)));
+              }) &&
               written;
   }
   if (const auto& directory = arguments.imagesDirectory) {

@@ -27,7 +27,8 @@ std::array<std::string, 2> ModulePlaces() {
           directory + "/" FEMFRAME_PICTURE_MODULE_FROM_PROGRAMS "/" + kViewPicturesModuleName};
 }
 
-ViewPicturePngEntry LoadModule() {
+// The module's handle; throws RunError when it cannot be found or loaded.
+void* LoadModule() {
   std::string looked;
   for (const std::string& path : ModulePlaces()) {
     if (access(path.c_str(), F_OK) != 0) {
@@ -35,22 +36,32 @@ ViewPicturePngEntry LoadModule() {
       continue;
     }
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    void* entry = module != nullptr ? dlsym(module, kViewPicturePngEntryName) : nullptr;
-    if (entry == nullptr) {
+    if (module == nullptr) {
       const char* why = dlerror();  // names the file and what is wrong
       throw ModuleError(why != nullptr ? why : path);
     }
-    return reinterpret_cast<ViewPicturePngEntry>(entry);
+    return module;
   }
   throw ModuleError("探した場所: " + looked);
 }
 
 }  // namespace
 
+void* PictureModuleEntry(const char* name) {
+  static void* const module = LoadModule();
+  void* entry = dlsym(module, name);
+  if (entry == nullptr) {
+    const char* why = dlerror();
+    throw ModuleError(why != nullptr ? why : name);
+  }
+  return entry;
+}
+
 // Each picture is encoded in memory and written whole, so an earlier picture stays until the new
 // one is complete.
 void SaveViewPictures(const std::string& directory, const ViewData& data) {
-  static const ViewPicturePngEntry draw = LoadModule();
+  static const auto draw =
+      reinterpret_cast<ViewPicturePngEntry>(PictureModuleEntry(kViewPicturePngEntryName));
   for (const TabView& tab : TabViews) {
     const std::string path = directory + "/" + tab.caption + ".png";
     std::string png;

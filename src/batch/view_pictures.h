@@ -7,6 +7,10 @@
 
 #include "views/tab_views.h"
 
+// The entry point `name` of the picture module, loaded on first use. Throws RunError when the
+// module cannot be loaded or lacks the entry.
+void* PictureModuleEntry(const char* name);
+
 // Saves the five views of `data` as PNG pictures into directory, which exists. Throws RunError when the
 // module cannot be loaded (naming where it was looked for, or why it would not load) or when a
 // picture cannot be saved (naming the file).

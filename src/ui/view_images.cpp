@@ -21,6 +21,8 @@ void PassOnQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
   std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+}  // namespace
+
 // Drawing text needs a Qt application; without a display it draws offscreen.
 void EnsureGuiApplication() {
   if (QCoreApplication::instance() != nullptr) return;
@@ -32,8 +34,6 @@ void EnsureGuiApplication() {
   static std::unique_ptr<QGuiApplication> application =
       std::make_unique<QGuiApplication>(argc, argv);
 }
-
-}  // namespace
 
 bool ViewPicturePng(const TabView& tab, const ViewData& data, std::string& png) {
   EnsureGuiApplication();

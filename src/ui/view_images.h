@@ -10,3 +10,7 @@
 // The PNG bytes of the tab's view of `data`, in `png`; false when Qt cannot encode the picture.
 // Works without a display.
 bool ViewPicturePng(const TabView& tab, const ViewData& data, std::string& png);
+
+// Makes the Qt application that drawing text needs, offscreen without a display, unless there is
+// one already.
+void EnsureGuiApplication();

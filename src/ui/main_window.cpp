@@ -36,6 +36,7 @@
 #include "ui/detailed_view_box.h"
 #include "ui/numbers_page.h"
 #include "ui/picture_box.h"
+#include "ui/picture_menu.h"
 #include "ui/run_progress_window.h"
 #include "views/tab_views.h"
 #include "views/window_picture.h"
@@ -118,6 +119,7 @@ MainWindow::MainWindow(WindowSeams seams)
   surface_ = &picture->surface();
   SetMessageSink(this);
   SetInitialTexts();
+  new PictureMenu(*this);  // the picture's context menu and Ctrl+P, owned by the window
 }
 
 MainWindow::~MainWindow() { SetMessageSink(nullptr); }

@@ -80,6 +80,8 @@ class MainWindow : public QWidget, public MessageSink {
   const std::string& labelText() const { return labelText_; }
   // The status line's whole text ("" before a run); the line itself may shorten the path.
   const std::string& statusText() const { return statusText_; }
+  // The last analysis of the model on show, none before it (the picture menu's PDF needs one).
+  const std::optional<AnalysisResult>& lastResult() const { return result_; }
   // What the views show now.
   ViewData views() const { return {model_, geometry_, maxima_, detailed_}; }
 

@@ -154,7 +154,7 @@ TEST(Batch, FailuresGoToStandardErrorWithTheirExitStatusAndNoReport) {
 }
 
 // Lines after the support table only warn; an output that cannot be written after a completed
-// analysis has its own status, and the report stays.
+// analysis has its own status, and the report and the other outputs (pictures, PDF) are written.
 TEST(Batch, AWarningKeepsSuccessAndAnOutputFailureKeepsTheReport) {
   ScratchDirectory scratch;
   const std::string model = CopyModel(scratch, "model/supports_beyond_count.txt", "model.txt");
@@ -168,13 +168,15 @@ TEST(Batch, AWarningKeepsSuccessAndAnOutputFailureKeepsTheReport) {
   const std::string cantilever = CopyModel(scratch, "cantilever.txt", "cantilever.txt");
   const BatchResult failed =
       RunBatch(scratch, cantilever + " --geometry '" + scratch.File("no dir/geometry.json") +
-                            "' --images " + scratch.File("pictures"));
+                            "' --images " + scratch.File("pictures") + " --pdf " +
+                            scratch.File("paper.pdf"));
   EXPECT_EQ(failed.status, 4);
   EXPECT_TRUE(Contains(failed.err, scratch.File("no dir/geometry.json"))) << failed.err;
   EXPECT_TRUE(FileExists(scratch.File("cantilever_res.txt")));
   // The report's path is printed and the pictures are saved all the same.
   EXPECT_EQ(failed.out, scratch.File("cantilever_res.txt") + "\n");
   EXPECT_TRUE(FileExists(scratch.File("pictures/Ｍ図.png")));
+  EXPECT_TRUE(ReadFileBytes(scratch.File("paper.pdf")).starts_with("%PDF-"));
 }
 
 // A usage error names what is wrong, with the argument at fault, before the usage, exit status
@@ -200,6 +202,7 @@ TEST(Batch, WrongArgumentsAreNamedBeforeTheUsage) {
       {batch + model + " --images a --images b", "femframe-batch: --images が二度指定されています"},
       {batch + model + " --work-dir", "femframe-batch: --work-dir には作業ディレクトリを指定してください"},
       {batch + model + " --results", "femframe-batch: --results には出力先のファイルを指定してください"},
+      {batch + model + " --pdf a.pdf --pdf b.pdf", "femframe-batch: --pdf が二度指定されています"},
       {batch + model + " --no-trace --no-trace", "femframe-batch: --no-trace が二度指定されています"},
       {batch + "--", "femframe-batch: 解析モデルファイルが指定されていません"},
       {batch + "-- " + model + " --geometry",
@@ -306,7 +309,7 @@ TEST(Batch, HelpAndVersionAnswerOnStandardOutput) {
       {batch + "--version", {std::string("femframe-batch ") + FEMFRAME_VERSION + "\n"}},
       // The options, where the work files go, and the exit codes 0 to 5 and 128 + n.
       {batch + "model.txt --help",
-       {"使い方: femframe-batch", "--geometry", "--images", "--results", "--work-dir", "~/.local/state/femframe",
+       {"使い方: femframe-batch", "--geometry", "--images", "--pdf", "--results", "--work-dir", "~/.local/state/femframe",
         "\n  0 ", "\n  1 ", "\n  2 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  128+n "}},
   };
 #ifdef FEMFRAME_WINDOW

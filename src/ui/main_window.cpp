@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTimer>
 #include <QUrl>
 #include <filesystem>
 #include <new>
@@ -37,6 +39,7 @@
 #include "ui/numbers_page.h"
 #include "ui/picture_box.h"
 #include "ui/picture_menu.h"
+#include "ui/picture_tips.h"
 #include "ui/run_progress_window.h"
 #include "views/tab_views.h"
 #include "views/window_picture.h"
@@ -111,9 +114,10 @@ WindowSeams DesktopSeams() {
 MainWindow::MainWindow(WindowSeams seams)
     : QWidget(nullptr,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                  Qt::MSWindowsFixedSizeDialogHint),
-      seams_(std::move(seams)) {
+                  Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                  Qt::WindowCloseButtonHint),
+      seams_(std::move(seams)),
+      growth_(TwipsRect(0, 0, 9825, 8040).size()) {
   CreateControls();
   setAcceptDrops(true);
   surface_ = &picture->surface();
@@ -125,8 +129,10 @@ MainWindow::MainWindow(WindowSeams seams)
 MainWindow::~MainWindow() { SetMessageSink(nullptr); }
 
 void MainWindow::CreateControls() {
+  // The default size is also the smallest: the controls' places are laid out for it.
   const QRect client = TwipsRect(0, 0, 9825, 8040);
-  setFixedSize(client.size());
+  resize(client.size());
+  setMinimumSize(client.size());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - client.center());
   }
@@ -152,9 +158,10 @@ void MainWindow::CreateControls() {
   tabPage->setGeometry(strip.left(), strip.top() + barHeight - 1, strip.width(),
                        strip.height() - barHeight + 1);
   tabPage->lower();
-  detailed_ = AddDetailedViewBox(this, QRect(strip.right() - 110, strip.top(), 110, barHeight),
-                                 [this](bool on) { SetDetailed(on); })
-                  ->isChecked();
+  QCheckBox* detailedBox =
+      AddDetailedViewBox(this, QRect(strip.right() - 110, strip.top(), 110, barHeight),
+                         [this](bool on) { SetDetailed(on); });
+  detailed_ = detailedBox->isChecked();
 
   pictureFrame = new QFrame(this);
   pictureFrame->setGeometry(TwipsRect(480, 600, 8895, 6495));
@@ -184,6 +191,31 @@ void MainWindow::CreateControls() {
   connect(endButton, &QPushButton::clicked, this, [this] { EndProgram(); });
   // Connected after the tabs exist, so creating them draws nothing.
   connect(tabBar, &QTabBar::currentChanged, this, [this] { ShowSelectedTab(); });
+
+  // What grows with the window, and what moves with its right and bottom edges.
+  using Anchor = GrowingLayout::Anchor;
+  for (QWidget* button : {chooseButton, runButton, endButton}) {
+    growth_.Add(button, Anchor::kMovesRight | Anchor::kMovesDown);
+  }
+  growth_.Add(statusLine, Anchor::kMovesDown | Anchor::kGrowsWide);
+  growth_.Add(tabBar, Anchor::kGrowsWide);
+  growth_.Add(detailedBox, Anchor::kMovesRight);
+  for (QWidget* panel : {static_cast<QWidget*>(tabPage), static_cast<QWidget*>(pictureFrame),
+                         static_cast<QWidget*>(numbersPage), static_cast<QWidget*>(picture)}) {
+    growth_.Add(panel, Anchor::kGrowsWide | Anchor::kGrowsTall);
+  }
+  growth_.Add(label, Anchor::kMovesRight | Anchor::kGrowsTall);
+  // A resize is a stream of sizes: the drawing is fitted once the stream pauses.
+  refitTimer_ = new QTimer(this);
+  refitTimer_->setSingleShot(true);
+  refitTimer_->setInterval(150);
+  connect(refitTimer_, &QTimer::timeout, this, [this] { RefitDrawing(); });
+  picture->surfaceRefitted = [this] { refitTimer_->start(); };
+  picture->toolTipAt = [this](QPoint pixel) {
+    return QString::fromStdString(PickedItemText(model_, result_ ? &*result_ : nullptr,
+                                                 PickInPicture(pixel)));
+  };
+  picture->doubleClickedAt = [this](QPoint pixel) { ShowInNumbers(PickInPicture(pixel)); };
 }
 
 void MainWindow::SetInitialTexts() {
@@ -353,6 +385,11 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!running_ && !DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  growth_.Apply(size());
+}
+
 void MainWindow::dropEvent(QDropEvent* event) {
   const std::string path = DroppedFile(event->mimeData());
   if (path.empty()) return;
@@ -415,4 +452,38 @@ void MainWindow::SetSurfaceForTests(DrawingSurface* surface) {
 
 PictureSize MainWindow::CurrentPictureSize() const {
   return {surface_->Width(), RoundToInt16(surface_->Height())};
+}
+
+void MainWindow::RefitDrawing() {
+  // A run builds its geometry for the size it finds at its end; the refit waits until then.
+  if (running_) {
+    refitTimer_->start();
+    return;
+  }
+  if (model_.memberCount == 0 && model_.nodeCount == 0) return;
+  DrawingGeometry geometry;
+  const auto failure = FailureOf([this, &geometry] {
+    geometry = BuildDrawingGeometry(model_, result_ ? &*result_ : nullptr, CurrentPictureSize(),
+                                    {detailed_});
+  });
+  // A diagram too large for the larger picture keeps the drawing fitted to the last size.
+  if (failure) {
+    SetStatus(*failure, "", "");
+  } else {
+    geometry_ = std::move(geometry);
+  }
+  ShowSelectedTab();
+}
+
+PickedItem MainWindow::PickInPicture(QPoint imagePixel) const {
+  if (running_) return {};
+  return PickAt(model_, geometry_,
+                DrawingPlaceOfPixel(imagePixel.x(), imagePixel.y(), surface_->Height()));
+}
+
+void MainWindow::ShowInNumbers(PickedItem item) {
+  const std::optional<TableRow> row = PickedItemRow(model_, result_ ? &*result_ : nullptr, item);
+  if (!row || running_) return;
+  SelectTab(NumbersTab());
+  numbersPage->SelectRow(row->title, row->row);
 }

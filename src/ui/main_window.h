@@ -3,7 +3,10 @@
 // analysis, end) and a status line beside them that tells of a finished run; F5 and a dropped file
 // open a model too. It drives the reader, the check, the analysis and the drawing, shows their
 // messages, and holds the model on show, the last analysis of it, the maxima of the last analysis
-// and the geometry drawn from them, each replaced only once its successor is complete.
+// and the geometry drawn from them, each replaced only once its successor is complete. The window
+// grows: the picture and the 「数値」 page grow with it, the label and the buttons move with its
+// right and bottom edges, and the drawing is fitted to the larger picture. A node or member under
+// the pointer is described in a tooltip; a double click shows its row on 「数値」.
 #pragma once
 
 #include <QWidget>
@@ -16,7 +19,9 @@
 #include "files/work_directory.h"
 #include "drawing/drawing_builders.h"
 #include "model/model.h"
+#include "ui/growing_layout.h"
 #include "views/drawing_surface.h"
+#include "views/picking.h"
 #include "views/tab_views.h"
 
 class QCloseEvent;
@@ -26,7 +31,9 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
+class QResizeEvent;
 class QTabBar;
+class QTimer;
 class PictureBox;
 class NumbersPage;
 
@@ -109,6 +116,7 @@ class MainWindow : public QWidget, public MessageSink {
   void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateControls();
@@ -120,6 +128,12 @@ class MainWindow : public QWidget, public MessageSink {
   void FillNumbersPage();
   // The picture's size as the drawing builders take it, read from the surface now.
   PictureSize CurrentPictureSize() const;
+  // After the picture changed its size (a moment after the last change): the geometry fitted to
+  // the new size, and the selected tab drawn again.
+  void RefitDrawing();
+  // The node or member under a pixel of the picture, and 「数値」 showing its row.
+  PickedItem PickInPicture(QPoint imagePixel) const;
+  void ShowInNumbers(PickedItem item);
 
   WindowSeams seams_;
   DrawingSurface* surface_;
@@ -140,4 +154,7 @@ class MainWindow : public QWidget, public MessageSink {
   std::string lastFolder_;  // of the model opened last in this session
   int progressDelayMs_ = 1000;
   bool running_ = false;
+  // The controls' places at the default size and how they follow a larger window.
+  GrowingLayout growth_;
+  QTimer* refitTimer_;
 };

@@ -99,6 +99,19 @@ void NumbersPage::SetTables(std::vector<ResultTable> tables) {
 
 void NumbersPage::ChooseTable(int index) { chooser->setCurrentIndex(index); }
 
+void NumbersPage::SelectRow(const std::string& title, int row) {
+  for (size_t t = 0; t < tables_.size(); ++t) {
+    if (tables_[t].title != title) continue;
+    ChooseTable(static_cast<int>(t));
+    const QModelIndex cell = view->model()->index(row, 0);
+    if (!cell.isValid()) return;
+    view->setCurrentIndex(cell);
+    view->selectRow(row);
+    view->scrollTo(cell, QAbstractItemView::PositionAtCenter);
+    return;
+  }
+}
+
 void NumbersPage::ShowChosenTable() {
   const int index = chooser->currentIndex();
   const bool valid = index >= 0 && index < static_cast<int>(tables_.size());

@@ -28,6 +28,8 @@ class NumbersPage : public QWidget {
   const std::vector<ResultTable>& tables() const { return tables_; }
   // Chooses the table at `index` in the chooser's order.
   void ChooseTable(int index);
+  // Chooses the table of that title and selects its row (0-based), in sight; nothing without it.
+  void SelectRow(const std::string& title, int row);
 
   // The selected cells of the chosen table as tab-separated lines, "" when nothing is selected.
   std::string SelectionAsTsv() const;

@@ -54,6 +54,18 @@ QtImageSurface::QtImageSurface(QSize controlSize, QSize imageSize, qreal deviceP
   image_.fill(background_);
 }
 
+void QtImageSurface::Resize(QSize controlSize, QSize imageSize, qreal devicePixelRatio) {
+  QImage image(imageSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(devicePixelRatio);
+  image.fill(background_);
+  QPainter painter(&image);
+  painter.drawImage(QPoint(0, 0), image_);
+  painter.end();
+  controlSize_ = controlSize;
+  image_ = std::move(image);
+  Changed();
+}
+
 void QtImageSurface::Changed() {
   if (changed_) changed_();
 }

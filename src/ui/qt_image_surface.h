@@ -35,6 +35,9 @@ class QtImageSurface : public DrawingSurface {
   void FillQuadrilateral(const std::array<DevicePoint, 4>& vertices, SurfaceColour fill) override;
 
   const QImage& image() const { return image_; }
+  // A new image for another size or device pixel ratio, with what was drawn copied to its
+  // top-left corner until the views draw again.
+  void Resize(QSize controlSize, QSize imageSize, qreal devicePixelRatio);
   // Called after every change of the image, so a widget can repaint.
   void SetChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 

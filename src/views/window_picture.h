@@ -15,3 +15,7 @@ inline constexpr int kPictureHeightPixels = kPictureHeightTwips / kTwipsPerPixel
 // The image inside the frame: 413 × 397 pixels, its top-left corner at twips (0, 0).
 inline constexpr int kPictureImageWidthPixels = kPictureWidthPixels - 2 * kPictureFramePixels;
 inline constexpr int kPictureImageHeightPixels = kPictureHeightPixels - 2 * kPictureFramePixels;
+
+// The largest control the window grows its picture to: the drawing's coordinates and the
+// picture's height in twips are 16-bit, so the picture stays within 32767 twips each way.
+inline constexpr int kPictureMaxPixels = 32767 / kTwipsPerPixel;

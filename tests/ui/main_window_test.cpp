@@ -207,9 +207,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->tabBar->currentIndex(), 0);
 
     QCOMPARE(form->size(), QSize(655, 536));
-    QCOMPARE(form->minimumSize(), form->maximumSize());
-    QVERIFY(!(form->windowFlags() & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // The default size is the smallest; the window grows and can be maximised.
+    QCOMPARE(form->minimumSize(), QSize(655, 536));
+    QVERIFY(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     QCOMPARE(form->chooseButton->geometry(), QRect(296, 496, 105, 33));
     QCOMPARE(form->runButton->geometry(), QRect(416, 496, 105, 33));
     QCOMPARE(form->endButton->geometry(), QRect(536, 496, 105, 33));
@@ -709,6 +709,114 @@ class MainWindowTest : public QObject {
     QCOMPARE(DesktopSeams().chooseModelFile(nullptr, scratch->path()), std::string());
     QCOMPARE(folder, QString::fromStdString(scratch->path()));
     QCOMPARE(buttons, (QStringList{"開く(&O)", "キャンセル"}));
+  }
+
+  // A larger window: the picture and the page grow, the label and the buttons move with its
+  // edges, and the drawing is fitted to the larger picture (the portal's 600 cm width limits it
+  // to 80 % of the picture's width); back at the default size the picture is as it was.
+  void growsWithTheWindowAndFitsTheDrawingToIt() {
+    form->SetSurfaceForTests(nullptr);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    Choose(ModelFile("portal_all_loads.txt"));
+    form->RunAnalysisCommand();
+    form->SelectTab(2);
+    const QImage atDefault = form->picture->surface().image();
+    QCOMPARE(form->views().geometry.memberLines.records[1].X2 -
+                 form->views().geometry.memberLines.records[1].X1,
+             5004);  // 0.8 × 6255 twips
+
+    form->resize(955, 736);
+    QTRY_COMPARE(form->size(), QSize(955, 736));
+    QCOMPARE(form->endButton->geometry(), QRect(836, 696, 105, 33));
+    QCOMPARE(form->chooseButton->geometry(), QRect(596, 696, 105, 33));
+    QCOMPARE(form->statusLine->geometry(), QRect(16, 696, 572, 33));
+    QCOMPARE(form->tabBar->width(), 925);
+    QCOMPARE(form->pictureFrame->geometry(), QRect(32, 40, 893, 633));
+    QCOMPARE(form->numbersPage->geometry(), form->pictureFrame->geometry());
+    QCOMPARE(form->picture->geometry(), QRect(16, 16, 717, 601));
+    QCOMPARE(form->label->geometry(), QRect(748, 16, 129, 601));
+    QCOMPARE(form->picture->surface().image().size(), QSize(713, 597));
+    QTRY_COMPARE(form->views().geometry.memberLines.records[1].X2 -
+                     form->views().geometry.memberLines.records[1].X1,
+                 8604);  // 0.8 × 10755 twips
+    QCOMPARE(form->tabBar->currentIndex(), 2);
+
+    form->resize(655, 536);
+    QTRY_COMPARE(form->picture->surface().image(), atDefault);
+    QCOMPARE(form->endButton->geometry(), QRect(536, 496, 105, 33));
+  }
+
+  // The picture's image has the screen's pixel ratio (QT_SCALE_FACTOR, 1 by default): at 2 it
+  // holds twice the pixels each way and is drawn at that resolution, so that it is not the
+  // picture at ratio 1 made larger, whose pixels would come in uniform 2 × 2 blocks.
+  void drawsAtTheScreensPixelRatio() {
+    form->SetSurfaceForTests(nullptr);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    Choose(ModelFile("portal_all_loads.txt"));
+    const QString factor = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
+    const qreal ratio = factor.toDouble();
+    QCOMPARE(form->picture->devicePixelRatioF(), ratio);
+    const QImage& image = form->picture->surface().image();
+    QCOMPARE(image.devicePixelRatio(), ratio);
+    QCOMPARE(image.size(), QSize(413, 397) * ratio);
+    if (ratio != 2.0) return;
+    int finerBlocks = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+      for (int x = 0; x + 1 < image.width(); x += 2) {
+        const QRgb corner = image.pixel(x, y);
+        finerBlocks += image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner ||
+                       image.pixel(x + 1, y + 1) != corner;
+      }
+    }
+    QVERIFY2(finerBlocks > 50, qPrintable(QString::number(finerBlocks)));
+  }
+
+  // Hovering names the member or node under the pointer, with its values after a run as
+  // 「数値」 shows them; a double click shows its row there.
+  void hoveringDescribesAMemberOrNodeAndADoubleClickShowsItsRow() {
+    Choose(ModelFile("portal_all_loads.txt"));
+    const LineSegment beam = form->views().geometry.memberLines.records[1];
+    const float height = form->surface().Height();
+    const auto pixel = [height](double x, double y) {
+      return QPoint(qRound(x / 15.0), qRound((height - y) / 15.0));
+    };
+    const QPoint middle = pixel((beam.X1 + beam.X2) / 2.0, beam.Y1);
+    QCOMPARE(form->picture->toolTipAt(middle), QString("部材 2\n節点: 2 → 3\n断面: 1\n長さ [㎝]: 600.000"));
+    QCOMPARE(form->picture->toolTipAt(pixel(beam.X2, beam.Y2) + QPoint(2, -2)),
+             QString("節点 3\nx [㎝]: 600\ny [㎝]: 400"));
+    QCOMPARE(form->picture->toolTipAt(QPoint(3, 3)), QString());
+    const QPoint onPicture = form->picture->contentsRect().topLeft();
+    QTest::mouseDClick(form->picture, Qt::LeftButton, {}, onPicture + middle);
+    QCOMPARE(form->tabBar->currentIndex(), 0);  // no tables of a run yet
+
+    form->RunAnalysisCommand();
+    const QStringList beamTip = form->picture->toolTipAt(middle).split('\n');
+    QCOMPARE(beamTip.size(), 10);
+    QCOMPARE(beamTip[4].left(8), QString("N1 [t]: "));
+    QTest::mouseDClick(form->picture, Qt::LeftButton, {}, onPicture + middle);
+    QCOMPARE(form->tabBar->currentIndex(), MainWindow::NumbersTab());
+    QCOMPARE(form->numbersPage->chooser->currentText(), QString("部材端力"));
+    const QModelIndexList rows = form->numbersPage->view->selectionModel()->selectedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.front().row(), 1);
+    // Each value of the tooltip is the table's cell under its heading.
+    const QAbstractItemModel& table = *form->numbersPage->view->model();
+    for (int column = 3; column < 9; ++column) {
+      QCOMPARE(beamTip[column + 1], table.headerData(column, Qt::Horizontal).toString() + ": " +
+                                        table.index(1, column).data().toString());
+    }
+    // Node 1 is fixed: its displacements and its three reactions.
+    form->SelectTab(0);
+    const LineSegment column1 = form->views().geometry.memberLines.records[0];
+    const QStringList nodeTip = form->picture->toolTipAt(pixel(column1.X1, column1.Y1)).split('\n');
+    QCOMPARE(nodeTip.size(), 9);
+    QCOMPARE(nodeTip[3], QString("u [㎝]: 0"));  // fixed
+    QCOMPARE(nodeTip[8].left(12), QString("反力 M [t･m]: "));
+    QTest::mouseDClick(form->picture, Qt::LeftButton, {}, onPicture + pixel(column1.X1, column1.Y1));
+    QCOMPARE(form->numbersPage->chooser->currentText(), QString("節点変位"));
+    QCOMPARE(form->numbersPage->view->selectionModel()->selectedRows().front().row(), 0);
   }
 
   // Every tab on screen in its colours; with FEMFRAME_SCREENSHOT_DIR set, the window is saved as

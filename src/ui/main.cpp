@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(WindowFont());
   MainWindow window;
   window.show();
-  // From the event loop, so that a file that cannot be read ends the program as in the dialog.
+  // From the event loop, as if chosen in the dialog: a file that cannot be read is reported and
+  // the window stays open, empty.
   if (!parsed->modelPath.empty()) {
     QTimer::singleShot(0, &window, [&window, &parsed] { window.OpenModel(parsed->modelPath); });
   }

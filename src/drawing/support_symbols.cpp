@@ -112,8 +112,10 @@ void BuildSupportSymbols(const Model& model, const ViewFit& fit, DrawingList& su
       continue;
     }
     if (u && v) {
-      strokes.Triangle(away);
-      strokes.HatchedLine(away, 1.0, 0.9);
+      // A pin stands on the ground below, unless its members go down from it.
+      const Vector2 side = away.y != 0.0 ? away : Vector2{0.0, -1.0};
+      strokes.Triangle(side);
+      strokes.HatchedLine(side, 1.0, 0.9);
       continue;
     }
     // A roller: it holds only the translation along `along`, so it stands on that side.

@@ -2,6 +2,7 @@
 // drawing it belongs to: a force diagram's values at the ends of its outline and at the extremes
 // along loaded members, on the side the diagram lies; the largest displacement at its place on
 // the deflected shape; a reaction at the tail of its arrow; a settlement beside its node.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -15,9 +16,12 @@ namespace {
 
 constexpr size_t kValuesPerMember = 6;
 
-// Four significant digits, the exponent form only beyond them; -0 is 0.
-std::string ValueText(double value) {
-  if (value == 0.0 || !std::isfinite(value)) value = 0.0;
+// Four significant digits, the exponent form only beyond them; -0 is 0, and so is what rounding
+// leaves of a zero beside `largest`, the largest value of its kind (1e-16 at a pinned end).
+std::string ValueText(double value, double largest = 0.0) {
+  if (value == 0.0 || !std::isfinite(value) || std::fabs(value) <= 1e-9 * std::fabs(largest)) {
+    value = 0.0;
+  }
   char text[32];
   std::snprintf(text, sizeof text, "%.4g", value);
   return text;
@@ -60,6 +64,7 @@ void AddDiagramValues(const DiagramValues& diagram, const Model& model,
   const DrawingList& lines = geometry.*diagram.lines;
   const double largest = (result.maxima.*diagram.maximum).value;
   const double scale = fit.LimitingExtent * 0.1 / (largest == 0.0 ? 1.0 : largest);
+  const double shownLargest = largest / diagram.shownPerStored;
   for (size_t j = 0; j < static_cast<size_t>(std::min(lines.count, model.memberCount)); ++j) {
     if (kValuesPerMember * (j + 1) > result.endForces.size()) break;
     const LineSegment& member = geometry.memberLines.records[j];
@@ -69,9 +74,9 @@ void AddDiagramValues(const DiagramValues& diagram, const Model& model,
     const double second = diagram.secondSign * values[diagram.secondEnd] / diagram.shownPerStored;
     // The text lies beyond the outline, away from the member; on the member when it is 0.
     marks.push_back(Mark(outline.X1, outline.Y1, outline.X1 - member.X1, outline.Y1 - member.Y1,
-                         ValueText(first)));
+                         ValueText(first, shownLargest)));
     marks.push_back(Mark(outline.X2, outline.Y2, outline.X2 - member.X2, outline.Y2 - member.Y2,
-                         ValueText(second)));
+                         ValueText(second, shownLargest)));
     if (j >= result.alongMembers.size() || !result.alongMembers[j].extremes) continue;
     const MemberExtreme& extreme = *result.alongMembers[j].extremes.*diagram.extreme;
     const MemberDirection direction = MemberDirectionOf(model, model.members[j]);
@@ -79,12 +84,12 @@ void AddDiagramValues(const DiagramValues& diagram, const Model& model,
     const double t = extreme.place.x / direction.length;
     // An extreme at an end repeats the end's value.
     if (t < 1e-6 || t > 1.0 - 1e-6) continue;
-    const double offset = diagram.alongSign * extreme.value / 1000.0 * scale;
+    const double offset = diagram.alongSign * extreme.value * scale;  // t, t·cm as the end forces
     const double baseX = member.X1 + (member.X2 - member.X1) * t;
     const double baseY = member.Y1 + (member.Y2 - member.Y1) * t;
     const double dx = direction.sinTheta * offset, dy = -(direction.cosTheta * offset);
-    const double shown = diagram.alongSign * extreme.value / 1000.0 / diagram.shownPerStored;
-    marks.push_back(Mark(baseX + dx, baseY + dy, dx, dy, ValueText(shown)));
+    const double shown = diagram.alongSign * extreme.value / diagram.shownPerStored;
+    marks.push_back(Mark(baseX + dx, baseY + dy, dx, dy, ValueText(shown, shownLargest)));
   }
 }
 
@@ -131,13 +136,19 @@ void AddReactions(const Model& model, const AnalysisResult& result, const ViewFi
   const double gap = fit.LimitingExtent * 0.06 * 1.6;
   const char* names[] = {"Rx = ", "Ry = ", "Rm = "};
   const char* units[] = {" t", " t", " t·m"};
+  double largestForce = 0.0;
+  for (const SupportReaction& reaction : result.reactions) {
+    largestForce = std::max({largestForce, std::fabs(reaction.force[0]), std::fabs(reaction.force[1])});
+  }
   for (const SupportReaction& reaction : result.reactions) {
     if (reaction.nodeIndex < 0 || reaction.nodeIndex >= model.nodeCount) continue;
     const DrawingPoint node = NodeDrawingPoint(fit, model.nodes[static_cast<size_t>(reaction.nodeIndex)]);
     for (size_t c = 0; c < 3; ++c) {
       const double value = reaction.force[c];
-      if (!reaction.Holds(c) || value == 0.0) continue;
-      const std::string text = names[c] + ValueText(value) + units[c];
+      // What rounding leaves of a zero reaction is not drawn (moments measured as if by forces
+      // 1 m apart).
+      if (!reaction.Holds(c) || ValueText(value, largestForce) == "0") continue;
+      const std::string text = names[c] + ValueText(value, largestForce) + units[c];
       if (c == 2) {
         AppendMomentSymbol(arrows, node, ToCoordinate(length * 1.4), value > 0.0 ? 1 : -1);
         marks.push_back(Mark(node.X + length, node.Y + length, 1.0, 1.0, text));

@@ -1,28 +1,18 @@
 #include "ui/detailed_view_box.h"
 
 #include <QCheckBox>
-#include <QSettings>
 
 #include "ui/main_window.h"
-
-namespace {
-
-constexpr const char* kSettingKey = "view/detailed";
-
-QSettings DetailedViewSettings() {
-  return QSettings(QStringLiteral("femframe"), QStringLiteral("femframe"));
-}
-
-}  // namespace
+#include "ui/program_settings.h"
 
 QCheckBox* AddDetailedViewBox(QWidget* parent, const QRect& place,
                               std::function<void(bool)> changed) {
   auto* box = new QCheckBox(QStringLiteral("詳細表示"), parent);
   box->setGeometry(place);
-  box->setChecked(DetailedViewSettings().value(kSettingKey, false).toBool());
+  box->setChecked(ProgramSettings().value(kDetailedViewKey, false).toBool());
   box->raise();
   QObject::connect(box, &QCheckBox::toggled, parent, [changed = std::move(changed)](bool on) {
-    DetailedViewSettings().setValue(kSettingKey, on);
+    ProgramSettings().setValue(kDetailedViewKey, on);
     changed(on);
   });
   return box;

@@ -39,6 +39,7 @@
 #include "ui/numbers_page.h"
 #include "ui/picture_box.h"
 #include "ui/picture_menu.h"
+#include "ui/program_settings.h"
 #include "ui/picture_tips.h"
 #include "ui/run_progress_window.h"
 #include "views/tab_views.h"
@@ -296,11 +297,14 @@ void MainWindow::RunAnalysisCommand() {
   std::optional<AnalysisResult> result;
   DrawingGeometry geometry;
   std::string reportPath;
+  std::string largeTrace;  // said in place of the report's path
   QElapsedTimer clock;
   clock.start();
   const auto failure = FailureOf([&] {
     RunProgress progress(progressWindow.Callback());
-    result = RunAnalysis(model_, directory, progress);
+    progress.OnLargeTrace([&largeTrace](const std::string& text) { largeTrace = text; });
+    const bool writeTrace = ProgramSettings().value(kWriteTraceKey, true).toBool();
+    result = RunAnalysis(model_, directory, progress, {.writeTrace = writeTrace});
     reportPath = ReportPath(model_.modelPath);
     // Released before the drawing and any message, so that another process's run never waits
     // on the user.
@@ -331,7 +335,11 @@ void MainWindow::RunAnalysisCommand() {
                         : QString::number(static_cast<double>(milliseconds) / 1000.0, 'f', 2)
                                   .toStdString() +
                               " 秒";
-  SetStatus("解析が終わりました（" + seconds + "）。", "結果: ", reportPath);
+  if (largeTrace.empty()) {
+    SetStatus("解析が終わりました（" + seconds + "）。", "結果: ", reportPath);
+  } else {
+    SetStatus("解析が終わりました（" + seconds + "）。", "", largeTrace);
+  }
   progressWindow.EndWait();
 }
 

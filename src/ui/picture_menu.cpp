@@ -1,5 +1,7 @@
 #include "ui/picture_menu.h"
 
+#include "ui/program_settings.h"
+
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
@@ -48,6 +50,13 @@ PictureMenu::PictureMenu(MainWindow& window, ChooseSaveFile chooseFile)
   savePdfAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   copyImageAction = menu->addAction(QStringLiteral("画像をコピー"), this, &PictureMenu::CopyImage);
   savePngAction = menu->addAction(QStringLiteral("PNGで保存…"), this, &PictureMenu::SavePng);
+  // A setting of the runs rather than of the picture, kept here for want of a menu bar.
+  menu->addSeparator();
+  QAction* writeTrace = menu->addAction(QStringLiteral("計算過程ファイル NColes.txt を書き出す"));
+  writeTrace->setCheckable(true);
+  writeTrace->setChecked(ProgramSettings().value(kWriteTraceKey, true).toBool());
+  connect(writeTrace, &QAction::toggled, this,
+          [](bool on) { ProgramSettings().setValue(kWriteTraceKey, on); });
   // The shortcut works wherever the window has the focus, with or without the menu.
   auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), &window);
   connect(shortcut, &QShortcut::activated, this, &PictureMenu::SavePdf);

@@ -14,29 +14,36 @@ std::vector<MemberReleases> ReleasesOfMembers(const Model& model) {
   return releases;
 }
 
-std::vector<double> SpringStiffnesses(const Model& model, size_t count) {
-  std::vector<double> stiffness;
-  if (model.springs.empty()) return stiffness;
-  stiffness.assign(count, 0.0);
-  for (const SpringRecord& spring : model.springs) {
-    const double values[3] = {spring.kx, spring.ky, spring.kTheta};
+namespace {
+
+// u, v, θ of each record on its node's three equations, `count` entries; empty without records.
+// `combine` takes the entry so far and the record's value.
+template <typename Record, typename Combine>
+std::vector<double> PerEquation(const std::vector<Record>& records,
+                                const std::array<double Record::*, 3>& fields, size_t count,
+                                Combine combine) {
+  std::vector<double> values;
+  if (records.empty()) return values;
+  values.assign(count, 0.0);
+  for (const Record& record : records) {
     for (int16_t direction = DirectionU; direction <= DirectionTheta; ++direction) {
-      stiffness.at(static_cast<size_t>(NodeDof(spring.nodeIndex, direction))) += values[direction];
+      double& entry = values.at(static_cast<size_t>(NodeDof(record.nodeIndex, direction)));
+      entry = combine(entry, record.*fields[static_cast<size_t>(direction)]);
     }
   }
-  return stiffness;
+  return values;
+}
+
+}  // namespace
+
+std::vector<double> SpringStiffnesses(const Model& model, size_t count) {
+  return PerEquation(model.springs,
+                     {&SpringRecord::kx, &SpringRecord::ky, &SpringRecord::kTheta}, count,
+                     [](double sum, double k) { return sum + k; });
 }
 
 std::vector<double> PrescribedDisplacements(const Model& model, size_t count) {
-  std::vector<double> prescribed;
-  if (model.settlements.empty()) return prescribed;
-  prescribed.assign(count, 0.0);
-  for (const SettlementRecord& settlement : model.settlements) {
-    const double values[3] = {settlement.u, settlement.v, settlement.theta};
-    for (int16_t direction = DirectionU; direction <= DirectionTheta; ++direction) {
-      prescribed.at(static_cast<size_t>(NodeDof(settlement.nodeIndex, direction))) =
-          values[direction];
-    }
-  }
-  return prescribed;
+  return PerEquation(model.settlements,
+                     {&SettlementRecord::u, &SettlementRecord::v, &SettlementRecord::theta},
+                     count, [](double, double value) { return value; });
 }

@@ -10,7 +10,6 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -33,8 +34,10 @@ double CounterClockwiseSweep(double start, double end) {
   return sweep;
 }
 
-QPen CosmeticPen(QColor colour, int width) {
-  QPen pen(colour, width);
+// `width` in the picture's pixels; a cosmetic pen counts device pixels, so on a screen of ratio 2
+// a line of one picture pixel is two wide, as the rest of the picture is.
+QPen CosmeticPen(QColor colour, int width, qreal devicePixelRatio) {
+  QPen pen(colour, std::max(1, qRound(width * devicePixelRatio)));
   pen.setCosmetic(true);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
@@ -92,7 +95,7 @@ void QtImageSurface::SetPenWidth(int pixels) { penWidth_ = pixels; }
 
 void QtImageSurface::Line(float x1, float y1, float x2, float y2, SurfaceColour colour) {
   QPainter painter(&image_);
-  painter.setPen(CosmeticPen(ToQColor(colour), penWidth_));
+  painter.setPen(CosmeticPen(ToQColor(colour), penWidth_, image_.devicePixelRatio()));
   painter.drawLine(PixelPoint(x1, y1), PixelPoint(x2, y2));
   painter.end();
   Changed();
@@ -103,7 +106,7 @@ void QtImageSurface::Arc(float cx, float cy, float radius, SurfaceColour colour,
   const QPoint centre = PixelPoint(cx, cy);
   const int r = TwipsToPixels(radius);
   QPainter painter(&image_);
-  painter.setPen(CosmeticPen(ToQColor(colour), penWidth_));
+  painter.setPen(CosmeticPen(ToQColor(colour), penWidth_, image_.devicePixelRatio()));
   painter.drawArc(QRect(centre.x() - r, centre.y() - r, 2 * r, 2 * r), SixteenthsOfDegree(start),
                   SixteenthsOfDegree(CounterClockwiseSweep(start, end)));
   painter.end();
@@ -162,7 +165,7 @@ void QtImageSurface::FillQuadrilateral(const std::array<DevicePoint, 4>& vertice
     polygon << PixelPoint(vertex.x, -static_cast<double>(vertex.y));
   }
   QPainter painter(&image_);
-  painter.setPen(CosmeticPen(Qt::black, 1));
+  painter.setPen(CosmeticPen(Qt::black, 1, image_.devicePixelRatio()));
   painter.setBrush(ToQColor(fill));
   painter.drawPolygon(polygon, Qt::OddEvenFill);
   painter.end();

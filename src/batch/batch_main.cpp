@@ -1,5 +1,5 @@
 // femframe-batch MODEL [--geometry FILE] [--images DIR] [--pdf FILE] [--results FILE]
-// [--work-dir DIR]: reads, checks and analyses one model file as the window does, writes the same
+// [--work-dir DIR] [--no-trace] [--detailed]: reads, checks and analyses one model file as the window does, writes the same
 // report and work files, prints the report's path, and on request the results as JSON, the
 // drawing geometry, the view pictures and the printout as PDF. The exit codes are those of
 // exit_codes.h; messages go to standard error.

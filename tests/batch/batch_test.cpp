@@ -259,7 +259,11 @@ TEST(Batch, TheWindowWithoutADisplayPointsToTheBatch) {
     SCOPED_TRACE(c.environment + " femframe " + c.arguments + ": " + result.err);
     EXPECT_EQ(result.out, "");
     if (c.reason.empty()) {
-      EXPECT_EQ(result.status, 2);
+      // xvfb-run's own status takes the program's place when it fails to clean up after it
+      // ("xvfb-run: error: problem while cleaning up temporary directory").
+      if (!Contains(result.err, "xvfb-run: error")) {
+        EXPECT_EQ(result.status, 2);
+      }
       EXPECT_TRUE(Contains(result.err, "femframe: 不明なオプションです: --bogus\n"));
     } else {
       EXPECT_EQ(result.status, 1);

@@ -6,20 +6,10 @@
 #include <QRectF>
 #include <numbers>
 
-#include "views/window_picture.h"
 
 namespace {
 
-// The window's yellow is drawn on grey; on white paper it would hardly show, so it is darkened.
-QColor ToQColor(SurfaceColour colour) {
-  if (colour == kYellow) return QColor(200, 150, 0);
-  return QColor(colour.red, colour.green, colour.blue);
-}
-
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
-
-// Lines on paper are thinner than the window's pixels: a pixel's pen is two thirds of a pixel.
-constexpr double kPenTwipsPerPixel = kTwipsPerPixel * 2.0 / 3.0;
 
 }  // namespace
 
@@ -29,8 +19,18 @@ QFont PictureFontInTwips() {
   return font;
 }
 
-PainterSurface::PainterSurface(QPainter& painter, const QFont& font)
-    : painter_(painter), font_(font) {}
+// Lines on paper are thinner than the window's pixels: a pixel's pen is two thirds of a pixel.
+PainterSurface::PainterSurface(QPainter& painter, const QFont& font, PainterLook look)
+    : painter_(painter),
+      font_(font),
+      look_(look),
+      penTwipsPerPixel_(look.onPaper ? kTwipsPerPixel * 2.0 / 3.0 : kTwipsPerPixel) {}
+
+// The window's yellow is drawn on grey; on white paper it would hardly show, so it is darkened.
+QColor PainterSurface::Colour(SurfaceColour colour) const {
+  if (look_.onPaper && colour == kYellow) return QColor(200, 150, 0);
+  return QColor(colour.red, colour.green, colour.blue);
+}
 
 // The page is blank under the picture; a clear only forgets the current position.
 void PainterSurface::Clear() {
@@ -40,13 +40,13 @@ void PainterSurface::Clear() {
 
 void PainterSurface::SetScaleToTwips() {}
 
-float PainterSurface::Width() const { return static_cast<float>(kPictureWidthTwips); }
-float PainterSurface::Height() const { return static_cast<float>(kPictureHeightTwips); }
+float PainterSurface::Width() const { return look_.widthTwips; }
+float PainterSurface::Height() const { return look_.heightTwips; }
 
 void PainterSurface::SetPenWidth(int pixels) { penWidth_ = pixels; }
 
 QPen PainterSurface::Pen(SurfaceColour colour) const {
-  QPen pen(ToQColor(colour), penWidth_ * kPenTwipsPerPixel);
+  QPen pen(Colour(colour), penWidth_ * penTwipsPerPixel_);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   return pen;
@@ -98,7 +98,7 @@ void PainterSurface::PrintInteger(long value) {
 void PainterSurface::PrintText(const std::string& text, SurfaceColour colour) {
   const QFontMetricsF metrics(font_, painter_.device());
   painter_.setFont(font_);
-  painter_.setPen(ToQColor(colour));
+  painter_.setPen(Colour(colour));
   painter_.drawText(QPointF(currentX_, currentY_ + metrics.ascent()), QString::fromStdString(text));
 }
 
@@ -107,10 +107,10 @@ void PainterSurface::FillQuadrilateral(const std::array<DevicePoint, 4>& vertice
                                        SurfaceColour fill) {
   QPolygonF polygon;
   for (const DevicePoint& vertex : vertices) polygon << QPointF(vertex.x, -vertex.y);
-  QPen outline(Qt::black, kPenTwipsPerPixel);
+  QPen outline(Qt::black, penTwipsPerPixel_);
   outline.setJoinStyle(Qt::RoundJoin);
   painter_.setPen(outline);
-  painter_.setBrush(ToQColor(fill));
+  painter_.setBrush(Colour(fill));
   painter_.drawPolygon(polygon, Qt::OddEvenFill);
   painter_.setBrush(Qt::NoBrush);
 }

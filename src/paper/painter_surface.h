@@ -1,18 +1,29 @@
 // The drawing surface over a QPainter in twips, for pages: the views draw in vector form, lines,
 // arcs, numbers and filled outlines at the twips they give, nothing rounded to pixels. The
 // painter's transform puts the picture where it goes on the page; what it draws is clipped to
-// the window's picture. A pixel of the window's pen is 15 twips.
+// the window's picture.
 #pragma once
 
 #include <QFont>
 #include <QPainter>
 
 #include "views/drawing_surface.h"
+#include "views/window_picture.h"
+
+// What a painted view looks like. On paper, the default: the window's picture at its default
+// size, the yellow darkened so that it shows on white, pens two thirds of the window's pixel. In
+// the window's look (a picture saved as vectors): the size the window's picture has, its colours,
+// pens of its pixels.
+struct PainterLook {
+  float widthTwips = kPictureWidthTwips;
+  float heightTwips = kPictureHeightTwips;
+  bool onPaper = true;
+};
 
 class PainterSurface : public DrawingSurface {
  public:
   // `painter` maps twips to the page; `font` is sized in twips.
-  PainterSurface(QPainter& painter, const QFont& font);
+  PainterSurface(QPainter& painter, const QFont& font, PainterLook look = {});
 
   void Clear() override;
   void SetScaleToTwips() override;
@@ -30,10 +41,13 @@ class PainterSurface : public DrawingSurface {
   void FillQuadrilateral(const std::array<DevicePoint, 4>& vertices, SurfaceColour fill) override;
 
  private:
+  QColor Colour(SurfaceColour colour) const;
   QPen Pen(SurfaceColour colour) const;
 
   QPainter& painter_;
   QFont font_;
+  PainterLook look_;
+  double penTwipsPerPixel_;
   int penWidth_ = 1;
   float currentX_ = 0.0f;
   float currentY_ = 0.0f;

@@ -26,3 +26,12 @@ std::string ReportPath(const std::string& modelPath) {
   if (cut <= nameStart) return modelPath + "_res.txt";
   return modelPath.substr(0, cut) + "_res.txt";
 }
+
+std::string BesideReportPath(const std::string& modelPath, const std::string& extension) {
+  try {
+    std::string path = ReportPath(modelPath);
+    return path.replace(path.size() - 4, 4, extension);
+  } catch (const RunError&) {
+    return "";
+  }
+}

@@ -10,3 +10,8 @@
 // followed by "_res.txt", so that it stays in the model's folder and never takes the name of
 // another model's report. Throws RunError (ReportPath) for a path without a file name.
 std::string ReportPath(const std::string& modelPath);
+
+// What the window suggests for a file it saves: beside the report, with the report's name and
+// another extension (frame1.txt and ".pdf" give frame1_res.pdf); "" for a path without a file
+// name, so that the dialog opens where it was.
+std::string BesideReportPath(const std::string& modelPath, const std::string& extension);

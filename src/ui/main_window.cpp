@@ -100,10 +100,11 @@ WindowSeams DesktopSeams() {
                     QMessageBox::Ok, parent);
     box.exec();
   };
-  seams.chooseCsvFile = [](QWidget* parent, const std::string& suggested) {
+  seams.chooseSaveFile = [](QWidget* parent, const std::string& title,
+                            const std::string& suggested, const std::string& filter) {
     const QString chosen = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("表を CSV で保存"), QFile::decodeName(suggested.c_str()),
-        QStringLiteral("CSV (*.csv)"), nullptr, QFileDialog::DontUseNativeDialog);
+        parent, ToQString(title), QFile::decodeName(suggested.c_str()), ToQString(filter),
+        nullptr, QFileDialog::DontUseNativeDialog);
     return QFile::encodeName(chosen).toStdString();
   };
   seams.endProgram = [](int status) { QCoreApplication::exit(status); };
@@ -123,7 +124,7 @@ MainWindow::MainWindow(WindowSeams seams)
   surface_ = &picture->surface();
   SetMessageSink(this);
   SetInitialTexts();
-  new PictureMenu(*this);  // the picture's context menu and Ctrl+P, owned by the window
+  pictureMenu = new PictureMenu(*this);  // owned by the window
 }
 
 MainWindow::~MainWindow() { SetMessageSink(nullptr); }
@@ -346,25 +347,26 @@ void MainWindow::SaveTablesAsCsv() {
   if (running_) return;
   FillNumbersPage();
   if (numbersPage->tables().empty()) return;
-  // Beside the report, with the report's name: model_res.txt gives model_res.csv.
-  std::string suggested;
-  try {
-    suggested = ReportPath(model_.modelPath);
-    suggested.replace(suggested.size() - 4, 4, ".csv");
-  } catch (const RunError&) {
-  }
-  const std::string path = seams_.chooseCsvFile(this, suggested);
+  SaveThroughDialog("表を CSV で保存", ".csv", "CSV (*.csv)", "表を CSV で保存しました。",
+                    [this](const std::string& path) {
+                      AtomicFile file(path);
+                      file.Write(TablesAsCsv(numbersPage->tables()));
+                      file.Commit();
+                    });
+}
+
+void MainWindow::SaveThroughDialog(const std::string& title, const std::string& extension,
+                                   const std::string& filter, const std::string& saved,
+                                   const std::function<void(const std::string& path)>& write) {
+  const std::string path =
+      seams_.chooseSaveFile(this, title, BesideReportPath(model_.modelPath, extension), filter);
   if (path.empty()) return;
-  const auto failure = FailureOf([&] {
-    AtomicFile file(path);
-    file.Write(TablesAsCsv(numbersPage->tables()));
-    file.Commit();
-  });
+  const auto failure = FailureOf([&] { write(path); });
   if (failure) {
     seams_.showMessage(this, *failure);
     return;
   }
-  SetStatus("表を CSV で保存しました。", "保存先: ", path);
+  SetStatus(saved, "保存先: ", path);
 }
 
 void MainWindow::EndProgram() {

@@ -35,6 +35,7 @@ class QResizeEvent;
 class QTabBar;
 class QTimer;
 class PictureBox;
+class PictureMenu;
 class NumbersPage;
 
 // What the window asks of the desktop; tests replace each of them.
@@ -44,9 +45,12 @@ struct WindowSeams {
   std::function<std::string(QWidget* parent, const std::string& folder)> chooseModelFile;
   // A modal box with the text, an OK button and no icon.
   std::function<void(QWidget* parent, const std::string& text)> showMessage;
-  // The save-file dialog for the tables' CSV, opened on `suggested` (a full path): the chosen full
+  // The save-file dialog for what the window saves (the tables' CSV, the printout, the picture),
+  // opened on `suggested` (a full path) with a title and a file-type filter: the chosen full
   // path, or "" when the user cancelled.
-  std::function<std::string(QWidget* parent, const std::string& suggested)> chooseCsvFile;
+  std::function<std::string(QWidget* parent, const std::string& title,
+                            const std::string& suggested, const std::string& filter)>
+      chooseSaveFile;
   // Ends the program at once with the exit status.
   std::function<void(int status)> endProgram;
   // The work directory of a run (the program's own or the user's state directory); throws
@@ -83,6 +87,12 @@ class MainWindow : public QWidget, public MessageSink {
 
   // The core's messages, shown through the message seam while the window lives.
   void ShowMessage(const std::string& text) override;
+  // Saves a file through the save dialog: `write` makes it at the chosen path, a failure is shown
+  // as a message, a success in the status line ("表を CSV で保存しました。"); cancelling does
+  // nothing. `extension` names the suggested file beside the report.
+  void SaveThroughDialog(const std::string& title, const std::string& extension,
+                         const std::string& filter, const std::string& saved,
+                         const std::function<void(const std::string& path)>& write);
   // The text beside the drawing as the views give it, lines separated by carriage returns.
   const std::string& labelText() const { return labelText_; }
   // The status line's whole text ("" before a run); the line itself may shorten the path.
@@ -110,6 +120,7 @@ class MainWindow : public QWidget, public MessageSink {
   QLabel* label;
   NumbersPage* numbersPage;  // in the picture panel's place while 「数値」 is selected
   QLabel* statusLine;        // left of the three buttons
+  PictureMenu* pictureMenu;  // the picture's context menu, with Ctrl+P
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -5,20 +5,21 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
-#include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPalette>
 #include <QShortcut>
-#include <exception>
+#include <QTabBar>
+#include <string_view>
 
 #include "files/atomic_file.h"
 #include "messages/run_error.h"
 #include "paper/analysis_pdf.h"
 #include "paper/paper_document.h"
-#include "report/report_path.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/picture_svg.h"
+#include "views/tab_views.h"
 
 namespace {
 
@@ -31,25 +32,22 @@ bool PaintPdf(const PaperDocument* document, std::string* pdf, int* pages) {
   }
 }
 
-}  // namespace
-
-ChooseSaveFile DesktopSaveDialog() {
-  return [](QWidget* parent, const std::string& title, const std::string& suggested,
-            const std::string& filter) {
-    const QString chosen = QFileDialog::getSaveFileName(
-        parent, QString::fromStdString(title), QFile::decodeName(suggested.c_str()),
-        QString::fromStdString(filter), nullptr, QFileDialog::DontUseNativeDialog);
-    return QFile::encodeName(chosen).toStdString();
-  };
+// Writes the bytes whole through the atomic replacement.
+void WriteWhole(const std::string& path, std::string_view bytes) {
+  AtomicFile file(path);
+  file.Write(bytes);
+  file.Commit();
 }
 
-PictureMenu::PictureMenu(MainWindow& window, ChooseSaveFile chooseFile)
-    : QObject(&window), window_(window), chooseFile_(std::move(chooseFile)) {
+}  // namespace
+
+PictureMenu::PictureMenu(MainWindow& window) : QObject(&window), window_(window) {
   menu = new QMenu(&window);
   savePdfAction = menu->addAction(QStringLiteral("PDFで保存…"), this, &PictureMenu::SavePdf);
   savePdfAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   copyImageAction = menu->addAction(QStringLiteral("画像をコピー"), this, &PictureMenu::CopyImage);
   savePngAction = menu->addAction(QStringLiteral("PNGで保存…"), this, &PictureMenu::SavePng);
+  saveSvgAction = menu->addAction(QStringLiteral("SVGで保存…"), this, &PictureMenu::SaveSvg);
   // A setting of the runs rather than of the picture, kept here for want of a menu bar.
   menu->addSeparator();
   QAction* writeTrace = menu->addAction(QStringLiteral("計算過程ファイル NColes.txt を書き出す"));
@@ -71,34 +69,16 @@ void PictureMenu::UpdateActions() {
   savePdfAction->setEnabled(!window_.running() && window_.lastResult().has_value());
   copyImageAction->setEnabled(!window_.running());
   savePngAction->setEnabled(!window_.running());
-}
-
-std::string PictureMenu::Suggested(const char* extension) const {
-  try {
-    std::string path = ReportPath(window_.views().model.modelPath);
-    return path.replace(path.size() - 4, 4, extension);
-  } catch (const RunError&) {
-    return "";
-  }
-}
-
-void PictureMenu::WriteFile(const std::string& path,
-                            const std::function<void(const std::string&)>& write) {
-  try {
-    write(path);
-  } catch (const std::exception& error) {
-    window_.ShowMessage(error.what());
-  }
+  saveSvgAction->setEnabled(!window_.running());
 }
 
 void PictureMenu::SavePdf() {
   if (window_.running() || !window_.lastResult()) return;
-  const std::string path =
-      chooseFile_(&window_, "PDFで保存", Suggested(".pdf"), "PDF (*.pdf)");
-  if (path.empty()) return;
-  WriteFile(path, [this](const std::string& target) {
-    WriteAnalysisPdf(target, window_.views().model, *window_.lastResult(), PaintPdf);
-  });
+  window_.SaveThroughDialog("PDFで保存", ".pdf", "PDF (*.pdf)", "PDF を保存しました。",
+                            [this](const std::string& path) {
+                              WriteAnalysisPdf(path, window_.views().model,
+                                               *window_.lastResult(), PaintPdf);
+                            });
 }
 
 void PictureMenu::CopyImage() {
@@ -108,18 +88,33 @@ void PictureMenu::CopyImage() {
 
 void PictureMenu::SavePng() {
   if (window_.running()) return;
-  const std::string path =
-      chooseFile_(&window_, "PNGで保存", Suggested(".png"), "PNG (*.png)");
-  if (path.empty()) return;
-  WriteFile(path, [this](const std::string& target) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) ||
-        !window_.picture->surface().image().save(&buffer, "PNG")) {
-      throw FileCreateError(target);
-    }
-    AtomicFile file(target);
-    file.Write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    file.Commit();
-  });
+  window_.SaveThroughDialog(
+      "PNGで保存", ".png", "PNG (*.png)", "図を PNG で保存しました。",
+      [this](const std::string& path) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) ||
+            !window_.picture->surface().image().save(&buffer, "PNG")) {
+          throw FileCreateError(path);
+        }
+        WriteWhole(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+      });
+}
+
+// The tab on show drawn again as vectors at the picture's size, so that it scales without steps.
+void PictureMenu::SaveSvg() {
+  const int tab = window_.tabBar->currentIndex();
+  if (window_.running() || tab < 0 || tab >= static_cast<int>(TabViews.size())) return;
+  window_.SaveThroughDialog(
+      "SVGで保存", ".svg", "SVG (*.svg)", "図を SVG で保存しました。",
+      [this, tab](const std::string& path) {
+        PictureBox& picture = *window_.picture;
+        const QtImageSurface& shown = picture.surface();
+        const std::string svg =
+            PictureSvg(TabViews[static_cast<size_t>(tab)], window_.views(),
+                       {shown.Width(), shown.Height(), picture.contentsRect().size(),
+                        picture.palette().color(QPalette::Window)});
+        if (svg.empty()) throw FileCreateError(path);
+        WriteWhole(path, svg);
+      });
 }

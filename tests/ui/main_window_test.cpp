@@ -15,8 +15,10 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressDialog>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
+#include <QSvgRenderer>
 #include <QTableView>
 #include <QtTest>
 #include <fcntl.h>
@@ -35,6 +37,7 @@
 #include "ui/main_window.h"
 #include "ui/numbers_page.h"
 #include "ui/picture_box.h"
+#include "ui/picture_menu.h"
 #include "ui/qt_japanese.h"
 #include "ui/window_arguments.h"
 #include "ui/window_font.h"
@@ -43,8 +46,8 @@ namespace {
 
 struct FakeDesktop {
   std::deque<std::string> chosenFiles;  // "" or an exhausted queue is a cancelled dialog
-  std::deque<std::string> csvFiles;     // the same for the CSV's save dialog
-  std::vector<std::string> csvSuggestions;
+  std::deque<std::string> saveFiles;    // the same for the save dialog
+  std::vector<std::string> saveSuggestions;
   std::vector<std::string> dialogFolders;
   std::vector<std::string> messages;
   std::vector<bool> cursorRestoredAtMessage;
@@ -71,9 +74,10 @@ struct FakeDesktop {
       cursorRestoredAtMessage.push_back(QGuiApplication::overrideCursor() == nullptr);
       if (onMessage) onMessage();
     };
-    seams.chooseCsvFile = [this](QWidget*, const std::string& suggested) {
-      csvSuggestions.push_back(suggested);
-      return Next(csvFiles);
+    seams.chooseSaveFile = [this](QWidget*, const std::string&, const std::string& suggested,
+                                  const std::string&) {
+      saveSuggestions.push_back(suggested);
+      return Next(saveFiles);
     };
     seams.endProgram = [this](int status) {
       ++endCalls;
@@ -576,9 +580,9 @@ class MainWindowTest : public QObject {
     form->SelectTab(MainWindow::NumbersTab());
     QCOMPARE(chooser->currentText(), QString("支点反力"));
 
-    desktop.csvFiles = {"", scratch->path(), scratch->File("tables.csv")};
+    desktop.saveFiles = {"", scratch->path(), scratch->File("tables.csv")};
     for (int attempt = 0; attempt < 3; ++attempt) form->numbersPage->saveAction->trigger();
-    QCOMPARE(desktop.csvSuggestions.front(), scratch->File("cantilever_res.csv"));
+    QCOMPARE(desktop.saveSuggestions.front(), scratch->File("cantilever_res.csv"));
     QCOMPARE(desktop.messages.size(), size_t{1});
     QVERIFY2(desktop.messages[0].find(scratch->path()) != std::string::npos,
              desktop.messages[0].c_str());
@@ -586,6 +590,70 @@ class MainWindowTest : public QObject {
     QVERIFY(csv.starts_with("\xEF\xBB\xBF節点変位\r\n節点,u [㎝],v [㎝],θ [rad]\r\n1,0,0,0\r\n"));
     QVERIFY(csv.find("\r\n\r\n支点反力\r\n節点,Rx [t],Ry [t],M [t･m]\r\n1,") != std::string::npos);
     QCOMPARE(form->statusText(), "表を CSV で保存しました。保存先: " + scratch->File("tables.csv"));
+  }
+
+  // The picture's menu saves the printout (after a run) and the picture on show, each beside the
+  // report by default, and the status line says where. The PNG holds the picture's pixels; the
+  // SVG, rendered at the picture's size, draws on the picture's drawn pixels or next to them, and
+  // the picture's drawn pixels are there in it.
+  void thePictureMenuSavesThePrintoutAndThePicture() {
+    form->SetSurfaceForTests(nullptr);
+    Choose(ModelFile("portal_all_loads.txt"));
+    form->pictureMenu->SavePdf();
+    QVERIFY(desktop.saveSuggestions.empty());
+    form->RunAnalysisCommand();
+    form->SelectTab(2);
+    const std::string pdf = scratch->File("m.pdf");
+    const std::string png = scratch->File("m.png");
+    const std::string svg = scratch->File("m.svg");
+    desktop.saveFiles = {pdf, png, svg};
+    form->pictureMenu->savePdfAction->trigger();
+    form->pictureMenu->savePngAction->trigger();
+    form->pictureMenu->saveSvgAction->trigger();
+    const std::string beside = scratch->File("portal_all_loads_res");
+    QCOMPARE(desktop.saveSuggestions,
+             (std::vector<std::string>{beside + ".pdf", beside + ".png", beside + ".svg"}));
+    QVERIFY(desktop.messages.empty());
+    QCOMPARE(form->statusText(), "図を SVG で保存しました。保存先: " + svg);
+    QVERIFY(ReadFileBytes(pdf).starts_with("%PDF-"));
+
+    const QImage shown = form->picture->surface().image().convertToFormat(QImage::Format_RGB32);
+    QImage saved(QString::fromStdString(png));
+    saved.setDevicePixelRatio(shown.devicePixelRatio());
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), shown);
+    QSvgRenderer renderer(QString::fromStdString(svg));
+    QVERIFY(renderer.isValid());
+    const QSize pixels = form->picture->contentsRect().size();
+    QCOMPARE(renderer.viewBoxF(), QRectF(0, 0, pixels.width() * 15, pixels.height() * 15));
+    QImage rendered(shown.size(), QImage::Format_RGB32);
+    QPainter painter(&rendered);
+    renderer.render(&painter, QRectF(QPointF(), shown.size()));
+    painter.end();
+    // The share of one image's drawn pixels with a drawn pixel of the other within `reach`.
+    const auto near = [](const QImage& from, const QImage& to, int reach) {
+      int drawn = 0;
+      int found = 0;
+      for (int y = 0; y < from.height(); ++y) {
+        for (int x = 0; x < from.width(); ++x) {
+          if (from.pixel(x, y) == from.pixel(0, 0)) continue;
+          ++drawn;
+          bool any = false;
+          for (int dy = -reach; dy <= reach && !any; ++dy) {
+            for (int dx = -reach; dx <= reach && !any; ++dx) {
+              const QPoint at(x + dx, y + dy);
+              any = to.valid(at) && to.pixel(at) != to.pixel(0, 0);
+            }
+          }
+          found += any;
+        }
+      }
+      return drawn > 1000 ? static_cast<double>(found) / drawn : 0.0;
+    };
+    const int reach = qRound(shown.devicePixelRatio());
+    const double shownInSvg = near(shown, rendered, reach);
+    const double svgInShown = near(rendered, shown, 2 * reach);
+    QVERIFY2(shownInSvg > 0.97, qPrintable(QString::number(shownInSvg)));
+    QVERIFY2(svgInShown > 0.97, qPrintable(QString::number(svgInShown)));
   }
 
   // Support lines beyond the count: the model is loaded as the counts say, then the warning.

@@ -15,6 +15,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTabBar>
 #include <QTimer>
 #include <QUrl>
@@ -168,11 +170,22 @@ void MainWindow::CreateControls() {
   pictureFrame->setGeometry(TwipsRect(480, 600, 8895, 6495));
   picture =
       new PictureBox(pictureFrame, TwipsRect(240, 240, kPictureWidthTwips, kPictureHeightTwips));
-  label = new QLabel(pictureFrame);
-  label->setGeometry(TwipsRect(6720, 240, 1935, 6015));
+  // The label keeps its place and width; the scroll bar, when there is one, stands right of it.
+  const QRect labelPlace = TwipsRect(6720, 240, 1935, 6015);
+  labelArea = new QScrollArea(pictureFrame);
+  labelArea->setGeometry(labelPlace.adjusted(
+      0, 0, labelArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, labelArea), 0));
+  labelArea->setFrameShape(QFrame::NoFrame);
+  labelArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  labelArea->setWidgetResizable(true);
+  labelArea->viewport()->setAutoFillBackground(false);
+  label = new QLabel;
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
+  label->setAutoFillBackground(false);
+  label->setMaximumWidth(labelPlace.width());
+  labelArea->setWidget(label);
   numbersPage = new NumbersPage(this, pictureFrame->geometry());
   numbersPage->hide();
   numbersPage->saveCsv = [this] { SaveTablesAsCsv(); };
@@ -205,7 +218,7 @@ void MainWindow::CreateControls() {
                          static_cast<QWidget*>(numbersPage), static_cast<QWidget*>(picture)}) {
     growth_.Add(panel, Anchor::kGrowsWide | Anchor::kGrowsTall);
   }
-  growth_.Add(label, Anchor::kMovesRight | Anchor::kGrowsTall);
+  growth_.Add(labelArea, Anchor::kMovesRight | Anchor::kGrowsTall);
   // A resize is a stream of sizes: the drawing is fitted once the stream pauses.
   refitTimer_ = new QTimer(this);
   refitTimer_->setSingleShot(true);

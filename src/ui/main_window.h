@@ -32,6 +32,7 @@ class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QResizeEvent;
+class QScrollArea;
 class QTabBar;
 class QTimer;
 class PictureBox;
@@ -117,6 +118,9 @@ class MainWindow : public QWidget, public MessageSink {
   QTabBar* tabBar;
   QFrame* pictureFrame;  // holds the picture and the label
   PictureBox* picture;
+  // The label beside the drawing, in a frameless area that scrolls it when its list is longer
+  // than the picture is tall.
+  QScrollArea* labelArea;
   QLabel* label;
   NumbersPage* numbersPage;  // in the picture panel's place while 「数値」 is selected
   QLabel* statusLine;        // left of the three buttons

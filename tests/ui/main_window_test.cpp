@@ -17,6 +17,8 @@
 #include <QProgressDialog>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QSvgRenderer>
 #include <QTableView>
@@ -165,6 +167,13 @@ class MainWindowTest : public QObject {
     form->ChooseModel();
   }
 
+  // The label's place on the picture panel: the scroll area's left edge, top and height, with the
+  // label's own width, the area's scroll bar right of it.
+  QRect LabelPlace() {
+    const QRect area = form->labelArea->geometry();
+    return QRect(area.topLeft(), QSize(form->label->maximumWidth(), area.height()));
+  }
+
   std::vector<std::string> LabelsOfEveryTab() {
     std::vector<std::string> labels;
     for (int tab = 0; tab < 5; ++tab) {
@@ -222,8 +231,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->pictureFrame->geometry(), QRect(32, 40, 593, 433));
     QCOMPARE(form->picture->parentWidget(), form->pictureFrame);
     QCOMPARE(form->picture->geometry(), QRect(16, 16, 417, 401));
-    QCOMPARE(form->label->parentWidget(), form->pictureFrame);
-    QCOMPARE(form->label->geometry(), QRect(448, 16, 129, 401));
+    QCOMPARE(form->labelArea->parentWidget(), form->pictureFrame);
+    QCOMPARE(form->labelArea->widget(), form->label);
+    QCOMPARE(LabelPlace(), QRect(448, 16, 129, 401));
     QCOMPARE(form->surface().Width(), 6255.0f);
     QCOMPARE(form->surface().Height(), 6015.0f);
     QCOMPARE(form->statusLine->geometry(), QRect(16, 496, 272, 33));
@@ -803,7 +813,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->pictureFrame->geometry(), QRect(32, 40, 893, 633));
     QCOMPARE(form->numbersPage->geometry(), form->pictureFrame->geometry());
     QCOMPARE(form->picture->geometry(), QRect(16, 16, 717, 601));
-    QCOMPARE(form->label->geometry(), QRect(748, 16, 129, 601));
+    QCOMPARE(LabelPlace(), QRect(748, 16, 129, 601));
     QCOMPARE(form->picture->surface().image().size(), QSize(713, 597));
     QTRY_COMPARE(form->views().geometry.memberLines.records[1].X2 -
                      form->views().geometry.memberLines.records[1].X1,
@@ -813,6 +823,42 @@ class MainWindowTest : public QObject {
     form->resize(655, 536);
     QTRY_COMPARE(form->picture->surface().image(), atDefault);
     QCOMPARE(form->endButton->geometry(), QRect(536, 496, 105, 33));
+  }
+
+  // A list beside the drawing longer than the picture is tall scrolls, its first line at the top;
+  // a short one shows no scroll bar and fills the label's place.
+  void aLongListBesideTheDrawingScrolls() {
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    Choose(ModelFile("portal_all_loads.txt"));
+    QScrollBar* bar = form->labelArea->verticalScrollBar();
+    QTRY_COMPARE(form->label->geometry(), QRect(0, 0, 129, 401));
+    QVERIFY(!bar->isVisible());
+
+    // A beam of 40 members with two load components at each node after the first: 81 lines.
+    std::string text = "FEMDATA\nforty loaded nodes\nn,s,m,l,r\n41,1,40,40,2\nnode,x,y\n";
+    for (int node = 1; node <= 41; ++node) {
+      text += std::to_string(node) + "," + std::to_string(100 * node) + ",0\n";
+    }
+    text += "section,A,I,E\n1,100,8000,2100000\nmember,n1,n2,s\n";
+    for (int member = 1; member <= 40; ++member) {
+      const std::string node = std::to_string(member);
+      text += node + "," + node + "," + std::to_string(member + 1) + ",1\n";
+    }
+    text += "node,Fx,Fy,M\n";
+    for (int node = 2; node <= 41; ++node) text += std::to_string(node) + ",10,-20,0\n";
+    text += "node,u,v,theta\n1,1,1,1\n41,0,1,0\n";
+    const std::string path = scratch->File("forty_loads.txt");
+    WriteFileBytes(path, text);
+    Choose(path);
+    QVERIFY(desktop.messages.empty());
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(form->label->width(), 129);
+    QVERIFY(bar->mapTo(form->labelArea, QPoint()).x() >= 129);
+    QVERIFY(form->label->height() > 80 * QFontMetrics(form->label->font()).lineSpacing());
+    bar->setValue(bar->maximum());
+    QVERIFY(form->label->visibleRegion().boundingRect().bottom() >= form->label->height() - 1);
   }
 
   // The picture's image has the screen's pixel ratio (QT_SCALE_FACTOR, 1 by default): at 2 it

@@ -6,7 +6,6 @@
 #include <QRectF>
 #include <numbers>
 
-
 namespace {
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }

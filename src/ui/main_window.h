@@ -88,6 +88,8 @@ class MainWindow : public QWidget, public MessageSink {
 
   // The core's messages, shown through the message seam while the window lives.
   void ShowMessage(const std::string& text) override;
+  // A line of its own in the status line, in place of what it said.
+  void ShowStatus(const std::string& text) { SetStatus(text, "", ""); }
   // Saves a file through the save dialog: `write` makes it at the chosen path, a failure is shown
   // as a message, a success in the status line ("表を CSV で保存しました。"); cancelling does
   // nothing. `extension` names the suggested file beside the report.

@@ -73,7 +73,11 @@ void PictureMenu::UpdateActions() {
 }
 
 void PictureMenu::SavePdf() {
-  if (window_.running() || !window_.lastResult()) return;
+  if (window_.running()) return;
+  if (!window_.lastResult()) {
+    window_.ShowStatus("PDF は解析の後に保存できます。先に「解析実行」を押してください。");
+    return;
+  }
   window_.SaveThroughDialog("PDFで保存", ".pdf", "PDF (*.pdf)", "PDF を保存しました。",
                             [this](const std::string& path) {
                               WriteAnalysisPdf(path, window_.views().model,

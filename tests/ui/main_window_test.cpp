@@ -608,9 +608,12 @@ class MainWindowTest : public QObject {
   // the picture's drawn pixels are there in it.
   void thePictureMenuSavesThePrintoutAndThePicture() {
     form->SetSurfaceForTests(nullptr);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
     Choose(ModelFile("portal_all_loads.txt"));
-    form->pictureMenu->SavePdf();
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(desktop.saveSuggestions.empty());
+    QCOMPARE(form->statusText(), "PDF は解析の後に保存できます。先に「解析実行」を押してください。");
     form->RunAnalysisCommand();
     form->SelectTab(2);
     const std::string pdf = scratch->File("m.pdf");

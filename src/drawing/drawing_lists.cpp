@@ -6,7 +6,7 @@
 #include "text/number_text.h"
 #include "messages/run_error.h"
 
-std::array<NamedDrawingList, 12> NamedDrawingLists(const DrawingGeometry& geometry) {
+std::array<NamedDrawingList, 13> NamedDrawingLists(const DrawingGeometry& geometry) {
   return {{
       {"MemberLines", &geometry.memberLines},
       {"LoadSymbols", &geometry.loadSymbols},
@@ -20,6 +20,7 @@ std::array<NamedDrawingList, 12> NamedDrawingLists(const DrawingGeometry& geomet
       {"AxialForceCurves", &geometry.axialForceCurves, false},
       {"SupportSymbols", &geometry.details.supportSymbols, false},
       {"ReactionArrows", &geometry.details.reactionArrows, false},
+      {"ReactionMoments", &geometry.details.reactionMoments, false},
   }};
 }
 

@@ -53,14 +53,20 @@ struct ValueMark {
   bool operator==(const ValueMark&) const = default;
 };
 
+// Twips between a value mark's point and the near edge of its text.
+inline constexpr float kValueTextGap = 45.0f;
+
 // What only the detailed view draws (DrawingOptions::detailed); all empty otherwise. The support
-// symbols are drawn in black on every tab; the reaction arrows (three records each, as a nodal
-// load component's) and the settlements' values on the model tab; values[tab] are the texts of
+// symbols are drawn in black on every tab; the reaction arrows and moments (three records each, as
+// a nodal load force's and a load moment's) and the settlements' values on the model tab; a
+// moment's first record holds its centre and its signed radius twice (positive: counter-clockwise
+// on the screen); values[tab] are the texts of
 // the tab in TabViews order: 0 the reactions and settlements, 1 the largest displacement, 2..4
 // the moment, shear and axial force at the member ends and at the extremes along loaded members.
 struct DetailedMarks {
   DrawingList supportSymbols;
   DrawingList reactionArrows;
+  DrawingList reactionMoments;
   std::array<std::vector<ValueMark>, 5> values;
 };
 
@@ -91,4 +97,4 @@ struct NamedDrawingList {
   const DrawingList* list;
   bool writtenWhenEmpty = true;
 };
-std::array<NamedDrawingList, 12> NamedDrawingLists(const DrawingGeometry& geometry);
+std::array<NamedDrawingList, 13> NamedDrawingLists(const DrawingGeometry& geometry);

@@ -41,6 +41,21 @@ Vector2 AwayFromMembers(const Model& model, int16_t nodeIndex) {
   return {sumX > 0.0 ? -1.0 : 1.0, 0.0};
 }
 
+// Whether a member that bends meets the node. Where none does (a truss, whose sections have
+// I = 0), a held rotation only keeps the equations solvable: it is not drawn as a clamp.
+bool BendingMemberMeets(const Model& model, int16_t nodeIndex) {
+  for (int32_t j = 0; j < model.memberCount; ++j) {
+    const MemberRecord& member = model.members[static_cast<size_t>(j)];
+    if (member.node1Index != nodeIndex && member.node2Index != nodeIndex) continue;
+    const auto section = static_cast<size_t>(member.sectionIndex);
+    if (member.sectionIndex >= 0 && section < model.sections.size() &&
+        model.sections[section].inertia != 0.0f) {
+      return true;
+    }
+  }
+  return false;
+}
+
 class SupportStrokes {
  public:
   SupportStrokes(DrawingList& list, DrawingPoint node, double length)
@@ -97,9 +112,10 @@ void BuildSupportSymbols(const Model& model, const ViewFit& fit, DrawingList& su
   }
   const double length = fit.LimitingExtent * 0.06;
   for (size_t i = 0; i < held.size(); ++i) {
-    const auto [u, v, theta] = held[i];
-    if (!u && !v && !theta) continue;
     const int16_t nodeIndex = static_cast<int16_t>(i);
+    const auto [u, v, heldTheta] = held[i];
+    const bool theta = heldTheta && BendingMemberMeets(model, nodeIndex);
+    if (!u && !v && !theta) continue;
     SupportStrokes strokes(supportSymbols, NodeDrawingPoint(fit, model.nodes[i]), length);
     Vector2 away = AwayFromMembers(model, nodeIndex);
     if (theta) {

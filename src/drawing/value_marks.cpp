@@ -150,7 +150,8 @@ void AddReactions(const Model& model, const AnalysisResult& result, const ViewFi
       if (!reaction.Holds(c) || ValueText(value, largestForce) == "0") continue;
       const std::string text = names[c] + ValueText(value, largestForce) + units[c];
       if (c == 2) {
-        AppendMomentSymbol(arrows, node, ToCoordinate(length * 1.4), value > 0.0 ? 1 : -1);
+        AppendMomentSymbol(geometry.details.reactionMoments, node, ToCoordinate(length * 1.4),
+                           value > 0.0 ? 1 : -1);
         marks.push_back(Mark(node.X + length, node.Y + length, 1.0, 1.0, text));
         continue;
       }
@@ -189,6 +190,7 @@ void AddSettlements(const Model& model, const ViewFit& fit, DrawingGeometry& geo
 void BuildValueMarks(const Model& model, const AnalysisResult* result, const ViewFit& fit,
                      DrawingGeometry& geometry) {
   geometry.details.reactionArrows.count = 0;
+  geometry.details.reactionMoments.count = 0;
   for (std::vector<ValueMark>& marks : geometry.details.values) marks.clear();
   AddSettlements(model, fit, geometry);
   if (result == nullptr) return;

@@ -52,18 +52,24 @@ ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight,
 }
 
 ViewFit RoomyViewFit(const ViewFit& fit, const DrawnExtents& drawn, float pictureWidth,
-                     int16_t pictureHeight, double marginX, double marginY) {
-  const double availableWidth = static_cast<double>(pictureWidth) - 2.0 * marginX;
-  const double availableHeight = static_cast<double>(pictureHeight) - 2.0 * marginY;
+                     int16_t pictureHeight, double margin) {
+  const double roomX = static_cast<double>(pictureWidth) - 2.0 * margin;
+  const double roomY = static_cast<double>(pictureHeight) - 2.0 * margin;
+  const double textsX = drawn.textLeft + drawn.textRight;
+  const double textsY = drawn.textBottom + drawn.textTop;
   const double width = drawn.maxX - drawn.minX;
   const double height = drawn.maxY - drawn.minY;
   double shrink = 1.0;
-  if (width > availableWidth && width > 0.0) shrink = availableWidth / width;
-  if (height > availableHeight && height > 0.0) shrink = std::min(shrink, availableHeight / height);
+  if (width + textsX > roomX && width > 0.0) shrink = (roomX - textsX) / width;
+  if (height + textsY > roomY && height > 0.0) {
+    shrink = std::min(shrink, (roomY - textsY) / height);
+  }
   shrink = std::max(shrink, 0.01);
-  // A drawn point p goes to shrink·p + shift, the drawn extents centred in the available area.
-  const double shiftX = marginX + (availableWidth - shrink * width) / 2.0 - shrink * drawn.minX;
-  const double shiftY = marginY + (availableHeight - shrink * height) / 2.0 - shrink * drawn.minY;
+  // A drawn point p goes to shrink·p + shift, the drawing with its texts centred in the room.
+  const double shiftX =
+      margin + (roomX - shrink * width - textsX) / 2.0 + drawn.textLeft - shrink * drawn.minX;
+  const double shiftY =
+      margin + (roomY - shrink * height - textsY) / 2.0 + drawn.textBottom - shrink * drawn.minY;
   ViewFit roomy = fit;
   roomy.DrawScale = static_cast<float>(static_cast<double>(fit.DrawScale) * shrink);
   roomy.LimitingExtent = ToCoordinate(fit.LimitingExtent * shrink);

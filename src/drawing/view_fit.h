@@ -20,14 +20,18 @@ struct ViewFit {
 // From the picture size in twips and the model extents of the geometry.
 ViewFit ComputeViewFit(float pictureWidth, int16_t pictureHeight, const DrawingGeometry& geometry);
 
-// The fit narrowed and moved so that the drawn extents `drawn` (records under `fit`) come to lie
-// inside the picture less `marginX` and `marginY` twips on each side; never enlarged. Everything
-// the builders scale by DrawScale or LimitingExtent shrinks with it.
+// What a fit draws: the extents of the records and the points of the texts, which scale with the
+// fit, and how far the texts, which keep their size, reach beyond them on each side (0 or more).
 struct DrawnExtents {
   double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+  double textLeft = 0.0, textBottom = 0.0, textRight = 0.0, textTop = 0.0;
 };
+
+// The fit narrowed and moved so that what `drawn` holds (under `fit`), texts included, comes to
+// lie inside the picture less `margin` twips on each side, centred; never enlarged. Everything the
+// builders scale by DrawScale or LimitingExtent shrinks with it; the texts keep their size.
 ViewFit RoomyViewFit(const ViewFit& fit, const DrawnExtents& drawn, float pictureWidth,
-                     int16_t pictureHeight, double marginX, double marginY);
+                     int16_t pictureHeight, double margin);
 
 struct DrawingPoint {
   int16_t X = 0;

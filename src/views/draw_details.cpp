@@ -8,9 +8,6 @@
 
 namespace {
 
-// Twips between a point and the near edge of its text.
-constexpr float kTextGap = 45.0f;
-
 struct TextBox {
   float left, top, right, bottom;
   bool Overlaps(const TextBox& other) const {
@@ -25,30 +22,23 @@ TextBox BoxOf(const DrawingSurface& surface, const ValueMark& mark) {
   const float x = mark.X;
   const float y = surface.Height() - static_cast<float>(mark.Y);
   float left = x - width / 2.0f;
-  if (mark.sideX > 0) left = x + kTextGap;
-  if (mark.sideX < 0) left = x - kTextGap - width;
+  if (mark.sideX > 0) left = x + kValueTextGap;
+  if (mark.sideX < 0) left = x - kValueTextGap - width;
   float top = y - height / 2.0f;
-  if (mark.sideY > 0) top = y - kTextGap - height;
-  if (mark.sideY < 0) top = y + kTextGap;
+  if (mark.sideY > 0) top = y - kValueTextGap - height;
+  if (mark.sideY < 0) top = y + kValueTextGap;
   return {left, top, left + width, top + height};
 }
 
-// The reactions, three records each: an arrow (its shaft and two head strokes) or a moment's arc,
-// whose first record holds its centre and signed radius and whose head starts at the centre
-// shifted by that radius.
-void DrawReactionArrows(DrawingSurface& surface, const DrawingList& arrows, SurfaceColour colour) {
-  const std::span<const LineSegment> records = arrows.InUse();
-  for (size_t k = 0; k + 2 < records.size(); k += 3) {
-    const LineSegment& first = records[k];
-    const bool arc = first.X2 == first.Y2 && records[k + 1].Y1 == first.Y1 &&
-                     records[k + 1].X1 == first.X1 + first.X2;
-    if (arc) {
-      DrawMomentArc(surface, first, first.X2 > 0, colour);
-    } else {
-      DrawStoredLine(surface, first, colour);
-    }
-    DrawStoredLine(surface, records[k + 1], colour);
-    DrawStoredLine(surface, records[k + 2], colour);
+// The reactions, three records each: an arrow's shaft and two head strokes, or a moment's arc
+// and the two strokes of its head.
+void DrawReactions(DrawingSurface& surface, const DetailedMarks& details, SurfaceColour colour) {
+  DrawStoredLines(surface, details.reactionArrows, colour);
+  const std::span<const LineSegment> moments = details.reactionMoments.InUse();
+  for (size_t k = 0; k + 2 < moments.size(); k += 3) {
+    DrawMomentArc(surface, moments[k], moments[k].X2 > 0, colour);
+    DrawStoredLine(surface, moments[k + 1], colour);
+    DrawStoredLine(surface, moments[k + 2], colour);
   }
 }
 
@@ -59,7 +49,7 @@ void DrawDetails(DrawingSurface& surface, const ViewData& data, size_t tab) {
   const DetailedMarks& details = data.geometry.details;
   surface.SetPenWidth(1);
   DrawStoredLines(surface, details.supportSymbols, kBlack);
-  if (tab == 0) DrawReactionArrows(surface, details.reactionArrows, kBlue);
+  if (tab == 0) DrawReactions(surface, details, kBlue);
   if (tab >= details.values.size()) return;
   std::vector<TextBox> placed;
   for (const ValueMark& mark : details.values[tab]) {

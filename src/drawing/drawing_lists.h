@@ -53,8 +53,10 @@ struct ValueMark {
   bool operator==(const ValueMark&) const = default;
 };
 
-// Twips between a value mark's point and the near edge of its text.
+// Twips between a value mark's point and the near edge of its text, and from one line of a block
+// of values to the next (the window font's line is 195 twips).
 inline constexpr float kValueTextGap = 45.0f;
+inline constexpr float kValueLineHeight = 210.0f;
 
 // What only the detailed view draws (DrawingOptions::detailed); all empty otherwise. The support
 // symbols are drawn in black on every tab; the reaction arrows and moments (three records each, as

@@ -127,7 +127,9 @@ void AddDisplacementValue(const Model& model, const AnalysisResult& result, cons
 }
 
 // An arrow for every reaction force, pointing as it acts and stopping short of the node beyond
-// the support symbol, its value at the tail; an arc for a reaction moment.
+// the support symbol, and an arc for a reaction moment; the values stand in one block of lines
+// (Rx, Ry, Rm) centred under the node below the upward arrow's place, so that neighbouring
+// supports' values stay apart and clear of each other's symbols.
 void AddReactions(const Model& model, const AnalysisResult& result, const ViewFit& fit,
                   DrawingGeometry& geometry) {
   DrawingList& arrows = geometry.details.reactionArrows;
@@ -143,24 +145,24 @@ void AddReactions(const Model& model, const AnalysisResult& result, const ViewFi
   for (const SupportReaction& reaction : result.reactions) {
     if (reaction.nodeIndex < 0 || reaction.nodeIndex >= model.nodeCount) continue;
     const DrawingPoint node = NodeDrawingPoint(fit, model.nodes[static_cast<size_t>(reaction.nodeIndex)]);
+    double lineY = node.Y - gap - length;
     for (size_t c = 0; c < 3; ++c) {
       const double value = reaction.force[c];
       // What rounding leaves of a zero reaction is not drawn (moments measured as if by forces
       // 1 m apart).
       if (!reaction.Holds(c) || ValueText(value, largestForce) == "0") continue;
-      const std::string text = names[c] + ValueText(value, largestForce) + units[c];
+      marks.push_back(Mark(node.X, lineY, 0.0, -1.0,
+                           names[c] + ValueText(value, largestForce) + units[c]));
+      lineY -= kValueLineHeight;
       if (c == 2) {
         AppendMomentSymbol(geometry.details.reactionMoments, node, ToCoordinate(length * 1.4),
                            value > 0.0 ? 1 : -1);
-        marks.push_back(Mark(node.X + length, node.Y + length, 1.0, 1.0, text));
         continue;
       }
       const double sign = value > 0.0 ? 1.0 : -1.0;
       const StrokeDirection along{c == 0 ? sign : 0.0, c == 1 ? sign : 0.0};
       const DrawingPoint tip{ToCoordinate(node.X - along.x * gap), ToCoordinate(node.Y - along.y * gap)};
       AppendArrow(arrows, tip, along, length, length / 4.0, {std::fabs(along.y), std::fabs(along.x)});
-      marks.push_back(Mark(tip.X - along.x * length, tip.Y - along.y * length, -along.x,
-                           -along.y, text));
     }
   }
 }
@@ -192,9 +194,10 @@ void BuildValueMarks(const Model& model, const AnalysisResult* result, const Vie
   geometry.details.reactionArrows.count = 0;
   geometry.details.reactionMoments.count = 0;
   for (std::vector<ValueMark>& marks : geometry.details.values) marks.clear();
+  // The reactions' values go first, so that none gives way to a settlement's.
+  if (result != nullptr) AddReactions(model, *result, fit, geometry);
   AddSettlements(model, fit, geometry);
   if (result == nullptr) return;
-  AddReactions(model, *result, fit, geometry);
   AddDisplacementValue(model, *result, fit, geometry);
   for (const DiagramValues& diagram : kDiagrams) AddDiagramValues(diagram, model, *result, fit, geometry);
 }

@@ -17,6 +17,26 @@ inline constexpr int16_t kMemberAxisY = 2;  // member x turned 90° counter-cloc
 inline constexpr int16_t kGlobalX = 3;      // global x
 inline constexpr int16_t kGlobalY = 4;      // global y; a distributed load is per cm of member
 
+// The short names the lists and tables give them: 分布, 集中, モーメント and 部材x, 部材y, 全体X,
+// 全体Y; "" for a number that is none of them.
+constexpr const char* MemberLoadKindName(int16_t kind) {
+  switch (kind) {
+    case kDistributedLoad: return "分布";
+    case kConcentratedForce: return "集中";
+    case kConcentratedMoment: return "モーメント";
+    default: return "";
+  }
+}
+constexpr const char* MemberLoadDirectionName(int16_t direction) {
+  switch (direction) {
+    case kMemberAxisX: return "部材x";
+    case kMemberAxisY: return "部材y";
+    case kGlobalX: return "全体X";
+    case kGlobalY: return "全体Y";
+    default: return "";
+  }
+}
+
 struct MemberLoadRecord {
   int16_t memberNo = 0;   // user number from the file
   int16_t kind = 0;       // kDistributedLoad, kConcentratedForce or kConcentratedMoment

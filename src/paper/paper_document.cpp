@@ -102,12 +102,8 @@ PaperDocument MakePaperDocument(const Model& model, const AnalysisResult& result
   document.modelName = FileName(model.modelPath);
   document.date = Today();
   document.modelTables = ModelRecordTables(model);
-  std::vector<ResultTable> keywordTables = ResultTables(model, nullptr);
-  std::vector<ResultTable> runTables = ResultTables(model, &result);
-  // The run's tables come first, the model's keyword tables after them.
-  runTables.resize(runTables.size() - keywordTables.size());
-  for (ResultTable& table : keywordTables) document.modelTables.push_back(std::move(table));
-  document.resultTables = std::move(runTables);
+  for (ResultTable& table : KeywordTables(model)) document.modelTables.push_back(std::move(table));
+  document.resultTables = RunTables(model, result);
   document.model = &model;
   // Drawn as the window's 「詳細表示」 draws the result, on the window's picture: everything
   // inside, the supports, reactions and values written in.
@@ -127,8 +123,6 @@ int WriteAnalysisPdf(const std::string& path, const Model& model, const Analysis
     throw RunError(RunErrorCause::FileCreate,
                    "PDF を作成できません (表と図を PDF に描けませんでした)。" + path);
   }
-  AtomicFile file(path);
-  file.Write(pdf);
-  file.Commit();
+  WriteWholeFile(path, pdf);
   return pages;
 }

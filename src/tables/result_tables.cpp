@@ -69,25 +69,6 @@ ResultTable SupportReactions(const Model& model, const AnalysisResult& result) {
   return table;
 }
 
-const char* KindText(int16_t kind) {
-  switch (kind) {
-    case kDistributedLoad: return "分布";
-    case kConcentratedForce: return "集中";
-    case kConcentratedMoment: return "モーメント";
-    default: return "";
-  }
-}
-
-const char* DirectionText(int16_t direction) {
-  switch (direction) {
-    case kMemberAxisX: return "部材x";
-    case kMemberAxisY: return "部材y";
-    case kGlobalX: return "全体X";
-    case kGlobalY: return "全体Y";
-    default: return "";
-  }
-}
-
 // The MEMBERLOADS records as the file gives them; p1's unit depends on the kind, so it has a
 // column of its own, and what a kind does not use is empty.
 ResultTable MemberLoads(const Model& model) {
@@ -96,7 +77,8 @@ ResultTable MemberLoads(const Model& model) {
   for (const MemberLoadRecord& load : model.memberLoads) {
     const bool distributed = load.kind == kDistributedLoad;
     const char* unit = distributed ? "㎏/㎝" : load.kind == kConcentratedForce ? "㎏" : "㎏･㎝";
-    table.rows.push_back({Label(load.memberNo), KindText(load.kind), DirectionText(load.direction),
+    table.rows.push_back({Label(load.memberNo), MemberLoadKindName(load.kind),
+                          MemberLoadDirectionName(load.direction),
                           Given(load.p1), distributed ? Given(load.p2) : "", unit, Given(load.a),
                           distributed ? Given(load.b) : ""});
   }
@@ -132,17 +114,27 @@ ResultTable Settlements(const Model& model) {
 
 }  // namespace
 
-std::vector<ResultTable> ResultTables(const Model& model, const AnalysisResult* result) {
+std::vector<ResultTable> RunTables(const Model& model, const AnalysisResult& result) {
   std::vector<ResultTable> tables;
-  if (result != nullptr) {
-    tables.push_back(NodeDisplacements(model, *result));
-    tables.push_back(MemberEndForces(model, *result));
-    tables.push_back(SupportReactions(model, *result));
-  }
+  tables.push_back(NodeDisplacements(model, result));
+  tables.push_back(MemberEndForces(model, result));
+  tables.push_back(SupportReactions(model, result));
+  return tables;
+}
+
+std::vector<ResultTable> KeywordTables(const Model& model) {
+  std::vector<ResultTable> tables;
   if (!model.memberLoads.empty()) tables.push_back(MemberLoads(model));
   if (!model.hinges.empty()) tables.push_back(Hinges(model));
   if (!model.springs.empty()) tables.push_back(Springs(model));
   if (!model.settlements.empty()) tables.push_back(Settlements(model));
+  return tables;
+}
+
+std::vector<ResultTable> ResultTables(const Model& model, const AnalysisResult* result) {
+  std::vector<ResultTable> tables;
+  if (result != nullptr) tables = RunTables(model, *result);
+  for (ResultTable& table : KeywordTables(model)) tables.push_back(std::move(table));
   return tables;
 }
 

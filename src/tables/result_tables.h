@@ -23,6 +23,9 @@ struct ResultTable {
 // tables that it has: 部材荷重, ヒンジ, ばね支点, 支点変位. Without a result, the model's tables
 // alone. The result must be the model's own: one entry per node, member and support node.
 std::vector<ResultTable> ResultTables(const Model& model, const AnalysisResult* result);
+// The two parts of it: the run's three tables, and the model's keyword tables it has.
+std::vector<ResultTable> RunTables(const Model& model, const AnalysisResult& result);
+std::vector<ResultTable> KeywordTables(const Model& model);
 
 // A result value with six significant digits: fixed notation from 0.0000100000 to 999999,
 // otherwise "1.23457e-07"; exactly 0 (of either sign) is "0", and a value that is not finite

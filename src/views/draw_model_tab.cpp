@@ -78,28 +78,21 @@ void DrawMemberLoad(DrawingSurface& surface, const DrawingList& symbols,
   }
 }
 
-const char* KindText(const MemberLoadRecord& load) {
-  switch (load.kind) {
-    case kDistributedLoad: return "分布";
-    case kConcentratedForce: return "集中";
-    default: return "モーメント";
-  }
+// The list's kind, a moment for any other number; its direction after a blank, if any.
+std::string KindName(const MemberLoadRecord& load) {
+  const char* name = MemberLoadKindName(load.kind);
+  return *name != '\0' ? name : MemberLoadKindName(kConcentratedMoment);
 }
 
-const char* DirectionText(const MemberLoadRecord& load) {
-  switch (load.direction) {
-    case kMemberAxisX: return " 部材x";
-    case kMemberAxisY: return " 部材y";
-    case kGlobalX: return " 全体X";
-    case kGlobalY: return " 全体Y";
-    default: return "";
-  }
+std::string DirectionName(const MemberLoadRecord& load) {
+  const std::string name = MemberLoadDirectionName(load.direction);
+  return name.empty() ? "" : " " + name;
 }
 
 // "   5. 部材 3 分布 全体Y" and the values with their units, on lines of their own.
 std::string MemberLoadListText(const MemberLoadRecord& load, int number) {
   std::string text = "   " + FormatInteger(number) + ". 部材 " + FormatInteger(load.memberNo) +
-                     " " + KindText(load) + DirectionText(load) + "\r      ";
+                     " " + KindName(load) + DirectionName(load) + "\r      ";
   const std::string a = "a = " + FormatGeneral15(load.a);
   switch (load.kind) {
     case kDistributedLoad:

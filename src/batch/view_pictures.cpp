@@ -66,8 +66,6 @@ void SaveViewPictures(const std::string& directory, const ViewData& data) {
     const std::string path = directory + "/" + tab.caption + ".png";
     std::string png;
     if (!draw(&tab, &data, &png)) throw FileCreateError(path);
-    AtomicFile file(path);
-    file.Write(png);
-    file.Commit();
+    WriteWholeFile(path, png);
   }
 }

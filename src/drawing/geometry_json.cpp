@@ -75,7 +75,5 @@ std::string GeometryJson(const DrawingGeometry& geometry,
 
 void WriteGeometryJson(const std::string& path, const DrawingGeometry& geometry,
                        const std::array<std::string, 5>& tabLabels) {
-  AtomicFile file(path);
-  file.Write(GeometryJson(geometry, tabLabels));
-  file.Commit();
+  WriteWholeFile(path, GeometryJson(geometry, tabLabels));
 }

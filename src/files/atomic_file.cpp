@@ -133,3 +133,9 @@ void AtomicFile::Commit() {
   if (!closed) throw Failure(FileWriteError(path_), failure, targetPath_, bytesWritten_);
   if (!replaced) throw Failure(FileCreateError(path_), failure, targetPath_, bytesWritten_);
 }
+
+void WriteWholeFile(const std::string& path, std::string_view bytes) {
+  AtomicFile file(path);
+  file.Write(bytes);
+  file.Commit();
+}

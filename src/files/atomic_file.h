@@ -42,3 +42,6 @@ class AtomicFile {
   int slot_ = -1;  // the temporary file's place on the run's table
   uint64_t bytesWritten_ = 0;
 };
+
+// Writes `bytes` as the whole file at `path` through an AtomicFile: created, written, committed.
+void WriteWholeFile(const std::string& path, std::string_view bytes);

@@ -195,8 +195,5 @@ std::string ResultsJson(const Model& model, const AnalysisResult& result) {
 }
 
 void WriteResultsFile(const std::string& path, const Model& model, const AnalysisResult& result) {
-  const std::string json = ResultsJson(model, result);
-  AtomicFile file(path);
-  file.Write(json);
-  file.Commit();
+  WriteWholeFile(path, ResultsJson(model, result));
 }

@@ -3,14 +3,12 @@
 #include "ui/program_settings.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPalette>
 #include <QShortcut>
 #include <QTabBar>
-#include <string_view>
 
 #include "files/atomic_file.h"
 #include "messages/run_error.h"
@@ -19,6 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
 #include "ui/picture_svg.h"
+#include "ui/view_images.h"
 #include "views/tab_views.h"
 
 namespace {
@@ -30,13 +29,6 @@ bool PaintPdf(const PaperDocument* document, std::string* pdf, int* pages) {
   } catch (...) {
     return false;
   }
-}
-
-// Writes the bytes whole through the atomic replacement.
-void WriteWhole(const std::string& path, std::string_view bytes) {
-  AtomicFile file(path);
-  file.Write(bytes);
-  file.Commit();
 }
 
 }  // namespace
@@ -95,13 +87,9 @@ void PictureMenu::SavePng() {
   window_.SaveThroughDialog(
       "PNGで保存", ".png", "PNG (*.png)", "図を PNG で保存しました。",
       [this](const std::string& path) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        if (!buffer.open(QIODevice::WriteOnly) ||
-            !window_.picture->surface().image().save(&buffer, "PNG")) {
-          throw FileCreateError(path);
-        }
-        WriteWhole(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        std::string png;
+        if (!ImagePng(window_.picture->surface().image(), png)) throw FileCreateError(path);
+        WriteWholeFile(path, png);
       });
 }
 
@@ -119,6 +107,6 @@ void PictureMenu::SaveSvg() {
                        {shown.Width(), shown.Height(), picture.contentsRect().size(),
                         picture.palette().color(QPalette::Window)});
         if (svg.empty()) throw FileCreateError(path);
-        WriteWhole(path, svg);
+        WriteWholeFile(path, svg);
       });
 }

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPalette>
 #include <QString>
 #include <cstdio>
@@ -44,9 +45,13 @@ bool ViewPicturePng(const TabView& tab, const ViewData& data, std::string& png) 
                          WindowFont(), palette.color(QPalette::Window),
                          palette.color(QPalette::WindowText));
   tab.draw(surface, data);
+  return ImagePng(surface.image(), png);
+}
+
+bool ImagePng(const QImage& image, std::string& png) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly) || !surface.image().save(&buffer, "PNG")) return false;
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
   png.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
   return true;
 }

@@ -226,8 +226,11 @@ void MainWindow::CreateControls() {
   connect(refitTimer_, &QTimer::timeout, this, [this] { RefitDrawing(); });
   picture->surfaceRefitted = [this] { refitTimer_->start(); };
   picture->toolTipAt = [this](QPoint pixel) {
-    return QString::fromStdString(PickedItemText(model_, result_ ? &*result_ : nullptr,
-                                                 PickInPicture(pixel)));
+    // The tables of 「数値」, made once after each change rather than for each tooltip.
+    if (running_) return QString();
+    FillNumbersPage();
+    return QString::fromStdString(
+        PickedItemText(model_, numbersPage->tables(), PickInPicture(pixel)));
   };
   picture->doubleClickedAt = [this](QPoint pixel) { ShowInNumbers(PickInPicture(pixel)); };
 }
@@ -362,9 +365,7 @@ void MainWindow::SaveTablesAsCsv() {
   if (numbersPage->tables().empty()) return;
   SaveThroughDialog("表を CSV で保存", ".csv", "CSV (*.csv)", "表を CSV で保存しました。",
                     [this](const std::string& path) {
-                      AtomicFile file(path);
-                      file.Write(TablesAsCsv(numbersPage->tables()));
-                      file.Commit();
+                      WriteWholeFile(path, TablesAsCsv(numbersPage->tables()));
                     });
 }
 

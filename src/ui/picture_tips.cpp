@@ -22,12 +22,10 @@ void AppendCells(std::string& text, const ResultTable& table, const std::vector<
   }
 }
 
-std::string NodeText(const Model& model, const AnalysisResult* result, size_t j) {
+std::string NodeText(const Model& model, const std::vector<ResultTable>& tables, size_t j) {
   const NodeRecord& node = model.nodes[j];
   std::string text = "節点 " + FormatInteger(node.nodeNo) + "\nx [㎝]: " +
                      FormatGeneral15(node.x) + "\ny [㎝]: " + FormatGeneral15(node.y);
-  if (result == nullptr) return text;
-  const std::vector<ResultTable> tables = ResultTables(model, result);
   if (const ResultTable* displacements = TableTitled(tables, "節点変位")) {
     AppendCells(text, *displacements, displacements->rows[j], 1);
   }
@@ -40,7 +38,7 @@ std::string NodeText(const Model& model, const AnalysisResult* result, size_t j)
   return text;
 }
 
-std::string MemberText(const Model& model, const AnalysisResult* result, size_t m) {
+std::string MemberText(const Model& model, const std::vector<ResultTable>& tables, size_t m) {
   const MemberRecord& member = model.members[m];
   const NodeRecord& node1 = model.nodes[static_cast<size_t>(member.node1Index)];
   const NodeRecord& node2 = model.nodes[static_cast<size_t>(member.node2Index)];
@@ -50,8 +48,6 @@ std::string MemberText(const Model& model, const AnalysisResult* result, size_t 
                      FormatInteger(member.node1No) + " → " + FormatInteger(member.node2No) +
                      "\n断面: " + FormatInteger(member.sectionNo) +
                      "\n長さ [㎝]: " + FormatTableNumber(length);
-  if (result == nullptr) return text;
-  const std::vector<ResultTable> tables = ResultTables(model, result);
   if (const ResultTable* forces = TableTitled(tables, "部材端力")) {
     AppendCells(text, *forces, forces->rows[m], 3);
   }
@@ -60,13 +56,14 @@ std::string MemberText(const Model& model, const AnalysisResult* result, size_t 
 
 }  // namespace
 
-std::string PickedItemText(const Model& model, const AnalysisResult* result, PickedItem item) {
+std::string PickedItemText(const Model& model, const std::vector<ResultTable>& tables,
+                           PickedItem item) {
   const auto index = static_cast<size_t>(item.index);
   switch (item.kind) {
     case PickedItem::Kind::Node:
-      return NodeText(model, result, index);
+      return NodeText(model, tables, index);
     case PickedItem::Kind::Member:
-      return MemberText(model, result, index);
+      return MemberText(model, tables, index);
     case PickedItem::Kind::None:
       break;
   }

@@ -25,12 +25,6 @@ void AppendLine(DrawingList& symbols, DrawingPoint from, DrawingPoint to) {
   symbols.Append({from.X, from.Y, to.X, to.Y}, kView);
 }
 
-// The point `along` twips from `origin` in the unit direction `d` and `across` twips to its left.
-DrawingPoint Offset(DrawingPoint origin, StrokeDirection d, double along, double across) {
-  return {ToCoordinate(origin.X + d.x * along - d.y * across),
-          ToCoordinate(origin.Y + d.y * along + d.x * across)};
-}
-
 // The circle of the released end at `end` of a member drawn towards `other`: its radius L/8, or a
 // quarter of the drawn member where that is less so that the circles of both ends stay apart,
 // its centre one radius inside the member so that it touches the joint. A member drawn as a
@@ -60,18 +54,18 @@ void AppendHinges(const Model& model, const ViewFit& fit, int16_t length, Drawin
 void AppendZigzag(DrawingList& symbols, DrawingPoint node, StrokeDirection out, int16_t length) {
   const double lead = length / 8.0, zigzag = length / 2.0, swing = length / 8.0;
   const double reach = length * 3.0 / 4.0;
-  DrawingPoint previous = Offset(node, out, lead, 0.0);
+  DrawingPoint previous = OffsetPoint(node, out, lead, 0.0);
   AppendLine(symbols, node, previous);
   for (int k = 1; k <= kZigzagStrokes; ++k) {
     const double across = k == kZigzagStrokes ? 0.0 : (k % 2 == 1 ? swing : -swing);
-    const DrawingPoint next = Offset(node, out, lead + zigzag * k / kZigzagStrokes, across);
+    const DrawingPoint next = OffsetPoint(node, out, lead + zigzag * k / kZigzagStrokes, across);
     AppendLine(symbols, previous, next);
     previous = next;
   }
-  const DrawingPoint ground = Offset(node, out, reach, 0.0);
+  const DrawingPoint ground = OffsetPoint(node, out, reach, 0.0);
   AppendLine(symbols, previous, ground);
-  AppendLine(symbols, Offset(ground, out, 0.0, length / 4.0),
-             Offset(ground, out, 0.0, -length / 4.0));
+  AppendLine(symbols, OffsetPoint(ground, out, 0.0, length / 4.0),
+             OffsetPoint(ground, out, 0.0, -length / 4.0));
 }
 
 // A rotational spring: a spiral of two turns counter-clockwise around the node in strokes of an
@@ -91,12 +85,12 @@ void AppendCoil(DrawingList& symbols, DrawingPoint node, int16_t length) {
   const double inner = length / 10.0, outer = length * 3.0 / 8.0;
   const auto at = [&](int k) {
     const double radius = inner + (outer - inner) * k / kCoilStrokes;
-    return Offset(node, eighths[static_cast<size_t>(k % 8)], radius, 0.0);
+    return OffsetPoint(node, eighths[static_cast<size_t>(k % 8)], radius, 0.0);
   };
   for (int k = 0; k < kCoilStrokes; ++k) AppendLine(symbols, at(k), at(k + 1));
   const DrawingPoint end = at(kCoilStrokes);
-  AppendLine(symbols, Offset(end, {1.0, 0.0}, -length / 8.0, 0.0),
-             Offset(end, {1.0, 0.0}, length / 8.0, 0.0));
+  AppendLine(symbols, OffsetPoint(end, {1.0, 0.0}, -length / 8.0, 0.0),
+             OffsetPoint(end, {1.0, 0.0}, length / 8.0, 0.0));
 }
 
 // The middle of the drawn nodes: a spring leans out of the structure, away from it.
@@ -138,7 +132,7 @@ void AppendSprings(const Model& model, const ViewFit& fit, int16_t length, Drawi
 void AppendSettlementArrow(DrawingList& symbols, DrawingPoint node, StrokeDirection along,
                            int16_t length) {
   const double shaft = ToCoordinate(length * 3.0 / 4.0);
-  AppendArrow(symbols, Offset(node, along, shaft, 0.0), along, shaft, length / 4.0,
+  AppendArrow(symbols, OffsetPoint(node, along, shaft, 0.0), along, shaft, length / 4.0,
               {std::fabs(along.y), std::fabs(along.x)});
 }
 

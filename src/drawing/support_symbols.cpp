@@ -7,22 +7,17 @@
 #include <vector>
 
 #include "drawing_builders.h"
-#include "drawing_coordinate.h"
+#include "symbol_strokes.h"
 
 namespace {
 
 constexpr const char* kView = "解析モデル";
 constexpr int kHatches = 5;
 
-struct Vector2 {
-  double x = 0.0;
-  double y = 0.0;
-};
-
 // Unit direction from the node away from its members, snapped to the nearest axis: where the
 // members leave the node, the support stands on the other side; a node without members or with
 // members all round stands on the ground below.
-Vector2 AwayFromMembers(const Model& model, int16_t nodeIndex) {
+StrokeDirection AwayFromMembers(const Model& model, int16_t nodeIndex) {
   const NodeRecord& node = model.nodes[static_cast<size_t>(nodeIndex)];
   double sumX = 0.0, sumY = 0.0;
   for (int32_t j = 0; j < model.memberCount; ++j) {
@@ -61,21 +56,15 @@ class SupportStrokes {
   SupportStrokes(DrawingList& list, DrawingPoint node, double length)
       : list_(list), node_(node), length_(length) {}
 
-  // A stroke between two points given in units of L along `along` and across it.
-  void Stroke(Vector2 along, double a1, double c1, double a2, double c2) {
-    const Vector2 across{-along.y, along.x};
-    const auto point = [&](double a, double c, bool y) {
-      const double base = y ? node_.Y : node_.X;
-      const double offset = (y ? along.y : along.x) * a + (y ? across.y : across.x) * c;
-      return ToCoordinate(base + offset * length_);
-    };
-    list_.Append({point(a1, c1, false), point(a1, c1, true), point(a2, c2, false),
-                  point(a2, c2, true)},
-                 kView);
+  // A stroke between two points given in units of L along `along` and across it (to its left).
+  void Stroke(StrokeDirection along, double a1, double c1, double a2, double c2) {
+    const DrawingPoint from = OffsetPoint(node_, along, a1 * length_, c1 * length_);
+    const DrawingPoint to = OffsetPoint(node_, along, a2 * length_, c2 * length_);
+    list_.Append({from.X, from.Y, to.X, to.Y}, kView);
   }
 
   // A ground line across `along` at a, hatched on its far side.
-  void HatchedLine(Vector2 along, double a, double halfWidth) {
+  void HatchedLine(StrokeDirection along, double a, double halfWidth) {
     Stroke(along, a, -halfWidth, a, halfWidth);
     for (int k = 0; k < kHatches; ++k) {
       const double c = -halfWidth + 2.0 * halfWidth * (k + 0.5) / kHatches;
@@ -84,7 +73,7 @@ class SupportStrokes {
   }
 
   // The triangle with its apex at the node and its base at 1 L along `along`.
-  void Triangle(Vector2 along) {
+  void Triangle(StrokeDirection along) {
     Stroke(along, 0.0, 0.0, 1.0, -0.6);
     Stroke(along, 0.0, 0.0, 1.0, 0.6);
     Stroke(along, 1.0, -0.6, 1.0, 0.6);
@@ -117,7 +106,7 @@ void BuildSupportSymbols(const Model& model, const ViewFit& fit, DrawingList& su
     const bool theta = heldTheta && BendingMemberMeets(model, nodeIndex);
     if (!u && !v && !theta) continue;
     SupportStrokes strokes(supportSymbols, NodeDrawingPoint(fit, model.nodes[i]), length);
-    Vector2 away = AwayFromMembers(model, nodeIndex);
+    StrokeDirection away = AwayFromMembers(model, nodeIndex);
     if (theta) {
       // A clamp: the wall across the direction it holds; sliding along the wall where only one
       // translation is held as well, shown by the gap line of a roller.
@@ -129,14 +118,14 @@ void BuildSupportSymbols(const Model& model, const ViewFit& fit, DrawingList& su
     }
     if (u && v) {
       // A pin stands on the ground below, unless its members go down from it.
-      const Vector2 side = away.y != 0.0 ? away : Vector2{0.0, -1.0};
+      const StrokeDirection side = away.y != 0.0 ? away : StrokeDirection{0.0, -1.0};
       strokes.Triangle(side);
       strokes.HatchedLine(side, 1.0, 0.9);
       continue;
     }
     // A roller: it holds only the translation along `along`, so it stands on that side.
-    const Vector2 along = v ? Vector2{0.0, away.y != 0.0 ? away.y : -1.0}
-                            : Vector2{away.x != 0.0 ? away.x : -1.0, 0.0};
+    const StrokeDirection along = v ? StrokeDirection{0.0, away.y != 0.0 ? away.y : -1.0}
+                            : StrokeDirection{away.x != 0.0 ? away.x : -1.0, 0.0};
     strokes.Triangle(along);
     strokes.HatchedLine(along, 1.25, 0.9);
   }

@@ -13,6 +13,11 @@ void AppendSymbol(DrawingList& symbols, const LineSegment& first, const LineSegm
 
 }  // namespace
 
+DrawingPoint OffsetPoint(DrawingPoint origin, StrokeDirection d, double along, double across) {
+  return {ToCoordinate(origin.X + d.x * along - d.y * across),
+          ToCoordinate(origin.Y + d.y * along + d.x * across)};
+}
+
 void AppendArrow(DrawingList& symbols, DrawingPoint tip, StrokeDirection along, double length,
                  double head, StrokeDirection side) {
   const double x = tip.X, y = tip.Y;

@@ -14,6 +14,9 @@ struct StrokeDirection {
   double y = 0.0;
 };
 
+// The point `along` twips from `origin` in the unit direction `d` and `across` twips to its left.
+DrawingPoint OffsetPoint(DrawingPoint origin, StrokeDirection d, double along, double across);
+
 // Arrow with its tip at `tip`, pointing along the unit direction `along`: the shaft runs back
 // `length` twips from the tip, the head strokes start `head` back from it and `head` across it,
 // the first one towards `side`.

@@ -1,7 +1,7 @@
 // The texts and reaction arrows of the detailed view. Each value sits beside the point of the
 // drawing it belongs to: a force diagram's values at the ends of its outline and at the extremes
 // along loaded members, on the side the diagram lies; the largest displacement at its place on
-// the deflected shape; a reaction at the tail of its arrow; a settlement beside its node.
+// the deflected shape; a support's reactions in a block under it; a settlement beside its node.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>

@@ -36,9 +36,8 @@ void DrawReactions(DrawingSurface& surface, const DetailedMarks& details, Surfac
   DrawStoredLines(surface, details.reactionArrows, colour);
   const std::span<const LineSegment> moments = details.reactionMoments.InUse();
   for (size_t k = 0; k + 2 < moments.size(); k += 3) {
-    DrawMomentArc(surface, moments[k], moments[k].X2 > 0, colour);
-    DrawStoredLine(surface, moments[k + 1], colour);
-    DrawStoredLine(surface, moments[k + 2], colour);
+    DrawThreeRecordSymbol(surface, moments.subspan(k).first<3>(), true, moments[k].X2 > 0,
+                          colour);
   }
 }
 

@@ -68,13 +68,7 @@ void DrawJointConditions(DrawingSurface& surface, const ViewData& data, int firs
         record += kSettlementRecords;
         if (lines.empty()) return;
         PrintSymbolNumber(surface, number, lines[0], component.isMoment);
-        if (component.isMoment) {
-          DrawMomentArc(surface, lines[0], value > 0.0, kRed);
-        } else {
-          DrawStoredLine(surface, lines[0], kRed);
-        }
-        DrawStoredLine(surface, lines[1], kRed);
-        DrawStoredLine(surface, lines[2], kRed);
+        DrawThreeRecordSymbol(surface, lines.first<3>(), component.isMoment, value > 0.0, kRed);
       });
 }
 

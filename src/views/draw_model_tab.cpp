@@ -111,15 +111,9 @@ void DrawLoadComponent(DrawingSurface& surface, const DrawingList& symbols,
                        const LoadComponent& component, float value, int number) {
   const int first = 3 * (number - 1);
   if (first + 2 >= symbols.count) return;
-  const LineSegment& firstRecord = symbols.records[static_cast<size_t>(first)];
-  PrintSymbolNumber(surface, number, firstRecord, component.isMoment);
-  if (component.isMoment) {
-    DrawMomentArc(surface, firstRecord, value > 0.0f, kYellow);
-  } else {
-    DrawStoredLine(surface, firstRecord, kYellow);
-  }
-  DrawStoredLine(surface, symbols.records[static_cast<size_t>(first + 1)], kYellow);
-  DrawStoredLine(surface, symbols.records[static_cast<size_t>(first + 2)], kYellow);
+  const std::span<const LineSegment, 3> records(&symbols.records[static_cast<size_t>(first)], 3);
+  PrintSymbolNumber(surface, number, records[0], component.isMoment);
+  DrawThreeRecordSymbol(surface, records, component.isMoment, value > 0.0f, kYellow);
 }
 
 // "   1. 節点3 Fx = −3000 kg": the node, the sign and the unit of the detailed view's list.

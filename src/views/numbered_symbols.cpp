@@ -5,6 +5,7 @@
 
 #include "arithmetic/int16_math.h"
 #include "text/number_text.h"
+#include "views/stored_lines.h"
 
 namespace {
 
@@ -43,4 +44,15 @@ void DrawMomentArc(DrawingSurface& surface, const LineSegment& first, bool posit
               static_cast<float>(std::abs(first.X2)), colour,
               positive ? kPositiveMomentStart : kNegativeMomentStart,
               positive ? kPositiveMomentEnd : kNegativeMomentEnd);
+}
+
+void DrawThreeRecordSymbol(DrawingSurface& surface, std::span<const LineSegment, 3> records,
+                           bool isMoment, bool positive, SurfaceColour colour) {
+  if (isMoment) {
+    DrawMomentArc(surface, records[0], positive, colour);
+  } else {
+    DrawStoredLine(surface, records[0], colour);
+  }
+  DrawStoredLine(surface, records[1], colour);
+  DrawStoredLine(surface, records[2], colour);
 }

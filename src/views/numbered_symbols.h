@@ -1,6 +1,8 @@
-// What the model tab's numbered symbols share, the loads' and the settlements': the number printed
-// on the symbol, and a moment's arc drawn from its first record.
+// What the model tab's numbered symbols share, the loads' and the settlements' (and the detailed
+// view's reactions): the number printed on the symbol, and the symbol drawn from its three records.
 #pragma once
+
+#include <span>
 
 #include "drawing/drawing_lists.h"
 #include "views/drawing_surface.h"
@@ -17,6 +19,11 @@ struct NumberedComponent {
 // whose first record holds the arc's centre. The halvings are floating point, the sums integer.
 void PrintSymbolNumber(DrawingSurface& surface, int number, const LineSegment& first,
                        bool isMoment);
+
+// A symbol of three records: an arrow's shaft, or a moment's arc (see DrawMomentArc), then the
+// two strokes of its head.
+void DrawThreeRecordSymbol(DrawingSurface& surface, std::span<const LineSegment, 3> records,
+                           bool isMoment, bool positive, SurfaceColour colour);
 
 // The arc of a moment's symbol from its first record (the centre and the signed radius), with the
 // arrowhead where the symbol builder put it for a positive or a negative moment.
